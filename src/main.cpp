@@ -1,0 +1,19 @@
+#include "platform/app_font.h"
+#include "script/scene_table.h"
+#include "window/frm_main.h"
+
+#include <QApplication>
+
+namespace {
+// The scene table lives from the program's start to its end.
+script::SceneTable Scenes;
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    platform::installApplicationFont();
+    auto* window = new frmMain(Scenes); // deletes itself when it is closed
+    window->Load();
+    window->showFillingScreen();
+    return QApplication::exec();
+}

@@ -1,0 +1,21 @@
+#include "frm_main.h"
+
+void frmMain::HelpTextMemo_MouseDown(int, int, float X, float Y) {
+    MoveHelp = -1;
+    OldX = platform::toInt16(X);
+    OldY = platform::toInt16(Y);
+}
+
+void frmMain::HelpTextMemo_MouseMove(int, int, float X, float Y) {
+    if (MoveHelp == 0) {
+        return;
+    }
+    HelpTextMemo->setLeft((HelpTextMemo->Left() + X) - static_cast<float>(OldX));
+    HelpTextMemo->setTop((HelpTextMemo->Top() + Y) - static_cast<float>(OldY));
+    HelpTextMemoBack->setLeft(HelpTextMemo->Left() - 120);
+    HelpTextMemoBack->setTop(HelpTextMemo->Top() - 120);
+}
+
+void frmMain::HelpTextMemo_MouseUp(int, int, float, float) {
+    MoveHelp = 0;
+}

@@ -1,0 +1,72 @@
+#include "frm_main.h"
+
+#include "placeholder.h"
+
+#include "../platform/directories.h"
+
+#include <cstdio>
+
+using platform::himetricToTwips;
+using platform::numberToText;
+
+void frmMain::SetCurrentScene() {
+    MousePict->hide();
+    labelPageNumber->setCaption(QStringLiteral("Page") + numberToText(CurrentScene) +
+                                QStringLiteral(" of") + numberToText(NumberOfScenes));
+    const QString fileName = Scenes(CurrentScene).PictureFile;
+    Image1->hide();
+    platform::setWorkingDirectory(platform::programDirectory());
+    showPicture(fileName);
+    if (CurrentScene == NumberOfScenes) {
+        btnNext->setEnabled(false);
+    }
+    if (CurrentScene == 1) {
+        btnPrevious->setEnabled(false);
+    }
+    if (!Scenes(CurrentScene).SectionName.isEmpty()) {
+        cmbCurrentSection->setText(Scenes(CurrentScene).SectionName);
+    }
+    Refresh();
+    Image1->setLeft(Width() / 2 - himetricToTwips(Image1->Width()) / 2);
+    Image1->setTop(Height() / 2 - himetricToTwips(Image1->Height()) / 2);
+    Image1->show();
+    if (Scenes(CurrentScene).MouseY > 1) {
+        MoveMouse();
+    }
+    placeCallout(Scenes(CurrentScene));
+}
+
+// Loads the scene's screenshot from the working directory, on every presentation, and keeps its
+// raw HIMETRIC size as the control's extent. A file that can't be loaded is replaced by a page
+// that says so; the tutorial goes on.
+void frmMain::showPicture(const QString& fileName) {
+    const QString path = platform::workingDirectory() + QLatin1Char('/') + fileName;
+    platform::PictureLoad load = platform::loadPicture(path);
+    if (!load.ok()) {
+        std::fprintf(stderr, "orvane-tutorial: screenshot %s: %s\n", qPrintable(path),
+                     qPrintable(load.error));
+        load.picture = placeholderPicture(fileName, load.error);
+    }
+    Image1->setAccessibleDescription(fileName);
+    Image1->setPicture(load.picture);
+    Image1->setHeight(static_cast<float>(load.picture.himetricHeight));
+    Image1->setWidth(static_cast<float>(load.picture.himetricWidth));
+}
+
+void frmMain::placeCallout(const script::Scene& scene) {
+    if (scene.HelpText.isEmpty()) {
+        HelpTextMemo->hide();
+        HelpTextMemoBack->hide();
+        return;
+    }
+    const double lines = scene.HelpText.size() / 50.0; // about 50 characters to a line
+    HelpTextMemo->setHeight(static_cast<float>(lines * 200 + 100));
+    HelpTextMemoBack->setHeight(static_cast<float>(lines * 200 + 245));
+    HelpTextMemo->show();
+    HelpTextMemoBack->show();
+    HelpTextMemo->setCaption(scene.HelpText);
+    HelpTextMemo->setLeft(Image1->Left() + static_cast<float>(scene.HelpLeft));
+    HelpTextMemo->setTop(Image1->Top() + static_cast<float>(scene.HelpTop));
+    HelpTextMemoBack->setLeft(HelpTextMemo->Left() - 120);
+    HelpTextMemoBack->setTop(HelpTextMemo->Top() - 120);
+}

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building (and, with "test", testing) the tutorial needs.
+# Needs nothing but bash and apt; runs apt only when something is missing.
+set -euo pipefail
+
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgif-dev fonts-liberation)
+if [[ "${1:-}" == "test" ]]; then
+    packages+=(xvfb xauth openbox xdotool x11-utils aspell aspell-en)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
+        missing+=("$package")
+done
+if ((${#missing[@]} == 0)); then
+    exit 0
+fi
+
+as_root=()
+if ((EUID != 0)); then
+    command -v sudo >/dev/null || {
+        echo "setup: these packages are missing and there is no sudo: ${missing[*]}" >&2
+        exit 1
+    }
+    as_root=(sudo)
+fi
+echo "setup: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
