@@ -17,6 +17,13 @@ PictureLoad failed(const QString& why) {
     return PictureLoad{Picture{}, why};
 }
 
+// Every GIF ends with a trailer byte. The decoder shows what it got of a cut-off file without
+// complaint, so the trailer is how a truncated copy is told from a whole one.
+bool endsWithTrailer(QFile& file) {
+    char last = 0;
+    return file.seek(file.size() - 1) && file.getChar(&last) && last == ';';
+}
+
 QString openFailure(const QFile& file) {
     if (!file.exists()) {
         return QStringLiteral("not found");
@@ -45,6 +52,9 @@ PictureLoad loadPicture(const QString& path) {
     QImage image;
     if (!reader.read(&image)) {
         return failed(QStringLiteral("damaged GIF picture (%1)").arg(reader.errorString()));
+    }
+    if (!endsWithTrailer(file)) {
+        return failed(QStringLiteral("damaged GIF picture (the file is cut off)"));
     }
     return PictureLoad{pictureFromImage(image), QString()};
 }

@@ -11,8 +11,8 @@ using platform::numberToText;
 
 void frmMain::SetCurrentScene() {
     MousePict->hide();
-    labelPageNumber->setCaption(QStringLiteral("Page") + numberToText(CurrentScene) +
-                                QStringLiteral(" of") + numberToText(NumberOfScenes));
+    labelPageNumber->setCaption(QStringLiteral("Page ") + numberToText(CurrentScene) +
+                                QStringLiteral(" of ") + numberToText(NumberOfScenes));
     const QString fileName = Scenes(CurrentScene).PictureFile;
     Image1->hide();
     platform::setWorkingDirectory(platform::programDirectory());
