@@ -1,0 +1,175 @@
+// The window as it stands before any handler runs: its eleven controls with their kinds, places,
+// captions and states, the stacking order, the focus order and the access keys.
+
+#include "tutorial_test.h"
+
+#include "window/program_icon.h"
+
+#include <QLineEdit>
+
+using namespace platform;
+
+namespace {
+struct Design {
+    const char* name;
+    const char* container;
+    float left, top, width, height;
+};
+} // namespace
+
+class LayoutTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void controlsStandAsDesigned_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("container");
+        QTest::addColumn<QRectF>("twips");
+        const Design designs[] = {
+            {"FrameHoldsControls", "", 0, 6930, 10200, 435},
+            {"btnNext", "FrameHoldsControls", 1125, 75, 1095, 315},
+            {"btnPrevious", "FrameHoldsControls", 0, 75, 1095, 315},
+            {"btnExit", "FrameHoldsControls", 8310, 75, 1095, 315},
+            {"cmbCurrentSection", "FrameHoldsControls", 3000, 45, 2160, 315},
+            {"LabelSection", "FrameHoldsControls", 2250, 90, 675, 255},
+            {"labelPageNumber", "FrameHoldsControls", 5835, 90, 2340, 255},
+            {"HelpTextMemo", "", 1470, 1770, 4605, 1365},
+            {"HelpTextMemoBack", "", 1365, 1665, 4875, 1605},
+            {"MousePict", "", 9000, 6720, 480, 480},
+            {"Image1", "", 195, 3570, 7710, 1005},
+        };
+        for (const Design& d : designs) {
+            QTest::newRow(d.name) << QString::fromLatin1(d.name) << QString::fromLatin1(d.container)
+                                  << QRectF(d.left, d.top, d.width, d.height);
+        }
+    }
+    void controlsStandAsDesigned() {
+        QFETCH(QString, name);
+        QFETCH(QString, container);
+        QFETCH(QRectF, twips);
+        TestWindow w;
+        auto* control = w->findChild<QWidget*>(name);
+        QVERIFY(control);
+        auto* geometry = dynamic_cast<TwipGeometry*>(control);
+        QVERIFY(geometry);
+        QCOMPARE(QRectF(geometry->Left(), geometry->Top(), geometry->Width(), geometry->Height()),
+                 twips);
+        if (container.isEmpty()) {
+            QVERIFY(control->parentWidget()->parentWidget() == w.window); // the client area
+        } else {
+            QCOMPARE(control->parentWidget()->objectName(), container);
+        }
+        QVERIFY2(!control->accessibleName().isEmpty() ||
+                     !control->accessibleDescription().isEmpty(),
+                 "every control can be told apart by a screen reader");
+    }
+
+    void captionsStatesAndKinds() {
+        TestWindow w;
+        QCOMPARE(w->btnNext->text(), QStringLiteral("&Next"));
+        QCOMPARE(w->btnPrevious->text(), QStringLiteral("&Previous"));
+        QCOMPARE(w->btnExit->text(), QStringLiteral("&Exit"));
+        QCOMPARE(w->cmbCurrentSection->Text(), QStringLiteral("cmbCurrentSection"));
+        QCOMPARE(w->cmbCurrentSection->ListCount(), 0);
+        QVERIFY(w->cmbCurrentSection->isEditable());
+        QCOMPARE(w->LabelSection->Caption(), QStringLiteral("Section:"));
+        QVERIFY(w->LabelSection->alignment() & Qt::AlignRight);
+        QCOMPARE(w->labelPageNumber->Caption(), QStringLiteral("Page: 1 of "));
+        QVERIFY(w->HelpTextMemo->Caption().isEmpty());
+        QVERIFY(w->HelpTextMemo->wordWrap());
+        QCOMPARE(w->HelpTextMemoBack->palette().color(QPalette::Window), QColor(255, 255, 192));
+        QVERIFY(!w->btnPrevious->isEnabled());
+        QVERIFY(w->btnNext->isEnabled() && w->btnExit->isEnabled());
+        QVERIFY(w->MousePict->isHidden() && w->Image1->isHidden());
+        QVERIFY(!w->btnNext->isDefault() && !w->btnNext->autoDefault());
+        QVERIFY(w->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(w->CurrentScene, Int16(0));
+        QCOMPARE(w->NumberOfScenes, Int16(0));
+        QCOMPARE(w->MoveHelp, Int16(0));
+    }
+
+    void pointerIsTheArrowOnATransparentSurround() {
+        TestWindow w;
+        const QImage arrow = w->MousePict->picture().pixmap.toImage();
+        QCOMPARE(arrow.size(), QSize(32, 32));
+        QCOMPARE(arrow.pixelColor(0, 0), QColor(Qt::black));   // the tip
+        QCOMPARE(arrow.pixelColor(1, 5), QColor(Qt::white));   // inside
+        QCOMPARE(arrow.pixelColor(14, 14), QColor(Qt::black)); // right end of row 14
+        QCOMPARE(arrow.pixelColor(11, 23), QColor(Qt::black)); // the foot
+        QCOMPARE(arrow.pixelColor(15, 14).alpha(), 0);         // outside
+        QCOMPARE(arrow.pixelColor(0, 21).alpha(), 0);
+        QCOMPARE(arrow.pixelColor(31, 31).alpha(), 0);
+        int opaque = 0;
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                opaque += arrow.pixelColor(x, y).alpha() == 255 ? 1 : 0;
+                QVERIFY(arrow.pixelColor(x, y).alpha() == 0 || (x < 15 && y < 24));
+            }
+        }
+        QCOMPARE(opaque, 178); // the arrow's pixels, outline included
+    }
+
+    void iconComesInThreeForms() {
+        QCOMPARE(programIconImage(32, 2).size(), QSize(32, 32));
+        QCOMPARE(programIconImage(16, 16).size(), QSize(16, 16));
+        const QImage mono = programIconImage(32, 2);
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                const QColor c = mono.pixelColor(x, y);
+                QVERIFY(c.alpha() == 0 || c == Qt::black || c == Qt::white);
+            }
+        }
+        QCOMPARE(programIcon().availableSizes().size(), 2); // 16 and 32 pixels
+    }
+
+    // Stacking, front to back: the bar, the callout text, its plate, the pointer, the screenshot.
+    void stackingOnTheGrabbedPixels() {
+        TestWindow w;
+        w->resize(800, 600);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window));
+        QImage black(640, 480, QImage::Format_RGB32);
+        black.fill(Qt::black);
+        w->Image1->setPicture(pictureFromImage(black));
+        w->Image1->place(0, 0, 9600, 7200);
+        w->Image1->show();
+        w->MousePict->place(1500, 1500, 480, 480); // arrow tip at pixel (100, 100)
+        w->MousePict->show();
+        w->HelpTextMemoBack->place(1605, 1500, 4875, 1605); // covers the arrow from x = 107
+        w->HelpTextMemoBack->show();
+        w->HelpTextMemo->place(1725, 1620, 4605, 1365);
+        w->HelpTextMemo->show();
+        w->FrameHoldsControls->place(0, 6930, 12000, 435); // its top at pixel 462
+        const QImage shot = w->grab().toImage();
+        const auto at = [&shot](int x, int y) { return shot.pixelColor(x + 1, y + 1); };
+        QCOMPARE(at(100, 100), QColor(Qt::black));     // arrow tip's outline on black
+        QCOMPARE(at(102, 105), QColor(Qt::white));     // the arrow in front of the picture
+        QCOMPARE(at(105, 100), QColor(Qt::black));     // transparent surround: the picture
+        QCOMPARE(at(110, 113), QColor(255, 255, 192)); // the plate in front of the arrow
+        QCOMPARE(at(200, 150), QColor(255, 255, 192)); // the text lets the plate through
+        QCOMPARE(at(300, 463), w->FrameHoldsControls->palette().color(QPalette::Window));
+        QVERIFY(at(300, 463) != QColor(Qt::black)); // the bar in front of the picture
+    }
+
+    void tabVisitsListExitPreviousNext() {
+        TestWindow w;
+        w->Load();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window));
+        w->activateWindow();
+        QTRY_VERIFY(w->cmbCurrentSection->hasFocus());
+        const auto tab = [&w] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); };
+        tab();
+        QVERIFY(w->btnExit->hasFocus());
+        tab(); // Previous is disabled and skipped
+        QVERIFY(w->btnNext->hasFocus());
+        tab();
+        QVERIFY(w->cmbCurrentSection->hasFocus() || w->cmbCurrentSection->lineEdit()->hasFocus());
+        w->btnPrevious->setEnabled(true);
+        tab();
+        tab();
+        QVERIFY(w->btnPrevious->hasFocus());
+    }
+};
+
+ORVANE_TEST_MAIN(LayoutTest)
+#include "test_layout.moc"

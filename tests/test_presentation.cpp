@@ -1,0 +1,223 @@
+// Presenting a scene: the page label, the screenshot loaded from the program's directory and
+// centred from the window's outer size, the ends of the script, the section shown in the list,
+// and the callout sized from its text and placed beside the screenshot.
+
+#include "tutorial_test.h"
+
+#include "gif_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+
+using platform::Int16;
+
+namespace {
+const QString kPicture = QStringLiteral("PresentationFixture.GIF");
+const QString kCorrupt = QStringLiteral("PresentationCorrupt.GIF");
+
+QString besideProgram(const QString& name) {
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;
+}
+
+void fuzzyCompare(float actual, float expected) {
+    QVERIFY2(qAbs(actual - expected) < 0.01f,
+             qPrintable(QStringLiteral("%1 is not %2").arg(actual).arg(expected)));
+}
+
+// A window of 800 x 600 pixels (12000 x 9000 twips) on a script of `count` scenes, each with
+// the 640 x 480 fixture picture, showing scene `current`.
+void prepare(TestWindow& w, int count, int current) {
+    w->resize(800, 600);
+    for (int i = 1; i <= count; ++i) {
+        w.scenes(Int16(i)).PictureFile = kPicture;
+    }
+    w->NumberOfScenes = Int16(count);
+    w->CurrentScene = Int16(current);
+}
+
+QColor placeholderGrey() {
+    return QColor(236, 236, 236);
+}
+} // namespace
+
+class PresentationTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        QFile picture(besideProgram(kPicture));
+        QVERIFY(picture.open(QIODevice::WriteOnly));
+        picture.write(fixture::gif(640, 480, 0));
+        QFile corrupt(besideProgram(kCorrupt));
+        QVERIFY(corrupt.open(QIODevice::WriteOnly));
+        corrupt.write(fixture::gif(640, 480, 0).left(200));
+    }
+    void cleanupTestCase() {
+        QFile::remove(besideProgram(kPicture));
+        QFile::remove(besideProgram(kCorrupt));
+    }
+
+    void pageLabelHasDoubleBlanks() {
+        TestWindow w;
+        prepare(w, 80, 1);
+        w->SetCurrentScene();
+        QCOMPARE(w->labelPageNumber->Caption(), QStringLiteral("Page  1 of  80"));
+        w->CurrentScene = 42;
+        w->SetCurrentScene();
+        QCOMPARE(w->labelPageNumber->Caption(), QStringLiteral("Page  42 of  80"));
+    }
+
+    void pictureIsCentredFromTheOuterSize() {
+        TestWindow w;
+        prepare(w, 80, 5);
+        w->SetCurrentScene();
+        QVERIFY(w->Image1->isVisibleTo(w.window));
+        QCOMPARE(w->Image1->Width(), 16933.0f); // the raw HIMETRIC numbers
+        QCOMPARE(w->Image1->Height(), 12700.0f);
+        fuzzyCompare(w->Image1->Left(), 1200.1f);
+        QCOMPARE(w->Image1->Top(), 900.0f);
+        QCOMPARE(w->Image1->picture().pixmap.size(), QSize(640, 480));
+        QCOMPARE(QDir::currentPath(), QCoreApplication::applicationDirPath());
+    }
+
+    void calloutHeightFollowsTextLength() {
+        TestWindow w;
+        prepare(w, 80, 3);
+        w.scenes(3).HelpText = QString(283, u'x');
+        w.scenes(3).HelpLeft = 5200;
+        w.scenes(3).HelpTop = 800;
+        w->SetCurrentScene();
+        QCOMPARE(w->HelpTextMemo->Height(), 1232.0f);
+        QCOMPARE(w->HelpTextMemoBack->Height(), 1377.0f);
+        QCOMPARE(w->HelpTextMemo->Width(), 4605.0f); // widths stay as designed
+        QCOMPARE(w->HelpTextMemoBack->Width(), 4875.0f);
+        fuzzyCompare(w->HelpTextMemo->Left(), 1200.1f + 5200);
+        QCOMPARE(w->HelpTextMemo->Top(), 900.0f + 800);
+        fuzzyCompare(w->HelpTextMemoBack->Left(), 1200.1f + 5200 - 120);
+        QCOMPARE(w->HelpTextMemoBack->Top(), 900.0f + 800 - 120);
+        QCOMPARE(w->HelpTextMemo->Caption(), w.scenes(3).HelpText);
+        QVERIFY(w->HelpTextMemo->isVisibleTo(w.window));
+        QVERIFY(w->HelpTextMemoBack->isVisibleTo(w.window));
+        w.scenes(3).HelpText = QString(53, u'y'); // the fraction of a line is kept
+        w->SetCurrentScene();
+        QCOMPARE(w->HelpTextMemo->Height(), 312.0f);
+    }
+
+    void negativeOffsetsGoAboveAndLeftOfThePicture() {
+        TestWindow w;
+        prepare(w, 80, 21);
+        w.scenes(21).HelpText = QStringLiteral("above");
+        w.scenes(21).HelpTop = -700;
+        w.scenes(21).HelpLeft = -600;
+        w->SetCurrentScene();
+        QCOMPARE(w->HelpTextMemo->Top(), 200.0f);
+        fuzzyCompare(w->HelpTextMemo->Left(), 600.1f);
+        QVERIFY(w->HelpTextMemo->Top() < w->Image1->Top());
+    }
+
+    void emptyTextHidesCalloutAndKeepsItsCaption() {
+        TestWindow w;
+        prepare(w, 80, 3);
+        w.scenes(3).HelpText = QStringLiteral("Old text");
+        w->SetCurrentScene();
+        const float left = w->HelpTextMemo->Left();
+        w->CurrentScene = 4;
+        w->SetCurrentScene();
+        QVERIFY(w->HelpTextMemo->isHidden() && w->HelpTextMemoBack->isHidden());
+        QCOMPARE(w->HelpTextMemo->Caption(), QStringLiteral("Old text"));
+        QCOMPARE(w->HelpTextMemo->Left(), left);
+    }
+
+    void buttonsAreOnlyDisabledAtTheEnds() {
+        TestWindow w;
+        prepare(w, 80, 80);
+        w->SetCurrentScene();
+        QVERIFY(!w->btnNext->isEnabled());
+        QVERIFY(!w->btnPrevious->isEnabled()); // as designed; the presentation enables nothing
+        w->CurrentScene = 40;
+        w->SetCurrentScene();
+        QVERIFY(!w->btnNext->isEnabled());
+        w->btnPrevious->setEnabled(true);
+        w->btnNext->setEnabled(true);
+        w->CurrentScene = 1;
+        w->SetCurrentScene();
+        QVERIFY(!w->btnPrevious->isEnabled());
+        QVERIFY(w->btnNext->isEnabled());
+        TestWindow single;
+        prepare(single, 1, 1);
+        single->btnPrevious->setEnabled(true);
+        single->SetCurrentScene();
+        QVERIFY(!single->btnNext->isEnabled() && !single->btnPrevious->isEnabled());
+    }
+
+    void sectionNameChangesTheListTextWithoutClick() {
+        TestWindow w;
+        prepare(w, 80, 39);
+        w->cmbCurrentSection->AddItem(QStringLiteral("Receivables"));
+        w->cmbCurrentSection->AddItem(QStringLiteral("Payables"));
+        w.scenes(39).SectionName = QStringLiteral("Payables");
+        QSignalSpy clicks(w->cmbCurrentSection, &platform::ComboBox::Click);
+        w->SetCurrentScene();
+        QCOMPARE(w->cmbCurrentSection->Text(), QStringLiteral("Payables"));
+        w->CurrentScene = 38; // no section name: the list keeps what it shows
+        w->SetCurrentScene();
+        QCOMPARE(w->cmbCurrentSection->Text(), QStringLiteral("Payables"));
+        QCOMPARE(clicks.count(), 0);
+    }
+
+    void pointerGlidesOnlyAboveOne_data() {
+        QTest::addColumn<int>("mouseY");
+        QTest::addColumn<bool>("glides");
+        QTest::newRow("-1") << -1 << false;
+        QTest::newRow("0") << 0 << false;
+        QTest::newRow("1") << 1 << false;
+        QTest::newRow("2") << 2 << true;
+        QTest::newRow("1000") << 1000 << true;
+    }
+    void pointerGlidesOnlyAboveOne() {
+        QFETCH(int, mouseY);
+        QFETCH(bool, glides);
+        TestWindow w;
+        prepare(w, 80, 23);
+        w.scenes(23).MouseY = Int16(mouseY);
+        int pauses = 0;
+        w->setGlidePause([&pauses](double) { ++pauses; });
+        w->MousePict->show();
+        w->SetCurrentScene();
+        QCOMPARE(w->MousePict->isVisibleTo(w.window), glides);
+        QCOMPARE(pauses, glides ? 60 : 0);
+    }
+
+    void unreadablePictureShowsAPlaceholder_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << QStringLiteral("NotThere.GIF") << QStringLiteral("not found");
+        QTest::newRow("corrupt") << kCorrupt << QStringLiteral("damaged GIF picture");
+    }
+    void unreadablePictureShowsAPlaceholder() {
+        QFETCH(QString, file);
+        TestWindow w;
+        prepare(w, 80, 3);
+        w.scenes(3).PictureFile = file;
+        w.scenes(3).HelpText = QStringLiteral("Still explained.");
+        w.scenes(3).HelpLeft = 100;
+        w->SetCurrentScene();
+        const QImage shown = w->Image1->picture().pixmap.toImage();
+        QCOMPARE(shown.size(), QSize(640, 480));
+        QCOMPARE(shown.pixelColor(20, 20), placeholderGrey());
+        QCOMPARE(w->Image1->Width(), 16933.0f);
+        fuzzyCompare(w->Image1->Left(), 1200.1f);
+        QCOMPARE(w->Image1->accessibleDescription(), file);
+        // Everything else of the presentation goes on.
+        QCOMPARE(w->labelPageNumber->Caption(), QStringLiteral("Page  3 of  80"));
+        QVERIFY(w->HelpTextMemo->isVisibleTo(w.window));
+        fuzzyCompare(w->HelpTextMemo->Left(), 1300.1f);
+        // The file is loaded afresh on every presentation: once it is there, it shows.
+        w.scenes(3).PictureFile = kPicture;
+        w->SetCurrentScene();
+        QCOMPARE(w->Image1->picture().pixmap.toImage().pixelColor(20, 20), QColor(Qt::black));
+    }
+};
+
+ORVANE_TEST_MAIN(PresentationTest)
+#include "test_presentation.moc"
