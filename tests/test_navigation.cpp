@@ -1,0 +1,185 @@
+// Start-up and moving through the tutorial: the section list, Next, Previous and Exit, on the
+// real script and the real window.
+
+#include "tutorial_test.h"
+
+#include <QSignalSpy>
+
+using platform::Int16;
+
+namespace {
+void choose(TestWindow& w, const char* section) {
+    const int entry = w->cmbCurrentSection->findText(QLatin1String(section));
+    QVERIFY(entry >= 0);
+    w->cmbCurrentSection->setListIndex(entry);
+}
+
+QString pageLabel(int scene) {
+    return QStringLiteral("Page  %1 of  80").arg(scene);
+}
+
+void goTo(TestWindow& w, int scene) {
+    w->CurrentScene = Int16(scene);
+    w->SetCurrentScene();
+}
+} // namespace
+
+class NavigationTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void startUpPresentsSceneOne() {
+        TestWindow w;
+        w->Load();
+        QStringList entries;
+        for (int i = 0; i < w->cmbCurrentSection->ListCount(); ++i) {
+            entries << w->cmbCurrentSection->List(i);
+        }
+        QCOMPARE(entries,
+                 QStringList({QStringLiteral("Tutorial Tips"), QStringLiteral("Navigation"),
+                              QStringLiteral("Receivables"), QStringLiteral("Payables"),
+                              QStringLiteral("Inventory"), QStringLiteral("Payroll"),
+                              QStringLiteral("General Ledger"), QStringLiteral("Reports/Forms"),
+                              QStringLiteral("Company")}));
+        QCOMPARE(w->cmbCurrentSection->Text(), QStringLiteral("Tutorial Tips"));
+        QCOMPARE(w->CurrentScene, Int16(1));
+        QCOMPARE(w->labelPageNumber->Caption(), pageLabel(1));
+        QVERIFY(w->Image1->isVisibleTo(w.window));
+        QVERIFY(!w->btnPrevious->isEnabled());
+        QVERIFY(w->btnNext->isEnabled());
+    }
+
+    void nextAndPreviousAtTheEnds() {
+        TestWindow w;
+        w->Load();
+        goTo(w, 79);
+        w->btnNext_Click();
+        QCOMPARE(w->CurrentScene, Int16(80));
+        QCOMPARE(w->labelPageNumber->Caption(), pageLabel(80));
+        QVERIFY(!w->btnNext->isEnabled());
+        QVERIFY(w->btnPrevious->isEnabled());
+        w->btnPrevious_Click();
+        QCOMPARE(w->CurrentScene, Int16(79));
+        QVERIFY(w->btnNext->isEnabled());
+        goTo(w, 2);
+        w->btnPrevious_Click();
+        QCOMPARE(w->CurrentScene, Int16(1));
+        QVERIFY(!w->btnPrevious->isEnabled());
+        w->btnNext_Click();
+        QCOMPARE(w->CurrentScene, Int16(2));
+        QVERIFY(w->btnPrevious->isEnabled());
+    }
+
+    void sectionChoiceGoesToItsFirstScene_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<int>("to");
+        QTest::newRow("Receivables from 5") << 5 << QStringLiteral("Receivables") << 27;
+        QTest::newRow("Navigation from 10") << 10 << QStringLiteral("Navigation") << 2;
+        QTest::newRow("Reports/Forms") << 30 << QStringLiteral("Reports/Forms") << 64;
+        QTest::newRow("Tutorial Tips") << 44 << QStringLiteral("Tutorial Tips") << 1;
+    }
+    void sectionChoiceGoesToItsFirstScene() {
+        QFETCH(int, from);
+        QFETCH(QString, section);
+        QFETCH(int, to);
+        TestWindow w;
+        w->Load();
+        goTo(w, from);
+        choose(w, qPrintable(section));
+        QCOMPARE(w->CurrentScene, Int16(to));
+        QCOMPARE(w->labelPageNumber->Caption(), pageLabel(to));
+        QCOMPARE(w->cmbCurrentSection->Text(), section);
+    }
+
+    // A section choice leaves both buttons as the new scene allows, as Next and Previous do.
+    void sectionChoiceFromTheEndsKeepsNavigationUsable() {
+        TestWindow w;
+        w->Load();
+        choose(w, "Payables");
+        QCOMPARE(w->CurrentScene, Int16(39));
+        QVERIFY(w->btnPrevious->isEnabled());
+        QVERIFY(w->btnNext->isEnabled());
+        w->btnPrevious_Click();
+        QCOMPARE(w->CurrentScene, Int16(38));
+        QCOMPARE(w->cmbCurrentSection->Text(), QStringLiteral("Payables")); // no section at 38
+        goTo(w, 79);
+        w->btnNext_Click();
+        QVERIFY(!w->btnNext->isEnabled());
+        choose(w, "Company");
+        QCOMPARE(w->CurrentScene, Int16(73));
+        QVERIFY(w->btnNext->isEnabled());
+        choose(w, "Tutorial Tips");
+        QVERIFY(!w->btnPrevious->isEnabled());
+    }
+
+    void textMatchingNoSectionChangesNothing() {
+        TestWindow w;
+        w->Load();
+        goTo(w, 12);
+        w->btnPrevious->setEnabled(true);
+        for (const char* text : {"receivables", "Receivables ", "Company/"}) {
+            w->cmbCurrentSection->setText(QLatin1String(text));
+            w->cmbCurrentSection_Click();
+            QCOMPARE(w->CurrentScene, Int16(12));
+            QCOMPARE(w->labelPageNumber->Caption(), pageLabel(12));
+            QVERIFY(w->btnPrevious->isEnabled() && w->btnNext->isEnabled());
+        }
+    }
+
+    void walkingForwardAndBackVisitsEverySceneInOrder() {
+        TestWindow w;
+        w->Load();
+        QList<int> visited{w->CurrentScene};
+        while (w->btnNext->isEnabled()) {
+            w->btnNext_Click();
+            visited << w->CurrentScene;
+            QCOMPARE(w->labelPageNumber->Caption(), pageLabel(w->CurrentScene));
+        }
+        while (w->btnPrevious->isEnabled()) {
+            w->btnPrevious_Click();
+            visited << w->CurrentScene;
+            QCOMPARE(w->labelPageNumber->Caption(), pageLabel(w->CurrentScene));
+        }
+        QList<int> expected;
+        for (int i = 1; i <= 80; ++i) {
+            expected << i;
+        }
+        for (int i = 79; i >= 1; --i) {
+            expected << i;
+        }
+        QCOMPARE(visited, expected);
+    }
+
+    // The access keys themselves are pressed in the end-to-end tests: the offscreen platform
+    // delivers no shortcuts.
+    void accessKeysSpaceAndClicks() {
+        TestWindow w;
+        w->Load();
+        QCOMPARE(w->btnNext->shortcut(), QKeySequence(Qt::ALT | Qt::Key_N));
+        QCOMPARE(w->btnPrevious->shortcut(), QKeySequence(Qt::ALT | Qt::Key_P));
+        QCOMPARE(w->btnExit->shortcut(), QKeySequence(Qt::ALT | Qt::Key_E));
+        w->showFillingScreen();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window));
+        QTest::mouseClick(w->btnNext, Qt::LeftButton);
+        QTest::keyClick(w->btnNext, Qt::Key_Space);
+        QCOMPARE(w->CurrentScene, Int16(3));
+        QTest::mouseClick(w->btnPrevious, Qt::LeftButton);
+        QCOMPARE(w->CurrentScene, Int16(2));
+        QTest::mouseClick(w->btnExit, Qt::LeftButton);
+        QTRY_VERIFY(!w->isVisible());
+    }
+
+    void windowFillsTheScreen() {
+        TestWindow w;
+        w->Load();
+        w->showFillingScreen();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window));
+        QCOMPARE(w->geometry(), QGuiApplication::primaryScreen()->availableGeometry());
+        QCOMPARE(w->Width(), 1024.0f * 15);
+        QCOMPARE(w->FrameHoldsControls->Width(), 1024.0f * 15);
+        QCOMPARE(w->FrameHoldsControls->Top(), 768.0f * 15 - 435);
+    }
+};
+
+ORVANE_TEST_MAIN(NavigationTest)
+#include "test_navigation.moc"
