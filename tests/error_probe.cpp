@@ -1,0 +1,37 @@
+// Raises an overflow inside a window's event handler, as a counter at 32767 stepped by Next
+// would, and lets the program report it. Prints the text of the message box it closes.
+
+#include "platform/app_font.h"
+#include "platform/error_report.h"
+#include "script/scene_table.h"
+#include "window/frm_main.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    script::SceneTable scenes;
+    frmMain window(scenes);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            std::printf("box: %s\n", qPrintable(box->text()));
+            std::fflush(stdout);
+            box->accept();
+        }
+    });
+    closer.start(50);
+    QTimer::singleShot(0, &window, [&window] {
+        platform::runHandler(&window, "btnNext_Click", [&window] {
+            window.CurrentScene = 32767;
+            window.btnNext_Click();
+        });
+        std::puts("the handler went on after the error");
+    });
+    return QApplication::exec();
+}
