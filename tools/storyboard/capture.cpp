@@ -1,0 +1,129 @@
+#include "capture.h"
+
+#include "platform/directories.h"
+#include "platform/picture.h"
+#include "platform/units.h"
+#include "script/scene_table.h"
+#include "window/frm_main.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace storyboard {
+
+namespace {
+
+// A control's rectangle in the window's pixels.
+QRect inWindow(const QWidget* window, const QWidget* control) {
+    return QRect(control->mapTo(window, QPoint(0, 0)), control->size());
+}
+
+QString sectionOf(const script::SceneTable& scenes, int number) {
+    for (int i = number; i >= 1; --i) {
+        const QString& name = scenes(static_cast<platform::Int16>(i)).SectionName;
+        if (!name.isEmpty()) {
+            return name;
+        }
+    }
+    return QString();
+}
+
+// What a reviewer would want to know about a scene before anyone else sees it.
+QStringList findProblems(const SceneShot& shot, const QRect& windowRect) {
+    QStringList problems;
+    if (!shot.pictureError.isEmpty()) {
+        problems << QStringLiteral("picture not loaded (%1): the placeholder is shown")
+                        .arg(shot.pictureError);
+    } else if (shot.pictureRect.size() != QSize(640, 480)) {
+        problems << QStringLiteral("picture is %1 x %2 pixels, not 640 x 480")
+                        .arg(shot.pictureRect.width())
+                        .arg(shot.pictureRect.height());
+    }
+    if (!shot.helpText.isEmpty()) {
+        if (shot.calloutTextNeeds > shot.calloutText.height()) {
+            problems << QStringLiteral("callout text cut off: it needs %1 pixels, has %2")
+                            .arg(shot.calloutTextNeeds)
+                            .arg(shot.calloutText.height());
+        }
+        if (!windowRect.contains(shot.calloutPlate)) {
+            problems << QStringLiteral("callout runs off the window");
+        } else if (shot.calloutPlate.intersects(shot.bar)) {
+            problems << QStringLiteral("callout reaches under the bottom bar");
+        }
+    }
+    if (shot.glides) {
+        if (!shot.helpText.isEmpty() && shot.calloutPlate.contains(shot.pointerTarget)) {
+            problems << QStringLiteral("callout covers the pointer's target");
+        }
+        if (!shot.pictureRect.contains(shot.pointerTarget)) {
+            problems << QStringLiteral("pointer target lies off the screenshot");
+        }
+    }
+    return problems;
+}
+
+SceneShot record(frmMain& window, int number) {
+    const script::Scene& scene = window.Scenes(static_cast<platform::Int16>(number));
+    SceneShot shot;
+    shot.number = number;
+    shot.sceneCount = window.NumberOfScenes;
+    shot.section = sectionOf(window.Scenes, number);
+    shot.opensSection = !scene.SectionName.isEmpty();
+    shot.picture = scene.PictureFile;
+    shot.pictureError =
+        platform::loadPicture(platform::programDirectory() + QLatin1Char('/') + scene.PictureFile)
+            .error;
+    shot.helpText = window.HelpTextMemo->isVisible() ? window.HelpTextMemo->Caption() : QString();
+    shot.pageLabel = window.labelPageNumber->Caption();
+    shot.pictureRect =
+        QRect(window.Image1->mapTo(&window, QPoint(0, 0)), window.Image1->picture().pixmap.size());
+    shot.bar = inWindow(&window, window.FrameHoldsControls);
+    if (!shot.helpText.isEmpty()) {
+        shot.calloutText = inWindow(&window, window.HelpTextMemo);
+        shot.calloutPlate = inWindow(&window, window.HelpTextMemoBack);
+        shot.calloutTextNeeds = window.HelpTextMemo->heightForWidth(window.HelpTextMemo->width());
+    }
+    shot.glides = window.MousePict->isVisible();
+    if (shot.glides) {
+        shot.pointerTarget = window.MousePict->mapTo(&window, QPoint(0, 0));
+        shot.targetOnPicture = shot.pointerTarget - shot.pictureRect.topLeft();
+        const QPoint corner(platform::twipsToPixels(window.Width()),
+                            platform::twipsToPixels(window.Height()));
+        shot.glideStart = window.MousePict->parentWidget()->mapTo(&window, corner);
+    }
+    shot.problems = findProblems(shot, window.rect());
+    shot.window = window.grab().toImage();
+    return shot;
+}
+
+} // namespace
+
+QList<SceneShot> captureAllScenes() {
+    auto scenes = std::make_unique<script::SceneTable>();
+    auto window = std::make_unique<frmMain>(*scenes);
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->setGlidePause([](double) {});
+    window->Load();
+    window->showFillingScreen();
+    QCoreApplication::processEvents();
+
+    QList<SceneShot> shots;
+    for (int number = 1; number <= window->NumberOfScenes; ++number) {
+        if (number > 1) {
+            window->btnNext->click();
+            QCoreApplication::processEvents();
+        }
+        if (window->CurrentScene != number) {
+            std::fprintf(stderr, "orvane-storyboard: Next led to scene %d, not %d\n",
+                         window->CurrentScene, number);
+            std::exit(EXIT_FAILURE);
+        }
+        shots.append(record(*window, number));
+    }
+    return shots;
+}
+
+} // namespace storyboard
