@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgif-dev fonts-liberation)
 if [[ "${1:-}" == "test" ]]; then
-    packages+=(xvfb xauth openbox xdotool x11-utils aspell aspell-en)
+    packages+=(xvfb xauth openbox xdotool x11-utils aspell aspell-en desktop-file-utils)
 fi
 
 missing=()
