@@ -9,8 +9,8 @@
 //   navigation.cpp     Form_Load, LoadSceneData, LoadSectionCombo and the handlers of the bar
 //   presentation.cpp   SetCurrentScene: puts the scene at CurrentScene on the screen
 //   pointer_glide.cpp  MoveMouse: the pointer's glide to the spot a scene's text is about
-//   resizing.cpp       Form_Resize: the bar follows the window's size, then the scene is shown
-//   again dragging.cpp       the callout's mouse handlers: the user drags the callout aside
+//   resizing.cpp       Form_Resize: the bar follows the window's size; the scene is shown anew
+//   dragging.cpp       the callout's mouse handlers: the user drags the callout aside
 //
 // Data flows one way: the script (src/script) fills the scene table once at load; every change
 // of scene stores the new index in CurrentScene and calls SetCurrentScene, which reads the record
@@ -90,6 +90,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
@@ -99,6 +100,7 @@ private:
     void placeCallout(const script::Scene& scene);
     void showPicture(const QString& fileName);
     void enableNavigationForScene();
+    bool resizeDue() const;
     void raiseResizeIfChanged();
 
     QWidget* clientArea_;
@@ -106,4 +108,5 @@ private:
     QSize lastResizeSize_;
     Qt::WindowStates lastResizeState_;
     bool resizeSeen_ = false;
+    bool forwardingExpose_ = false;
 };
