@@ -1,0 +1,907 @@
+#include "kit.h"
+
+#include "look.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionMenuItem>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <qdrawutil.h>
+
+namespace shots {
+
+namespace {
+
+// Title bars fade from dark to light in 32 fixed steps, so that every title bar of every
+// picture uses the same few colours.
+void fillTitleGradient(QPainter& p, const QRect& r, const QColor& from, const QColor& to) {
+    constexpr int kSteps = 64;
+    for (int x = r.left(); x <= r.right(); ++x) {
+        const int step = (x - r.left()) * kSteps / std::max(1, r.width());
+        const double t = step / double(kSteps - 1);
+        const QColor c(int(from.red() + (to.red() - from.red()) * t),
+                       int(from.green() + (to.green() - from.green()) * t),
+                       int(from.blue() + (to.blue() - from.blue()) * t));
+        p.setPen(c);
+        p.drawLine(x, r.top(), x, r.bottom());
+    }
+}
+
+void drawCaptionButton(QPainter& p, const QRect& r, const QPalette& pal, QChar kind) {
+    qDrawWinButton(&p, r, pal, false, &pal.brush(QPalette::Button));
+    p.setPen(Qt::black);
+    const QRect in = r.adjusted(3, 2, -3, -2);
+    if (kind == u'_') {
+        p.fillRect(QRect(in.left() + 1, in.bottom() - 2, 6, 2), Qt::black);
+    } else if (kind == u'o') {
+        p.drawRect(in.adjusted(0, 0, -1, -1));
+        p.drawLine(in.left(), in.top() + 1, in.right() - 1, in.top() + 1);
+    } else if (kind == u'x') {
+        const int cx = in.center().x(), cy = in.center().y();
+        for (int d = -3; d <= 3; ++d) {
+            p.drawPoint(cx + d, cy + d);
+            p.drawPoint(cx + d + 1, cy + d);
+            p.drawPoint(cx + d, cy - d);
+            p.drawPoint(cx + d + 1, cy - d);
+        }
+    } else if (kind == u'?') {
+        p.setFont(uiFont(11, true));
+        p.drawText(r.adjusted(0, 0, 0, 0), Qt::AlignCenter, QStringLiteral("?"));
+    }
+}
+
+// The toolbar row under the menu bar.
+} // namespace
+
+class ToolbarRow : public QWidget {
+public:
+    explicit ToolbarRow(QWidget* parent) : QWidget(parent) {}
+
+    QToolButton* add(Glyph g, const QString& text, int centreX, int width, bool iconOnly) {
+        auto* b = new QToolButton(this);
+        b->setAutoRaise(true);
+        b->setIcon(QIcon(glyph(g, iconOnly ? 18 : 20)));
+        b->setIconSize(iconOnly ? QSize(18, 18) : QSize(20, 20));
+        b->setText(text);
+        b->setToolButtonStyle(iconOnly ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextUnderIcon);
+        b->setFocusPolicy(Qt::NoFocus);
+        const int h = iconOnly ? 26 : kToolHeight - 4;
+        b->setGeometry(centreX - width / 2, kToolCentreY - kToolTop - h / 2, width, h);
+        buttons_.append(b);
+        return b;
+    }
+    void separator(int x) {
+        separators_.append(x);
+        update();
+    }
+    void clear() {
+        qDeleteAll(buttons_);
+        buttons_.clear();
+        separators_.clear();
+    }
+    QToolButton* find(const QString& text) const {
+        for (QToolButton* b : buttons_)
+            if (b->text() == text || b->toolTip() == text)
+                return b;
+        return nullptr;
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), palette().window());
+        p.setPen(Qt::white);
+        p.drawLine(0, 0, width() - 1, 0);
+        p.setPen(colour::shadow);
+        p.drawLine(0, height() - 2, width() - 1, height() - 2);
+        p.setPen(Qt::white);
+        p.drawLine(0, height() - 1, width() - 1, height() - 1);
+        // The product's mark at the row's right end.
+        p.drawPixmap(width() - 104, 11, glyph(Glyph::Logo, 30));
+        p.setPen(colour::brand);
+        p.setFont(uiFont(18, true));
+        p.drawText(QRect(width() - 70, 10, 66, 32), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("Orvane"));
+        for (int x : separators_) {
+            p.setPen(colour::shadow);
+            p.drawLine(x, 6, x, height() - 8);
+            p.setPen(Qt::white);
+            p.drawLine(x + 1, 6, x + 1, height() - 8);
+        }
+    }
+
+private:
+    QList<QToolButton*> buttons_;
+    QList<int> separators_;
+};
+
+class StatusBar : public QWidget {
+public:
+    explicit StatusBar(QWidget* parent) : QWidget(parent) {}
+    QString hint = QStringLiteral("Ready");
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), palette().window());
+        const QStringList texts = {hint, QStringLiteral("Bayside Garden Supply"),
+                                   QStringLiteral("Period 3 - 03/01/27 to 03/31/27"),
+                                   QStringLiteral("03/15/27")};
+        const int widths[] = {0, 130, 180, 62};
+        int right = width() - 2;
+        QList<QRect> panels(4);
+        for (int i = 3; i >= 1; --i) {
+            panels[i] = QRect(right - widths[i], 3, widths[i], height() - 5);
+            right -= widths[i] + 2;
+        }
+        panels[0] = QRect(2, 3, right - 2, height() - 5);
+        p.setFont(font());
+        for (int i = 0; i < 4; ++i) {
+            qDrawShadePanel(&p, panels[i], palette(), true, 1);
+            p.setPen(Qt::black);
+            p.drawText(panels[i].adjusted(4, 0, -3, 0), Qt::AlignVCenter | Qt::AlignLeft, texts[i]);
+        }
+    }
+};
+
+namespace {
+
+// The area behind the windows. It paints its colour itself, so that the windows inside it
+// keep the normal palette.
+class Workspace : public QWidget {
+public:
+    explicit Workspace(QWidget* parent) : QWidget(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), colour::workspace);
+    }
+};
+
+// A drawn mouse pointer.
+class Cursor : public QWidget {
+public:
+    explicit Cursor(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        resize(12, 20);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QPolygon arrow({QPoint(0, 0), QPoint(0, 15), QPoint(4, 11), QPoint(7, 18),
+                              QPoint(9, 17), QPoint(6, 10), QPoint(11, 10)});
+        p.setPen(Qt::black);
+        p.setBrush(Qt::white);
+        p.drawPolygon(arrow);
+    }
+};
+
+} // namespace
+
+// ---- TitleBar ------------------------------------------------------------------------------
+
+TitleBar::TitleBar(QWidget* parent, const QString& caption, Glyph icon, bool active,
+                   Buttons buttons, int height)
+    : QWidget(parent), caption_(caption), icon_(icon), active_(active), buttons_(buttons) {
+    setFixedHeight(height);
+}
+
+void TitleBar::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    fillTitleGradient(p, rect(), active_ ? colour::navy : colour::inactive,
+                      active_ ? colour::sky : colour::inactiveEnd);
+    const int iconSize = height() - 4;
+    p.drawPixmap(3, 2, glyph(icon_, iconSize));
+    p.setFont(uiFont(11, true));
+    p.setPen(active_ ? Qt::white : colour::face);
+    int right = width() - 2;
+    const QSize b(16, height() - 5);
+    QList<QChar> kinds;
+    switch (buttons_) {
+    case Buttons::MinMaxClose:
+        kinds = {u'_', u'o', u'x'};
+        break;
+    case Buttons::HelpClose:
+        kinds = {u'?', u'x'};
+        break;
+    case Buttons::Close:
+        kinds = {u'x'};
+        break;
+    case Buttons::None:
+        break;
+    }
+    for (qsizetype i = kinds.size() - 1; i >= 0; --i) {
+        const QRect r(right - b.width(), (height() - b.height()) / 2, b.width(), b.height());
+        drawCaptionButton(p, r, palette(), kinds[i]);
+        right -= b.width() + (i == kinds.size() - 1 ? 2 : 0);
+    }
+    p.setPen(active_ ? Qt::white : colour::face);
+    p.setFont(uiFont(11, true));
+    p.drawText(QRect(iconSize + 7, 0, right - iconSize - 10, height()),
+               Qt::AlignVCenter | Qt::AlignLeft, caption_);
+}
+
+// ---- MenuStrip -----------------------------------------------------------------------------
+
+namespace {
+const QStringList& menuTitles() {
+    static const QStringList titles = {QStringLiteral("File"),    QStringLiteral("Edit"),
+                                       QStringLiteral("Lists"),   QStringLiteral("Tasks"),
+                                       QStringLiteral("Reports"), QStringLiteral("Options"),
+                                       QStringLiteral("Window"),  QStringLiteral("Help")};
+    return titles;
+}
+} // namespace
+
+MenuStrip::MenuStrip(QWidget* parent) : QWidget(parent) {}
+
+QRect MenuStrip::titleRect(const QString& title) const {
+    const QFontMetrics fm(font());
+    int x = 2;
+    for (const QString& t : menuTitles()) {
+        const int w = fm.horizontalAdvance(t) + 14;
+        if (t == title)
+            return QRect(x, 1, w, height() - 2);
+        x += w;
+    }
+    return {};
+}
+
+void MenuStrip::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), palette().window());
+    for (const QString& t : menuTitles()) {
+        QStyleOptionMenuItem opt;
+        opt.initFrom(this);
+        opt.menuItemType = QStyleOptionMenuItem::Normal;
+        opt.text = t;
+        opt.rect = titleRect(t);
+        opt.menuRect = rect();
+        opt.state = QStyle::State_Enabled;
+        if (t == open_)
+            opt.state |= QStyle::State_Selected | QStyle::State_Sunken;
+        style()->drawControl(QStyle::CE_MenuBarItem, &opt, &p, this);
+    }
+}
+
+// ---- DropMenu ------------------------------------------------------------------------------
+
+DropMenu::DropMenu(QWidget* parent, const QList<MenuEntry>& entries, int minWidth)
+    : QWidget(parent), entries_(entries) {
+    const QFontMetrics fm(font());
+    int textW = 0, keyW = 0;
+    for (const MenuEntry& e : entries_) {
+        const QStringList parts = e.title.split(u'\t');
+        textW = std::max(textW, fm.horizontalAdvance(parts[0]));
+        if (parts.size() > 1)
+            keyW = std::max(keyW, fm.horizontalAdvance(parts[1]));
+    }
+    const int w = std::max(minWidth, textW + keyW + (keyW ? 24 : 0) + 56);
+    int y = 3;
+    for (const MenuEntry& e : entries_) {
+        const int h = e.title == u"-" ? 7 : 20;
+        rects_.append(QRect(3, y, w - 6, h));
+        y += h;
+    }
+    resize(w, y + 3);
+}
+
+QRect DropMenu::entryRect(const QString& title) const {
+    for (qsizetype i = 0; i < entries_.size(); ++i) {
+        QString t = entries_[i].title.section(u'\t', 0, 0);
+        if (t.endsWith(QStringLiteral(" >")))
+            t.chop(2);
+        if (t == title)
+            return rects_[i];
+    }
+    return {};
+}
+
+void DropMenu::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), palette().window());
+    qDrawWinPanel(&p, rect(), palette(), false);
+    const QFontMetrics fm(font());
+    int keyW = 0;
+    for (const MenuEntry& e : entries_)
+        if (e.title.contains(u'\t'))
+            keyW = std::max(keyW, fm.horizontalAdvance(e.title.section(u'\t', 1)));
+    for (qsizetype i = 0; i < entries_.size(); ++i) {
+        const MenuEntry& e = entries_[i];
+        QStyleOptionMenuItem opt;
+        opt.initFrom(this);
+        opt.rect = rects_[i];
+        opt.menuRect = rect();
+        opt.maxIconWidth = 20;
+        opt.reservedShortcutWidth = keyW ? keyW + 12 : 0;
+        opt.state = QStyle::State_Enabled;
+        if (e.disabled)
+            opt.state = QStyle::State_None;
+        if (e.title == u"-") {
+            opt.menuItemType = QStyleOptionMenuItem::Separator;
+        } else {
+            QString text = e.title;
+            opt.menuItemType = QStyleOptionMenuItem::Normal;
+            if (text.endsWith(QStringLiteral(" >"))) {
+                opt.menuItemType = QStyleOptionMenuItem::SubMenu;
+                text.chop(2);
+            }
+            opt.text = text;
+            opt.checkType =
+                e.checked ? QStyleOptionMenuItem::NonExclusive : QStyleOptionMenuItem::NotCheckable;
+            opt.checked = e.checked;
+            if (e.highlighted)
+                opt.state |= QStyle::State_Selected;
+        }
+        if (opt.state & QStyle::State_Selected) {
+            // The classic flat highlight; the style's own would add a gradient.
+            p.fillRect(opt.rect, palette().highlight());
+            opt.palette.setColor(QPalette::Window, palette().highlight().color());
+        }
+        style()->drawControl(QStyle::CE_MenuItem, &opt, &p, this);
+    }
+}
+
+// ---- ChildWindow ---------------------------------------------------------------------------
+
+ChildWindow::ChildWindow(QWidget* parent, const QRect& r, const QString& title, Glyph icon,
+                         bool active, TitleBar::Buttons buttons)
+    : QFrame(parent) {
+    setGeometry(r);
+    setAutoFillBackground(true);
+    auto* bar = new TitleBar(this, title, icon, active, buttons, 18);
+    bar->setGeometry(4, 4, r.width() - 8, 18);
+    body_ = new QWidget(this);
+    body_->setGeometry(4, 23, r.width() - 8, r.height() - 27);
+}
+
+void ChildWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    qDrawWinPanel(&p, rect(), palette(), false);
+}
+
+// ---- Screen --------------------------------------------------------------------------------
+
+Screen::Screen(Kind kind) {
+    setFixedSize(kWidth, kHeight);
+    setAutoFillBackground(true);
+    if (kind == Kind::Page)
+        return;
+    auto* title = new TitleBar(this, QStringLiteral("Orvane - Bayside Garden Supply"), Glyph::Logo,
+                               true, TitleBar::Buttons::MinMaxClose, kTitleHeight);
+    title->setGeometry(0, 0, kWidth, kTitleHeight);
+    menu_ = new MenuStrip(this);
+    menu_->setGeometry(0, kMenuTop, kWidth, kMenuHeight);
+    tools_ = new ToolbarRow(this);
+    tools_->setGeometry(0, kToolTop, kWidth, kToolHeight);
+    workspace_ = new Workspace(this);
+    workspace_->setGeometry(0, kWorkTop, kWidth, kWorkBottom - kWorkTop);
+    status_ = new StatusBar(this);
+    status_->setGeometry(0, kWorkBottom, kWidth, kStatusHeight);
+    mainToolbar();
+}
+
+void Screen::setStatus(const QString& hint) {
+    status_->hint = hint;
+}
+
+void Screen::mainToolbar(bool whatsThisPressed) {
+    tools_->clear();
+    // Compact buttons with pictures only, 20 pixels apart; the "?" sits at x = 250.
+    const QList<QPair<Glyph, QString>> main = {
+        {Glyph::MainMenu, QStringLiteral("Main Menu")},
+        {Glyph::Customers, QStringLiteral("Customers")},
+        {Glyph::Invoices, QStringLiteral("Invoices")},
+        {Glyph::Receipts, QStringLiteral("Receipts")},
+        {Glyph::Vendors, QStringLiteral("Vendors")},
+        {Glyph::Purchases, QStringLiteral("Purchases")},
+        {Glyph::Payments, QStringLiteral("Payments")},
+        {Glyph::Items, QStringLiteral("Items")},
+        {Glyph::Employees, QStringLiteral("Employees")},
+        {Glyph::Accounts, QStringLiteral("Accounts")},
+        {Glyph::Reports, QStringLiteral("Reports")},
+    };
+    int x = 12;
+    for (qsizetype i = 0; i < main.size(); ++i) {
+        QToolButton* b = tools_->add(main[i].first, main[i].second, x, 20, true);
+        b->setToolTip(main[i].second);
+        x += 20;
+        if (i == 0 || i == 4 || i == 8) {
+            tools_->separator(x - 9);
+            x += 4;
+        }
+    }
+    tools_->separator(kHelpButtonX - 14);
+    QToolButton* help = tools_->add(Glyph::WhatsThis, QStringLiteral("?"), kHelpButtonX, 22, true);
+    help->setToolTip(QStringLiteral("What's This?"));
+    help->setCheckable(true);
+    help->setChecked(whatsThisPressed);
+}
+
+void Screen::windowToolbar(const QString& conversion, Glyph conversionGlyph) {
+    tools_->clear();
+    const QFontMetrics fm(tools_->font());
+    auto widthOf = [&](const QString& t) {
+        int w = 0;
+        for (const QString& line : t.split(u'\n'))
+            w = std::max(w, fm.horizontalAdvance(line));
+        return std::max(36, w + 10);
+    };
+    int x = 2;
+    auto add = [&](Glyph g, const QString& t) {
+        const int w = widthOf(t);
+        tools_->add(g, t, x + w / 2, w, false);
+        x += w;
+    };
+    add(Glyph::Close, QStringLiteral("Close"));
+    add(Glyph::Save, QStringLiteral("Save"));
+    if (!conversion.isEmpty()) {
+        const int w = std::max(widthOf(conversion), 2 * (kConversionX - x) - 8);
+        tools_->separator(kConversionX - w / 2 - 3);
+        tools_->add(conversionGlyph, conversion, kConversionX, w, false);
+        x = kConversionX + w / 2 + 1;
+        tools_->separator(x);
+        x += 3;
+    } else {
+        tools_->separator(x + 1);
+        x += 4;
+    }
+    add(Glyph::New, QStringLiteral("New"));
+    add(Glyph::Delete, QStringLiteral("Delete"));
+    tools_->separator(x + 1);
+    x += 4;
+    add(Glyph::Print, QStringLiteral("Print"));
+    add(Glyph::Email, QStringLiteral("Email"));
+    tools_->separator(x + 1);
+    x += 4;
+    add(Glyph::Alert, QStringLiteral("Alert"));
+    add(Glyph::Notes, QStringLiteral("Notes"));
+    add(Glyph::Journal, QStringLiteral("Journal"));
+    tools_->separator(x + 1);
+    x += 4;
+    add(Glyph::Help, QStringLiteral("Help"));
+}
+
+void Screen::customToolbar(const QList<QPair<Glyph, QString>>& buttons) {
+    tools_->clear();
+    const QFontMetrics fm(tools_->font());
+    int x = 2;
+    for (const auto& [g, t] : buttons) {
+        if (t == u"|") {
+            tools_->separator(x + 1);
+            x += 4;
+            continue;
+        }
+        const int w = std::max(36, fm.horizontalAdvance(t) + 10);
+        tools_->add(g, t, x + w / 2, w, false);
+        x += w;
+    }
+}
+
+QToolButton* Screen::toolButton(const QString& text) const {
+    return tools_->find(text);
+}
+
+ChildWindow* Screen::addWindow(const QString& title, const QRect& r, Glyph icon, bool active,
+                               TitleBar::Buttons buttons) {
+    return new ChildWindow(workspace_, r.translated(0, -kWorkTop), title, icon, active, buttons);
+}
+
+ChildWindow* Screen::addDialog(const QString& title, const QRect& r, Glyph icon,
+                               TitleBar::Buttons buttons) {
+    auto* w = new ChildWindow(this, r, title, icon, true, buttons);
+    w->raise();
+    return w;
+}
+
+DropMenu* Screen::openMenu(const QString& title, const QList<MenuEntry>& entries) {
+    menu_->setOpen(title);
+    const QRect t = menu_->titleRect(title);
+    return popup(QPoint(t.left(), kMenuTop + kMenuHeight - 1), entries);
+}
+
+DropMenu* Screen::popup(const QPoint& topLeft, const QList<MenuEntry>& entries, int minWidth) {
+    auto* m = new DropMenu(this, entries, minWidth);
+    m->move(topLeft);
+    m->raise();
+    return m;
+}
+
+QLabel* Screen::tip(const QPoint& topLeft, const QString& text, int width) {
+    auto* l = new QLabel(text, this);
+    l->setAutoFillBackground(true);
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, colour::tip);
+    l->setPalette(p);
+    l->setFrameStyle(QFrame::Box | QFrame::Plain);
+    l->setMargin(3);
+    if (width > 0) {
+        l->setWordWrap(true);
+        l->setFixedWidth(width);
+    }
+    l->adjustSize();
+    l->move(topLeft);
+    l->raise();
+    return l;
+}
+
+void Screen::cursorAt(const QPoint& tip) {
+    auto* c = new Cursor(this);
+    c->move(tip);
+    c->raise();
+}
+
+void Screen::explain(QWidget* w, const QString& what) {
+    explained_.append({w, {}, what});
+}
+
+void Screen::explain(QWidget* w, const QRect& local, const QString& what) {
+    explained_.append({w, local, what});
+}
+
+void Screen::pointAt(QWidget* w, const QString& what) {
+    targets_.append({w, {}, what});
+}
+
+QRect Screen::Mark::inPicture() const {
+    if (!widget)
+        return {};
+    const QRect r = local.isNull() ? widget->rect() : local;
+    return QRect(widget->mapTo(widget->window(), r.topLeft()), r.size());
+}
+
+QImage Screen::picture() {
+    show();
+    QCoreApplication::processEvents();
+    // No text cursor: the first field would otherwise show one.
+    if (QWidget* f = focusWidget())
+        f->clearFocus();
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    render(&image);
+    return image;
+}
+
+// ---- Form parts ----------------------------------------------------------------------------
+
+FormPane::FormPane(QWidget* host, int x, int y, int labelWidth)
+    : host_(host), x_(x), y_(y), labelWidth_(labelWidth) {}
+
+QLabel* FormPane::label(const QString& text) {
+    lastLabel_ = labelAt(host_, QRect(x_, y_, labelWidth_ - 4, kFieldHeight), text);
+    return lastLabel_;
+}
+
+QLineEdit* FormPane::text(const QString& l, const QString& value, int width, bool right) {
+    label(l);
+    QLineEdit* e = fieldAt(host_, QRect(x_ + labelWidth_, y_, width, kFieldHeight), value, right);
+    y_ += kRowHeight;
+    return e;
+}
+
+QLineEdit* FormPane::lookup(const QString& l, const QString& value, int width) {
+    label(l);
+    QLineEdit* e =
+        fieldAt(host_, QRect(x_ + labelWidth_, y_, width - 20, kFieldHeight), value, false);
+    auto* b = new QToolButton(host_);
+    b->setIcon(QIcon(glyph(Glyph::Lookup, 12)));
+    b->setIconSize(QSize(12, 12));
+    b->setGeometry(x_ + labelWidth_ + width - 19, y_, 19, kFieldHeight);
+    y_ += kRowHeight;
+    return e;
+}
+
+QLineEdit* FormPane::date(const QString& l, const QString& value, int width) {
+    label(l);
+    QLineEdit* e =
+        fieldAt(host_, QRect(x_ + labelWidth_, y_, width - 20, kFieldHeight), value, false);
+    auto* b = new QToolButton(host_);
+    b->setIcon(QIcon(glyph(Glyph::Calendar, 12)));
+    b->setIconSize(QSize(12, 12));
+    b->setGeometry(x_ + labelWidth_ + width - 19, y_, 19, kFieldHeight);
+    y_ += kRowHeight;
+    return e;
+}
+
+QComboBox* FormPane::choice(const QString& l, const QString& value, int width) {
+    label(l);
+    QComboBox* c = comboAt(host_, QRect(x_ + labelWidth_, y_, width, kFieldHeight), value);
+    y_ += kRowHeight;
+    return c;
+}
+
+QCheckBox* FormPane::check(const QString& t, bool checked) {
+    QCheckBox* c = checkAt(host_, QPoint(x_ + labelWidth_, y_ + 1), t, checked);
+    y_ += kRowHeight - 2;
+    return c;
+}
+
+QPlainTextEdit* FormPane::memo(const QString& l, const QString& value, int width, int lines) {
+    label(l);
+    auto* m = new QPlainTextEdit(value, host_);
+    m->setGeometry(x_ + labelWidth_, y_, width, lines * 14 + 8);
+    m->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    y_ += lines * 14 + 8 + 3;
+    return m;
+}
+
+QLabel* FormPane::note(const QString& t, int width) {
+    QLabel* l = labelAt(host_, QRect(x_, y_, width > 0 ? width : 300, kFieldHeight), t);
+    if (width > 0) {
+        l->setWordWrap(true);
+        l->setFixedWidth(width);
+        l->adjustSize();
+        l->setFixedSize(width, l->heightForWidth(width));
+    }
+    y_ += std::max(kRowHeight - 4, l->height() + 3);
+    return l;
+}
+
+QLabel* FormPane::heading(const QString& t) {
+    QLabel* l = labelAt(host_, QRect(x_, y_, 300, kFieldHeight), t, true);
+    y_ += kRowHeight - 2;
+    return l;
+}
+
+QLabel* labelAt(QWidget* host, const QRect& r, const QString& text, bool bold) {
+    auto* l = new QLabel(text, host);
+    if (bold)
+        l->setFont(uiFont(11, true));
+    l->setGeometry(r);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return l;
+}
+
+QLineEdit* fieldAt(QWidget* host, const QRect& r, const QString& text, bool rightAligned) {
+    auto* e = new QLineEdit(text, host);
+    e->setGeometry(r);
+    e->setCursorPosition(0);
+    if (rightAligned)
+        e->setAlignment(Qt::AlignRight);
+    return e;
+}
+
+QPushButton* buttonAt(QWidget* host, const QRect& r, const QString& text, bool isDefault) {
+    auto* b = new QPushButton(text, host);
+    b->setGeometry(r);
+    b->setDefault(isDefault);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QCheckBox* checkAt(QWidget* host, const QPoint& p, const QString& text, bool checked) {
+    auto* c = new QCheckBox(text, host);
+    c->setChecked(checked);
+    c->adjustSize();
+    c->move(p);
+    return c;
+}
+
+QRadioButton* radioAt(QWidget* host, const QPoint& p, const QString& text, bool checked) {
+    auto* c = new QRadioButton(text, host);
+    c->setChecked(checked);
+    c->setAutoExclusive(false);
+    c->adjustSize();
+    c->move(p);
+    return c;
+}
+
+QComboBox* comboAt(QWidget* host, const QRect& r, const QString& text) {
+    auto* c = new QComboBox(host);
+    c->addItem(text);
+    c->setGeometry(r);
+    return c;
+}
+
+QWidget* groupAt(QWidget* host, const QRect& r, const QString& title) {
+    auto* g = new QGroupBox(title, host);
+    g->setGeometry(r);
+    return g;
+}
+
+QTabWidget* tabsAt(QWidget* host, const QRect& r, const QStringList& tabs, int current) {
+    auto* t = new QTabWidget(host);
+    t->setGeometry(r);
+    t->setUsesScrollButtons(false);
+    for (const QString& name : tabs)
+        t->addTab(new QWidget, name);
+    t->setCurrentIndex(current);
+    return t;
+}
+
+namespace {
+void prepareView(QAbstractItemView* v, const QRect& r) {
+    v->setGeometry(r);
+    v->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    v->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    v->setSelectionBehavior(QAbstractItemView::SelectRows);
+    v->setFocusPolicy(Qt::NoFocus);
+    v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+} // namespace
+
+QTableWidget* gridAt(QWidget* host, const QRect& r, const QStringList& headers,
+                     const QList<int>& widths, const QList<QStringList>& rows, int selectedRow) {
+    auto* t = new QTableWidget(int(rows.size()), int(headers.size()), host);
+    prepareView(t, r);
+    t->verticalHeader()->hide();
+    t->verticalHeader()->setDefaultSectionSize(18);
+    t->horizontalHeader()->setFixedHeight(20);
+    t->horizontalHeader()->setHighlightSections(false);
+    QList<bool> right;
+    for (int c = 0; c < headers.size(); ++c) {
+        QString h = headers[c];
+        right.append(h.startsWith(u'>'));
+        if (right.last())
+            h.remove(0, 1);
+        auto* item = new QTableWidgetItem(h);
+        item->setTextAlignment(right.last() ? Qt::AlignRight | Qt::AlignVCenter
+                                            : Qt::AlignLeft | Qt::AlignVCenter);
+        t->setHorizontalHeaderItem(c, item);
+        const int w = c < widths.size() ? widths[c] : 0;
+        if (w > 0) {
+            t->setColumnWidth(c, w);
+        } else {
+            t->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Stretch);
+        }
+    }
+    for (int row = 0; row < rows.size(); ++row) {
+        for (int c = 0; c < rows[row].size() && c < headers.size(); ++c) {
+            auto* item = new QTableWidgetItem(rows[row][c]);
+            item->setTextAlignment(right[c] ? Qt::AlignRight | Qt::AlignVCenter
+                                            : Qt::AlignLeft | Qt::AlignVCenter);
+            t->setItem(row, c, item);
+        }
+    }
+    if (selectedRow >= 0)
+        t->selectRow(selectedRow);
+    return t;
+}
+
+QTreeWidget* listAt(QWidget* host, const QRect& r, const QStringList& headers,
+                    const QList<int>& widths, const QList<QStringList>& rows, int selectedRow) {
+    auto* t = new QTreeWidget(host);
+    prepareView(t, r);
+    t->setRootIsDecorated(false);
+    t->setColumnCount(int(headers.size()));
+    QList<bool> right;
+    QStringList shown;
+    for (const QString& h : headers) {
+        right.append(h.startsWith(u'>'));
+        shown.append(right.last() ? h.mid(1) : h);
+    }
+    t->setHeaderLabels(shown);
+    t->header()->setStretchLastSection(true);
+    for (int c = 0; c < headers.size(); ++c) {
+        if (c < widths.size() && widths[c] > 0)
+            t->setColumnWidth(c, widths[c]);
+        if (right[c])
+            t->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    for (int row = 0; row < rows.size(); ++row) {
+        auto* item = new QTreeWidgetItem(t, rows[row]);
+        for (int c = 0; c < headers.size(); ++c)
+            if (right[c])
+                item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        if (row == selectedRow)
+            item->setSelected(true);
+    }
+    return t;
+}
+
+QList<QPushButton*> dialogButtons(QWidget* body, const QStringList& texts, int defaultIndex) {
+    QList<QPushButton*> out;
+    const int w = 75, h = 23, gap = 6;
+    int x = body->width() - 8 - int(texts.size()) * (w + gap) + gap;
+    const int y = body->height() - 8 - h;
+    for (int i = 0; i < texts.size(); ++i) {
+        out.append(buttonAt(body, QRect(x, y, w, h), texts[i], i == defaultIndex));
+        x += w + gap;
+    }
+    return out;
+}
+
+RecordWindow recordWindow(Screen& s, const QString& title, Glyph icon, const QRect& r,
+                          const QString& idLabel, const QString& id, const QString& nameLabel,
+                          const QString& name, const QStringList& tabs, int currentTab,
+                          bool active) {
+    RecordWindow rw;
+    rw.window = s.addWindow(title, r, icon, active);
+    QWidget* body = rw.window->body();
+    FormPane top(body, 8, 8, 78);
+    rw.id = top.lookup(idLabel, id, 150);
+    rw.name = top.text(nameLabel, name, std::min(260, body->width() - 100));
+    rw.inactive = checkAt(body, QPoint(body->width() - 80, 10), QStringLiteral("Inactive"), false);
+    rw.tabs = tabsAt(body, QRect(6, top.y() + 4, body->width() - 12, body->height() - top.y() - 10),
+                     tabs, currentTab);
+    rw.page = rw.tabs->widget(currentTab);
+    return rw;
+}
+
+namespace {
+
+// The wizard's band: its steps, the current one marked, and the product's mark below.
+class StepBand : public QWidget {
+public:
+    StepBand(QWidget* parent, const QRect& r, QStringList steps, int current)
+        : QWidget(parent), steps_(std::move(steps)), current_(current) {
+        setGeometry(r);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), colour::brand);
+        p.setPen(colour::brandLight);
+        p.setFont(uiFont(11, true));
+        p.drawText(QRect(8, 8, width() - 12, 16), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("Steps"));
+        int y = 30;
+        for (int i = 0; i < steps_.size(); ++i) {
+            const QRect row(4, y, width() - 8, 19);
+            if (i == current_) {
+                p.fillRect(row, Qt::white);
+                p.setPen(colour::brand);
+                p.setFont(uiFont(11, true));
+            } else {
+                p.setPen(i < current_ ? QColor(0xb8, 0xd4, 0xb0) : Qt::white);
+                p.setFont(uiFont(11));
+            }
+            p.drawText(row.adjusted(5, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, steps_[i]);
+            y += 21;
+        }
+        p.drawPixmap((width() - 40) / 2, height() - 70, glyph(Glyph::Logo, 40));
+        p.setPen(colour::brandLight);
+        p.setFont(uiFont(12, true));
+        p.drawText(QRect(0, height() - 26, width(), 18), Qt::AlignCenter, QStringLiteral("Orvane"));
+    }
+
+private:
+    QStringList steps_;
+    int current_;
+};
+
+} // namespace
+
+WizardPage wizardPage(Screen& s, const QString& title, const QRect& r, const QString& heading,
+                      const QString& intro, const QStringList& steps, int currentStep) {
+    WizardPage wp;
+    wp.dialog = s.addDialog(title, r, Glyph::Logo, TitleBar::Buttons::Close);
+    QWidget* body = wp.dialog->body();
+    wp.steps = new StepBand(body, QRect(8, 8, 96, body->height() - 56), steps, currentStep);
+    labelAt(body, QRect(116, 8, body->width() - 124, 22), heading, true)->setFont(uiFont(14, true));
+    auto* introLabel = new QLabel(intro, body);
+    introLabel->setWordWrap(true);
+    introLabel->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    introLabel->setGeometry(116, 34, body->width() - 124, 42);
+    wp.content = new QWidget(body);
+    wp.content->setGeometry(116, 80, body->width() - 124, body->height() - 128);
+    auto* line = new QFrame(body);
+    line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    line->setGeometry(8, body->height() - 42, body->width() - 16, 2);
+    wp.buttons = dialogButtons(body,
+                               {QStringLiteral("< Back"), QStringLiteral("Next >"),
+                                QStringLiteral("Finish"), QStringLiteral("Cancel")},
+                               1);
+    wp.buttons[0]->setEnabled(currentStep > 0);
+    wp.buttons[2]->setEnabled(currentStep + 1 == steps.size());
+    return wp;
+}
+
+} // namespace shots

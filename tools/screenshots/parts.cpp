@@ -1,0 +1,706 @@
+#include "parts.h"
+
+#include "look.h"
+#include "sample.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace shots {
+
+// ---- Title pages ---------------------------------------------------------------------------
+
+const QStringList& sectionNames() {
+    static const QStringList names = {
+        QStringLiteral("Tutorial Tips"),  QStringLiteral("Navigation"),
+        QStringLiteral("Receivables"),    QStringLiteral("Payables"),
+        QStringLiteral("Inventory"),      QStringLiteral("Payroll"),
+        QStringLiteral("General Ledger"), QStringLiteral("Reports/Forms"),
+        QStringLiteral("Company")};
+    return names;
+}
+
+namespace {
+
+class TitlePageWidget : public QWidget {
+public:
+    TitlePageWidget(QWidget* parent, int section, QString heading, QString intro,
+                    QStringList points, QString footer)
+        : QWidget(parent), section_(section), heading_(std::move(heading)),
+          intro_(std::move(intro)), points_(std::move(points)), footer_(std::move(footer)) {
+        setGeometry(0, 0, kWidth, kHeight);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        constexpr int band = 176;
+        p.fillRect(rect(), QColor(0xfb, 0xfa, 0xf5));
+        p.fillRect(0, 0, band, height(), colour::brand);
+
+        // The product's name and the tutorial's, at the top of the band.
+        p.drawPixmap(16, 18, glyph(Glyph::Logo, 32));
+        p.setPen(Qt::white);
+        p.setFont(uiFont(20, true));
+        p.drawText(QRect(56, 16, band - 60, 24), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("Orvane"));
+        p.setPen(colour::brandLight);
+        p.setFont(uiFont(11));
+        p.drawText(QRect(56, 38, band - 60, 16), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("Guided Tutorial"));
+
+        // The section list.
+        p.setFont(uiFont(11, true));
+        p.setPen(colour::brandLight);
+        p.drawText(QRect(16, 86, band - 20, 16), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("SECTIONS"));
+        int y = 108;
+        for (int i = 0; i < sectionNames().size(); ++i) {
+            const QRect row(10, y, band - 20, 24);
+            if (i == section_) {
+                p.fillRect(row, Qt::white);
+                p.setPen(colour::brand);
+                p.setFont(uiFont(12, true));
+            } else {
+                p.setPen(i < section_ ? QColor(0xb8, 0xd4, 0xb0) : Qt::white);
+                p.setFont(uiFont(12));
+            }
+            p.drawText(row.adjusted(10, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                       QString::number(i + 1) + QStringLiteral(".  ") + sectionNames()[i]);
+            y += 28;
+        }
+
+        // The page itself.
+        const int left = band + 36;
+        const int textWidth = width() - left - 36;
+        if (section_ >= 0) {
+            p.setPen(colour::shadow);
+            p.setFont(uiFont(12, true));
+            p.drawText(
+                QRect(left, 40, textWidth, 18), Qt::AlignLeft | Qt::AlignVCenter,
+                QStringLiteral("SECTION %1 OF %2").arg(section_ + 1).arg(sectionNames().size()));
+        }
+        p.setPen(colour::brand);
+        QFont big = serifFont(34, true);
+        big.setStyleStrategy(QFont::PreferAntialias);
+        p.setFont(big);
+        p.drawText(QRect(left, 60, textWidth, 46), Qt::AlignLeft | Qt::AlignVCenter, heading_);
+        p.fillRect(left, 112, 60, 3, QColor(0xe0, 0x82, 0x2a));
+
+        p.setPen(QColor(0x30, 0x30, 0x30));
+        p.setFont(uiFont(13));
+        QRect introRect(left, 128, textWidth, 200);
+        QRect used = p.boundingRect(introRect, Qt::TextWordWrap | Qt::AlignLeft, intro_);
+        p.drawText(introRect, Qt::TextWordWrap | Qt::AlignLeft, intro_);
+        y = used.bottom() + 18;
+        for (const QString& point : points_) {
+            p.setBrush(colour::brand);
+            p.setPen(Qt::NoPen);
+            p.drawRect(left + 2, y + 6, 6, 6);
+            p.setPen(QColor(0x30, 0x30, 0x30));
+            p.setFont(uiFont(12));
+            const QRect r(left + 18, y, textWidth - 18, 80);
+            const QRect b = p.boundingRect(r, Qt::TextWordWrap | Qt::AlignLeft, point);
+            p.drawText(r, Qt::TextWordWrap | Qt::AlignLeft, point);
+            y = b.bottom() + 9;
+        }
+        if (!footer_.isEmpty()) {
+            p.setPen(colour::brand);
+            p.setFont(uiFont(12, true));
+            p.drawText(QRect(left, height() - 52, textWidth, 20), Qt::AlignLeft | Qt::AlignVCenter,
+                       footer_);
+        }
+    }
+
+private:
+    int section_;
+    QString heading_;
+    QString intro_;
+    QStringList points_;
+    QString footer_;
+};
+
+} // namespace
+
+QWidget* titlePage(Screen& s, int section, const QString& heading, const QString& intro,
+                   const QStringList& points, const QString& footer) {
+    return new TitlePageWidget(&s, section, heading, intro, points, footer);
+}
+
+// ---- Transaction windows -------------------------------------------------------------------
+
+Transaction transactionWindow(Screen& s, const TransactionSpec& spec) {
+    Transaction t;
+    t.window = s.addWindow(spec.title, spec.rect, spec.icon);
+    QWidget* body = t.window->body();
+    QWidget* host = body;
+    int w = body->width();
+    int h = body->height();
+    int x0 = 8;
+    int y0 = 8;
+    if (spec.journal) {
+        t.tabs = tabsAt(
+            body, QRect(4, 4, w - 8, h - 8),
+            {spec.detailTab.isEmpty() ? spec.title : spec.detailTab, QStringLiteral("Journal")},
+            spec.showJournal ? 1 : 0);
+        host = t.tabs->widget(0);
+        // A tab page is the tab widget less its tab bar (21) and frame (2 + 2).
+        w = w - 8 - 4;
+        h = h - 8 - 21 - 4;
+        x0 = 6;
+        y0 = 6;
+        if (spec.showJournal) {
+            QWidget* jp = t.tabs->widget(1);
+            // The transaction's key figures above its entries.
+            FormPane summary(jp, 8, 8, 74);
+            summary.text(spec.partyLabel, spec.partyId, 110)->setReadOnly(true);
+            for (const auto& [label, value] : spec.header.mid(0, 2))
+                summary.text(label, value, 110)->setReadOnly(true);
+            if (!spec.totals.isEmpty())
+                summary.money(spec.totals.last().first, spec.totals.last().second, 110)
+                    ->setReadOnly(true);
+            labelAt(jp, QRect(8, spec.journalTop - 22, w - 16, 18),
+                    QStringLiteral("Accounting entries Orvane makes for this transaction"), true);
+            t.journal = gridAt(jp, QRect(8, spec.journalTop, w - 16, h - spec.journalTop - 8),
+                               {QStringLiteral("Account"), QStringLiteral("Description"),
+                                QStringLiteral(">Debit"), QStringLiteral(">Credit")},
+                               {70, 0, 80, 80}, spec.journalLines);
+        }
+    }
+    t.content = host;
+
+    int leftBottom = y0;
+    if (!spec.partyLabel.isEmpty()) {
+        FormPane party(host, x0, y0, 84);
+        t.party = party.lookup(spec.partyLabel, spec.partyId, 130);
+        t.labels.insert(spec.partyLabel, party.lastLabel());
+        for (const auto& [label, value] : spec.leftFields) {
+            QLineEdit* e = label.contains(u"Date")
+                               ? party.date(label, value, 130)
+                               : party.text(label, value, 130, label.contains(u"Amount"));
+            t.fields.insert(label, e);
+            t.labels.insert(label, party.lastLabel());
+        }
+        leftBottom = party.y();
+        if (!spec.address.isEmpty()) {
+            auto* box = new QPlainTextEdit(spec.address.join(u'\n'), host);
+            const int lines = int(spec.address.size());
+            box->setGeometry(x0 + 84, leftBottom, spec.addressWidth, lines * 14 + 8);
+            box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            labelAt(host, QRect(x0, leftBottom, 70, 18), spec.addressLabel);
+            t.address = box;
+            leftBottom += lines * 14 + 8 + 4;
+        }
+    }
+    FormPane right(host, w - spec.headerLabelWidth - spec.headerFieldWidth - 8, y0,
+                   spec.headerLabelWidth);
+    for (const auto& [label, value] : spec.header) {
+        QLineEdit* e = label.contains(u"Date") ? right.date(label, value, spec.headerFieldWidth)
+                                               : right.text(label, value, spec.headerFieldWidth);
+        t.fields.insert(label, e);
+        t.labels.insert(label, right.lastLabel());
+    }
+    const int top = std::max(leftBottom, right.y()) + 4;
+    const int footRows = std::max(int(spec.totals.size()), spec.hasComment ? 1 : 0);
+    const int gridBottom = h - 8 - footRows * kRowHeight;
+    const int linesBottom = spec.linesBottom > 0 ? spec.linesBottom : gridBottom;
+    t.lines = gridAt(host, QRect(x0, top, w - x0 - 8, linesBottom - top), spec.lineHeaders,
+                     spec.lineWidths, spec.lines, spec.selectedLine);
+    if (!spec.linesNote.isEmpty()) {
+        auto* note = new QLabel(spec.linesNote, host);
+        note->setWordWrap(true);
+        note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        note->setGeometry(x0, linesBottom + 6, w - x0 - 8, gridBottom - linesBottom - 8);
+    }
+    FormPane totals(host, w - 8 - 80 - 64, gridBottom + 4, 64);
+    for (const auto& [label, value] : spec.totals) {
+        t.fields.insert(label, totals.money(label, value, 80));
+        t.labels.insert(label, totals.lastLabel());
+    }
+    if (spec.hasComment) {
+        const int commentRight = spec.totals.isEmpty() ? w - 8 : w - 8 - 80 - 64 - 10;
+        labelAt(host, QRect(x0, gridBottom + 4, 56, kFieldHeight), QStringLiteral("Comment"));
+        t.comment =
+            fieldAt(host, QRect(x0 + 58, gridBottom + 4, commentRight - x0 - 58, kFieldHeight),
+                    spec.comment);
+    }
+    return t;
+}
+
+// ---- Navigation aids -----------------------------------------------------------------------
+
+namespace {
+
+QToolButton* bigButton(QWidget* host, const QPoint& at, Glyph g, const QString& text,
+                       int width = 80) {
+    auto* b = new QToolButton(host);
+    b->setIcon(QIcon(glyph(g, 32)));
+    b->setIconSize(QSize(32, 32));
+    b->setText(text);
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setGeometry(at.x(), at.y(), width, 58);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+// An arrow from one point to another, for the flow of a navigation aid.
+class FlowArrow : public QWidget {
+public:
+    FlowArrow(QWidget* parent, const QRect& r, bool down) : QWidget(parent), down_(down) {
+        setGeometry(r);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setPen(QPen(colour::brand, 2));
+        p.setBrush(colour::brand);
+        if (down_) {
+            const int cx = width() / 2;
+            p.drawLine(cx, 0, cx, height() - 6);
+            p.drawPolygon(QPolygon({QPoint(cx - 4, height() - 7), QPoint(cx + 4, height() - 7),
+                                    QPoint(cx, height() - 1)}));
+        } else {
+            const int cy = height() / 2;
+            p.drawLine(0, cy, width() - 6, cy);
+            p.drawPolygon(QPolygon({QPoint(width() - 7, cy - 4), QPoint(width() - 7, cy + 4),
+                                    QPoint(width() - 1, cy)}));
+        }
+    }
+
+private:
+    bool down_;
+};
+
+} // namespace
+
+NavigationAid navigationAid(Screen& s, const QString& module, const QRect& r,
+                            const QList<QPair<Glyph, QString>>& maintenance,
+                            const QList<QPair<Glyph, QString>>& tasks,
+                            const QList<QPair<Glyph, QString>>& printing,
+                            const QStringList& reports) {
+    NavigationAid aid;
+    aid.window = s.addWindow(module + QStringLiteral(" Navigation Aid"), r, Glyph::MainMenu);
+    QWidget* body = aid.window->body();
+    body->setAutoFillBackground(true);
+    QPalette pal = body->palette();
+    pal.setColor(QPalette::Window, QColor(0xf6, 0xf4, 0xee));
+    body->setPalette(pal);
+    const int w = body->width();
+    const int h = body->height();
+    const int split = 312;         // left edge of the right side
+    const int reportsTop = h - 86; // top of the report list
+
+    auto* left =
+        groupAt(body, QRect(4, 2, split - 10, reportsTop - 6), QStringLiteral("Maintenance"));
+    aid.maintenance = new QWidget(left);
+    aid.maintenance->setGeometry(8, 18, split - 26, reportsTop - 30);
+    int y = 0;
+    static const QMap<QString, QString> hints = {
+        {QStringLiteral("Customers"), QStringLiteral("Add and change customers and prospects, "
+                                                     "their addresses, terms and defaults.")},
+        {QStringLiteral("Jobs"), QStringLiteral("Set up jobs to track the income and costs of "
+                                                "each project for a customer.")},
+        {QStringLiteral("Sales Tax"),
+         QStringLiteral("Set up sales tax authorities and the locations built from them.")},
+    };
+    for (const auto& [g, text] : maintenance) {
+        aid.buttons.insert(text, bigButton(aid.maintenance, QPoint(0, y), g, text));
+        auto* hint = new QLabel(hints.value(text), aid.maintenance);
+        hint->setWordWrap(true);
+        hint->setGeometry(90, y + 6, aid.maintenance->width() - 92, 46);
+        hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        y += 70;
+    }
+
+    auto* right =
+        groupAt(body, QRect(split, 2, w - split - 4, reportsTop - 6), QStringLiteral("Tasks"));
+    aid.tasks = new QWidget(right);
+    aid.tasks->setGeometry(40, 22, right->width() - 46, 62);
+    int x = 0;
+    for (qsizetype i = 0; i < tasks.size(); ++i) {
+        aid.buttons.insert(tasks[i].second,
+                           bigButton(aid.tasks, QPoint(x, 2), tasks[i].first, tasks[i].second, 74));
+        x += 74;
+        if (i + 1 < tasks.size()) {
+            new FlowArrow(aid.tasks, QRect(x + 2, 20, 16, 16), false);
+            x += 20;
+        }
+    }
+    new FlowArrow(right, QRect(40 + 29, 86, 16, 28), true);
+    aid.printing = new QWidget(right);
+    aid.printing->setGeometry(40, 116, right->width() - 46, 62);
+    x = 0;
+    for (const auto& [g, text] : printing) {
+        aid.buttons.insert(text, bigButton(aid.printing, QPoint(x, 2), g, text, 94));
+        x += 100;
+    }
+    auto* printHint = new QLabel(QStringLiteral("Print or e-mail the forms for the "
+                                                "transactions you have entered."),
+                                 right);
+    printHint->setWordWrap(true);
+    printHint->setGeometry(40, 184, right->width() - 52, 32);
+    printHint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto* bottom =
+        groupAt(body, QRect(4, reportsTop, w - 8, h - reportsTop - 4), QStringLiteral("Reports"));
+    aid.reports = new QWidget(bottom);
+    aid.reports->setGeometry(10, 18, bottom->width() - 20, bottom->height() - 24);
+    const int columns = 3;
+    const int colWidth = aid.reports->width() / columns;
+    for (int i = 0; i < reports.size(); ++i) {
+        auto* link = new QLabel(reports[i], aid.reports);
+        QPalette lp = link->palette();
+        lp.setColor(QPalette::WindowText, colour::link);
+        link->setPalette(lp);
+        QFont f = uiFont(11);
+        f.setUnderline(true);
+        link->setFont(f);
+        link->setGeometry((i % columns) * colWidth + 22, (i / columns) * 18, colWidth - 24, 16);
+        auto* icon = new QLabel(aid.reports);
+        icon->setPixmap(glyph(Glyph::Reports, 14));
+        icon->setGeometry((i % columns) * colWidth + 2, (i / columns) * 18 + 1, 14, 14);
+    }
+    return aid;
+}
+
+NavigationAid receivablesAid(Screen& s, const QRect& r) {
+    return navigationAid(s, QStringLiteral("Receivables"), r,
+                         {{Glyph::Customers, QStringLiteral("Customers")},
+                          {Glyph::Jobs, QStringLiteral("Jobs")},
+                          {Glyph::SalesTax, QStringLiteral("Sales Tax")}},
+                         {{Glyph::Quotes, QStringLiteral("Quotes")},
+                          {Glyph::Invoices, QStringLiteral("Invoices")},
+                          {Glyph::Receipts, QStringLiteral("Receipts")}},
+                         {{Glyph::Print, QStringLiteral("Print Invoices")},
+                          {Glyph::Statements, QStringLiteral("Print Statements")}},
+                         {QStringLiteral("Customer List"), QStringLiteral("Aged Receivables"),
+                          QStringLiteral("Customer Ledgers"), QStringLiteral("Invoice Register"),
+                          QStringLiteral("Sales Journal"), QStringLiteral("Cash Receipts Journal"),
+                          QStringLiteral("Quote Register"), QStringLiteral("Job Profitability"),
+                          QStringLiteral("Sales Tax Summary")});
+}
+
+// ---- Report windows ------------------------------------------------------------------------
+
+ReportPaper::ReportPaper(QWidget* parent, const QRect& r, ReportPage page)
+    : QWidget(parent), page_(std::move(page)) {
+    setGeometry(r);
+}
+
+namespace {
+constexpr int kPaperFirstRow = 8 + 62 + 15 + 3; // top of the first row under the headings
+constexpr int kPaperRowHeight = 14;
+} // namespace
+
+QRect ReportPaper::rowRect(int row) const {
+    int y = kPaperFirstRow;
+    for (int i = 0; i < row && i < page_.rows.size(); ++i)
+        y += kPaperRowHeight + (page_.rows[i].value(0).startsWith(u'*') ? 1 : 0);
+    if (row < page_.rows.size() && page_.rows[row].value(0).startsWith(u'*'))
+        y += 1;
+    return QRect(20, y, width() - 44, kPaperRowHeight);
+}
+
+void ReportPaper::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), colour::shadow);
+    const QRect sheet = rect().adjusted(10, 8, -14, 0);
+    p.fillRect(sheet.translated(3, 3), colour::dark);
+    p.fillRect(sheet, Qt::white);
+    p.setPen(Qt::black);
+    p.setFont(uiFont(11, true));
+    p.drawText(QRect(sheet.left(), sheet.top() + 8, sheet.width(), 14), Qt::AlignCenter,
+               QStringLiteral("Bayside Garden Supply"));
+    p.setFont(uiFont(13, true));
+    p.drawText(QRect(sheet.left(), sheet.top() + 22, sheet.width(), 18), Qt::AlignCenter,
+               page_.title);
+    p.setFont(uiFont(10));
+    p.drawText(QRect(sheet.left(), sheet.top() + 40, sheet.width(), 14), Qt::AlignCenter,
+               page_.subtitle);
+    int y = sheet.top() + 62;
+    const int x0 = sheet.left() + 12;
+    auto drawRow = [&](const QStringList& cells, bool bold) {
+        int x = x0;
+        p.setFont(uiFont(10, bold));
+        for (int c = 0; c < cells.size() && c < page_.headers.size(); ++c) {
+            const int w = c < page_.widths.size() ? page_.widths[c] : 60;
+            const bool right = page_.headers[c].startsWith(u'>');
+            p.drawText(QRect(x, y, w - 4, 14),
+                       Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft), cells[c]);
+            x += w;
+        }
+    };
+    QStringList heads;
+    for (const QString& h : page_.headers)
+        heads << (h.startsWith(u'>') ? h.mid(1) : h);
+    drawRow(heads, true);
+    y += 15;
+    p.drawLine(x0, y, sheet.right() - 12, y);
+    y += 3;
+    for (int i = 0; i < page_.rows.size(); ++i) {
+        QStringList cells = page_.rows[i];
+        bool bold = false;
+        if (!cells.isEmpty() && cells[0].startsWith(u'*')) {
+            cells[0].remove(0, 1);
+            bold = true;
+            p.drawLine(x0, y, sheet.right() - 12, y);
+            y += 1;
+        }
+        if (!cells.isEmpty() && cells[0].startsWith(u'=')) {
+            cells[0].remove(0, 1);
+            bold = true;
+        }
+        if (i == page_.highlightRow) {
+            p.fillRect(QRect(x0 - 2, y, sheet.width() - 20, 14), colour::navy);
+            p.setPen(Qt::white);
+        }
+        drawRow(cells, bold);
+        p.setPen(Qt::black);
+        y += 14;
+    }
+}
+
+ReportPaper* reportPaper(QWidget* host, const QRect& r, const ReportPage& page) {
+    return new ReportPaper(host, r, page);
+}
+
+ReportWindow reportWindow(Screen& s, const QString& report, const QRect& r, int currentTab,
+                          bool active) {
+    s.customToolbar({{Glyph::Close, QStringLiteral("Close")},
+                     {Glyph::Save, QStringLiteral("Save")},
+                     {Glyph::Page, QStringLiteral("|")},
+                     {Glyph::Print, QStringLiteral("Print")},
+                     {Glyph::Email, QStringLiteral("Email")},
+                     {Glyph::Disk, QStringLiteral("Export")},
+                     {Glyph::Page, QStringLiteral("|")},
+                     {Glyph::Help, QStringLiteral("Help")}});
+    ReportWindow rw;
+    rw.window = s.addWindow(QStringLiteral("Report - ") + report, r, Glyph::Reports, active);
+    QWidget* body = rw.window->body();
+    rw.tabs =
+        tabsAt(body, QRect(4, 4, body->width() - 8, body->height() - 8),
+               {QStringLiteral("Filters"), QStringLiteral("Options"), QStringLiteral("Preview")},
+               currentTab);
+    rw.page = rw.tabs->widget(currentTab);
+    return rw;
+}
+
+ReportSelector reportSelector(Screen& s, const QRect& r) {
+    s.customToolbar({{Glyph::Close, QStringLiteral("Close")},
+                     {Glyph::Page, QStringLiteral("|")},
+                     {Glyph::Reports, QStringLiteral("Preview")},
+                     {Glyph::Print, QStringLiteral("Print")},
+                     {Glyph::Filter, QStringLiteral("Filters")},
+                     {Glyph::Page, QStringLiteral("|")},
+                     {Glyph::Help, QStringLiteral("Help")}});
+    ReportSelector rs;
+    rs.window = s.addWindow(QStringLiteral("Report Selector"), r, Glyph::Reports);
+    QWidget* body = rs.window->body();
+    const int split = std::min(150, body->width() / 3);
+    rs.modules = new QWidget(body);
+    rs.modules->setGeometry(6, 6, split - 6, body->height() - 12);
+    labelAt(rs.modules, QRect(0, 0, split, 18), QStringLiteral("Modules"), true);
+    const QList<QPair<Glyph, QString>> modules = {
+        {Glyph::Customers, QStringLiteral("Receivables")},
+        {Glyph::Vendors, QStringLiteral("Payables")},
+        {Glyph::Items, QStringLiteral("Inventory")},
+        {Glyph::Payroll, QStringLiteral("Payroll")},
+        {Glyph::Ledger, QStringLiteral("General Ledger")},
+        {Glyph::Reports, QStringLiteral("Financial Statements")},
+        {Glyph::Company, QStringLiteral("Company")},
+    };
+    auto* list = new QTreeWidget(rs.modules);
+    list->setGeometry(0, 20, split - 6, body->height() - 32);
+    list->setHeaderHidden(true);
+    list->setRootIsDecorated(false);
+    list->setIconSize(QSize(20, 20));
+    list->setFocusPolicy(Qt::NoFocus);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (const auto& [g, name] : modules) {
+        auto* item = new QTreeWidgetItem(list, {name});
+        item->setIcon(0, QIcon(glyph(g, 20)));
+        item->setSizeHint(0, QSize(10, 26));
+        item->setSelected(name == QStringLiteral("Receivables"));
+    }
+    rs.reports = new QWidget(body);
+    rs.reports->setGeometry(split + 6, 6, body->width() - split - 12, body->height() - 12);
+    labelAt(rs.reports, QRect(0, 0, 200, 18), QStringLiteral("Receivables reports"), true);
+    listAt(rs.reports, QRect(0, 20, rs.reports->width(), rs.reports->height() - 20),
+           {QStringLiteral("Report"), QStringLiteral("Description")}, {130, 0},
+           {{QStringLiteral("Aged Receivables"), QStringLiteral("What customers owe, by age")},
+            {QStringLiteral("Cash Receipts Journal"), QStringLiteral("Receipts and accounts")},
+            {QStringLiteral("Customer Ledgers"), QStringLiteral("Transactions by customer")},
+            {QStringLiteral("Customer List"), QStringLiteral("Addresses and contacts")},
+            {QStringLiteral("Customer Sales History"), QStringLiteral("Sales by customer")},
+            {QStringLiteral("Invoice Register"), QStringLiteral("Invoices in a period")},
+            {QStringLiteral("Job Profitability"), QStringLiteral("Revenue and cost by job")},
+            {QStringLiteral("Quote Register"), QStringLiteral("Open and converted quotes")},
+            {QStringLiteral("Sales Journal"), QStringLiteral("Sales and their accounts")},
+            {QStringLiteral("Sales Tax Summary"), QStringLiteral("Tax collected by authority")},
+            {QStringLiteral("Statements"), QStringLiteral("Customer statements")}},
+           2);
+    return rs;
+}
+
+// ---- Help ------------------------------------------------------------------------------------
+
+HelpWindow helpWindow(Screen& s, const QRect& r, int currentTab, const QString& topicHtml,
+                      int navigatorWidth) {
+    HelpWindow hw;
+    hw.window =
+        s.addDialog(QStringLiteral("Orvane Help"), r, Glyph::Help, TitleBar::Buttons::MinMaxClose);
+    QWidget* body = hw.window->body();
+    const int w = body->width();
+    const int h = body->height();
+    // A small toolbar of its own.
+    int x = 4;
+    for (const QString& t :
+         {QStringLiteral("Hide"), QStringLiteral("Back"), QStringLiteral("Forward"),
+          QStringLiteral("Print"), QStringLiteral("Options")}) {
+        auto* b = new QToolButton(body);
+        b->setText(t);
+        b->setAutoRaise(true);
+        b->setGeometry(x, 2, 52, 22);
+        x += 54;
+    }
+    auto* line = new QFrame(body);
+    line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    line->setGeometry(0, 26, w, 2);
+    hw.tabs =
+        tabsAt(body, QRect(4, 32, navigatorWidth, h - 36),
+               {QStringLiteral("Contents"), QStringLiteral("Index"), QStringLiteral("Search")},
+               currentTab);
+    hw.page = hw.tabs->widget(currentTab);
+    hw.topic = new QTextBrowser(body);
+    hw.topic->setGeometry(navigatorWidth + 8, 32, w - navigatorWidth - 12, h - 36);
+    hw.topic->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    hw.topic->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    hw.topic->document()->setDefaultFont(uiFont(12));
+    hw.topic->document()->setDefaultStyleSheet(
+        QStringLiteral("h2 { color: #2e6b3a; font-size: 16px; } p { margin-bottom: 6px; } "
+                       "a { color: #1c3f94; }"));
+    hw.topic->setHtml(topicHtml);
+    return hw;
+}
+
+// ---- Sample records ------------------------------------------------------------------------
+
+RecordWindow customerRecord(Screen& s, const QRect& r, int tab, bool active) {
+    RecordWindow rw = recordWindow(
+        s, QStringLiteral("Customers"), Glyph::Customers, r, QStringLiteral("Customer ID"),
+        QStringLiteral("GREENWAY"), QStringLiteral("Name"), QStringLiteral("Greenway Landscaping"),
+        {QStringLiteral("General"), QStringLiteral("Sales Defaults"),
+         QStringLiteral("Payment History"), QStringLiteral("Custom Fields")},
+        tab, active);
+    QWidget* page = rw.page;
+    const int pageWidth = r.width() - 24;
+    if (tab == 0) {
+        FormPane left(page, 8, 8, 70);
+        left.text(QStringLiteral("Contact"), QStringLiteral("Tom Alvarez"), 160);
+        left.memo(QStringLiteral("Address"), QStringLiteral("88 Orchard Lane\nSuite 4"), 160, 2);
+        left.text(QStringLiteral("City"), QStringLiteral("Millbrook"), 160);
+        left.text(QStringLiteral("State, Zip"), QStringLiteral("CA   94522"), 90);
+        left.choice(QStringLiteral("Type"), QStringLiteral("Landscaper"), 120);
+        if (pageWidth >= 440) {
+            FormPane right(page, pageWidth / 2 + 10, 8, 74);
+            const int fw = std::min(150, pageWidth / 2 - 96);
+            right.text(QStringLiteral("Telephone 1"), QStringLiteral("(555) 014-0188"), fw);
+            right.text(QStringLiteral("Telephone 2"), QStringLiteral("(555) 014-0189"), fw);
+            right.text(QStringLiteral("Fax"), QStringLiteral("(555) 014-0190"), fw);
+            right.text(QStringLiteral("E-mail"), QStringLiteral("tom@greenwayland.example"), fw);
+            right.date(QStringLiteral("Since"), QStringLiteral("04/12/24"), 90);
+            right.check(QStringLiteral("Prospect"), false);
+        }
+    }
+    return rw;
+}
+
+TransactionSpec greenwayInvoice(const QRect& r) {
+    TransactionSpec t;
+    t.title = QStringLiteral("Invoices");
+    t.icon = Glyph::Invoices;
+    t.rect = r;
+    t.partyLabel = QStringLiteral("Customer ID");
+    t.partyId = QStringLiteral("GREENWAY");
+    t.address = sample::greenwayAddress();
+    t.header = {{QStringLiteral("Invoice No."), QStringLiteral("10482")},
+                {QStringLiteral("Date"), QStringLiteral("03/15/27")},
+                {QStringLiteral("Terms"), QStringLiteral("2% 10, Net 30")},
+                {QStringLiteral("Ship Via"), QStringLiteral("Our Truck")},
+                {QStringLiteral("Sales Tax"), QStringLiteral("MILLBROOK")}};
+    t.lineHeaders = {QStringLiteral(">Quantity"), QStringLiteral("Item ID"),
+                     QStringLiteral("Description"), QStringLiteral(">Unit Price"),
+                     QStringLiteral(">Amount")};
+    t.lineWidths = {58, 80, 0, 70, 76};
+    t.lines = {
+        {QStringLiteral("40"), QStringLiteral("MUL-CED-2"), QStringLiteral("Cedar Mulch, 2 cu ft"),
+         QStringLiteral("6.49"), QStringLiteral("259.60")},
+        {QStringLiteral("12"), QStringLiteral("ROSE-HT"), QStringLiteral("Rose Bush, Hybrid Tea"),
+         QStringLiteral("24.50"), QStringLiteral("294.00")},
+        {QStringLiteral("6"), QStringLiteral("DRIP-KIT"), QStringLiteral("Drip Irrigation Kit"),
+         QStringLiteral("49.00"), QStringLiteral("294.00")},
+        {QStringLiteral("4"), QStringLiteral("SHEAR-PR"), QStringLiteral("Pruning Shears"),
+         QStringLiteral("18.75"), QStringLiteral("75.00")}};
+    t.totals = {{QStringLiteral("Subtotal"), QStringLiteral("922.60")},
+                {QStringLiteral("Sales Tax"), QStringLiteral("73.81")},
+                {QStringLiteral("Total"), QStringLiteral("996.41")}};
+    t.comment = QStringLiteral("Deliver to the Maple Street site");
+    t.journalLines = {{QStringLiteral("1100"), QStringLiteral("Accounts Receivable"),
+                       QStringLiteral("996.41"), QString()},
+                      {QStringLiteral("4000"), QStringLiteral("Sales - Plants"), QString(),
+                       QStringLiteral("294.00")},
+                      {QStringLiteral("4010"), QStringLiteral("Sales - Supplies"), QString(),
+                       QStringLiteral("628.60")},
+                      {QStringLiteral("2100"), QStringLiteral("Sales Tax Payable"), QString(),
+                       QStringLiteral("73.81")}};
+    return t;
+}
+
+TransactionSpec oakHollowQuote(const QRect& r) {
+    TransactionSpec t;
+    t.title = QStringLiteral("Quotes");
+    t.icon = Glyph::Quotes;
+    t.rect = r;
+    t.partyLabel = QStringLiteral("Customer ID");
+    t.partyId = QStringLiteral("OAKHOLLOW");
+    t.address = {QStringLiteral("Oak Hollow Estates HOA"), QStringLiteral("Attn: Ben Carver"),
+                 QStringLiteral("5 Hollow Creek Road"), QStringLiteral("Bayside, CA 94520")};
+    t.header = {{QStringLiteral("Quote No."), QStringLiteral("Q-2071")},
+                {QStringLiteral("Date"), QStringLiteral("03/10/27")},
+                {QStringLiteral("Good Until"), QStringLiteral("04/09/27")},
+                {QStringLiteral("Terms"), QStringLiteral("Net 30")},
+                {QStringLiteral("Sales Tax"), QStringLiteral("BAYSIDE")}};
+    t.lineHeaders = {QStringLiteral(">Quantity"), QStringLiteral("Item ID"),
+                     QStringLiteral("Description"), QStringLiteral(">Unit Price"),
+                     QStringLiteral(">Amount")};
+    t.lineWidths = {58, 80, 0, 70, 76};
+    t.lines = {
+        {QStringLiteral("1"), QStringLiteral("BENCH-TK"), QStringLiteral("Teak Garden Bench"),
+         QStringLiteral("289.00"), QStringLiteral("289.00")},
+        {QStringLiteral("24"), QStringLiteral("POT-TC-12"), QStringLiteral("Terracotta Pot, 12 in"),
+         QStringLiteral("14.95"), QStringLiteral("358.80")},
+        {QStringLiteral("30"), QStringLiteral("SOIL-PT1"), QStringLiteral("Potting Soil, 1 cu ft"),
+         QStringLiteral("8.25"), QStringLiteral("247.50")}};
+    t.totals = {{QStringLiteral("Subtotal"), QStringLiteral("895.30")},
+                {QStringLiteral("Sales Tax"), QStringLiteral("67.15")},
+                {QStringLiteral("Total"), QStringLiteral("962.45")}};
+    t.comment = QStringLiteral("Spring planting for the clubhouse entrance");
+    return t;
+}
+
+} // namespace shots

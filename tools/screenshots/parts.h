@@ -1,0 +1,156 @@
+// Larger parts that several screens share: the tutorial's title pages, transaction windows,
+// navigation aids, report windows and the help window.
+#pragma once
+
+#include "kit.h"
+
+#include <QMap>
+#include <QStringList>
+
+class QTextBrowser;
+
+namespace shots {
+
+// ---- Title pages ---------------------------------------------------------------------------
+
+// The tutorial's nine sections, in order.
+const QStringList& sectionNames();
+
+// A title page: the section list on the left with `section` marked (-1: none), a heading,
+// a short introduction and a list of points.
+QWidget* titlePage(Screen& s, int section, const QString& heading, const QString& intro,
+                   const QStringList& points, const QString& footer);
+
+// ---- Transaction windows -------------------------------------------------------------------
+
+struct TransactionSpec {
+    QString title;
+    Glyph icon = Glyph::Invoices;
+    QRect rect;         // in the picture
+    QString partyLabel; // "Customer ID"; empty: no party
+    QString partyId;
+    QList<QPair<QString, QString>> leftFields; // labelled fields under the party
+    QString addressLabel = QStringLiteral("Bill To");
+    QStringList address;                   // empty: no address box
+    QList<QPair<QString, QString>> header; // labelled fields down the right side
+    QStringList lineHeaders;               // '>' marks a right-aligned column
+    QList<int> lineWidths;
+    QList<QStringList> lines;
+    int selectedLine = -1;
+    int linesBottom = 0; // bottom edge of the lines in the detail area; 0: down to the foot
+    QString linesNote;   // a remark under the lines when they stop early
+    QList<QPair<QString, QString>> totals; // labelled amounts under the lines, right side
+    QString comment;                       // the Comment field at the foot
+    bool hasComment = true;
+    QString detailTab;               // with journal: the first tab's name
+    bool journal = false;            // a Journal tab beside the detail
+    bool showJournal = false;        // the Journal tab is the current one
+    QList<QStringList> journalLines; // Account, Description, Debit, Credit
+    int journalTop = 28;             // top of the journal's grid in its page
+    int addressWidth = 190;
+    int headerLabelWidth = 74;
+    int headerFieldWidth = 110;
+};
+
+struct Transaction {
+    ChildWindow* window = nullptr;
+    QWidget* content = nullptr; // the detail area (a tab's page when there is a Journal tab)
+    QLineEdit* party = nullptr;
+    QWidget* address = nullptr;
+    QTableWidget* lines = nullptr;
+    QTableWidget* journal = nullptr;
+    QLineEdit* comment = nullptr;
+    QTabWidget* tabs = nullptr;
+    QMap<QString, QLineEdit*> fields; // header fields and totals by label
+    QMap<QString, QLabel*> labels;
+};
+
+Transaction transactionWindow(Screen& s, const TransactionSpec& spec);
+
+// ---- Navigation aids -----------------------------------------------------------------------
+
+struct NavigationAid {
+    ChildWindow* window = nullptr;
+    QWidget* maintenance = nullptr; // the left side
+    QWidget* tasks = nullptr;       // the right side: transactions
+    QWidget* printing = nullptr;    // the right side: printing tasks
+    QWidget* reports = nullptr;     // the report list along the bottom
+    QMap<QString, QWidget*> buttons;
+};
+
+NavigationAid navigationAid(Screen& s, const QString& module, const QRect& r,
+                            const QList<QPair<Glyph, QString>>& maintenance,
+                            const QList<QPair<Glyph, QString>>& tasks,
+                            const QList<QPair<Glyph, QString>>& printing,
+                            const QStringList& reports);
+NavigationAid receivablesAid(Screen& s, const QRect& r);
+
+// ---- Report windows ------------------------------------------------------------------------
+
+// A printed report page as the Preview tab shows it.
+struct ReportPage {
+    QString title;
+    QString subtitle;
+    QStringList headers;     // '>' marks a right-aligned column
+    QList<int> widths;       // in pixels of the page
+    QList<QStringList> rows; // a row starting with "*" is bold (totals); "=" a group heading
+    int highlightRow = -1;
+};
+
+class ReportPaper : public QWidget {
+public:
+    ReportPaper(QWidget* parent, const QRect& r, ReportPage page);
+    // A row of the report, in the widget's coordinates.
+    QRect rowRect(int row) const;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    ReportPage page_;
+};
+
+ReportPaper* reportPaper(QWidget* host, const QRect& r, const ReportPage& page);
+
+struct ReportWindow {
+    ChildWindow* window = nullptr;
+    QTabWidget* tabs = nullptr;
+    QWidget* page = nullptr; // the current tab's page
+};
+
+// A report window with the tabs Filters, Options and Preview, and the report toolbar.
+ReportWindow reportWindow(Screen& s, const QString& report, const QRect& r, int currentTab,
+                          bool active = true);
+
+// The Report Selector: modules on the left (one selected), their reports on the right.
+struct ReportSelector {
+    ChildWindow* window = nullptr;
+    QWidget* modules = nullptr;
+    QWidget* reports = nullptr;
+};
+ReportSelector reportSelector(Screen& s, const QRect& r);
+
+// ---- Help ------------------------------------------------------------------------------------
+
+struct HelpWindow {
+    ChildWindow* window = nullptr;
+    QTabWidget* tabs = nullptr;
+    QWidget* page = nullptr;
+    QTextBrowser* topic = nullptr;
+};
+
+HelpWindow helpWindow(Screen& s, const QRect& r, int currentTab, const QString& topicHtml,
+                      int navigatorWidth = 170);
+
+// ---- Sample records ------------------------------------------------------------------------
+
+// The Customers window showing Greenway Landscaping; tab 0 is General.
+RecordWindow customerRecord(Screen& s, const QRect& r, int tab = 0, bool active = true);
+
+// An invoice to Greenway Landscaping, ready to be adjusted before transactionWindow().
+TransactionSpec greenwayInvoice(const QRect& r);
+
+// A quote to Oak Hollow Estates.
+TransactionSpec oakHollowQuote(const QRect& r);
+
+} // namespace shots

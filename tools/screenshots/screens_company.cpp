@@ -1,0 +1,196 @@
+// Screens of the Company section: preferences, balances, company information, terms, users
+// and notes.
+#include "look.h"
+#include "parts.h"
+#include "screens.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace shots::screens {
+
+namespace {
+const QRect kFull(2, 96, 636, 361);
+} // namespace
+
+void preferences(Screen& s) {
+    s.mainToolbar();
+    ChildWindow* d = s.addDialog(u"Preferences"_s, QRect(20, 98, 600, 356), Glyph::Company);
+    QWidget* body = d->body();
+    QTabWidget* tabs = tabsAt(
+        body, QRect(6, 6, body->width() - 12, body->height() - 46),
+        {u"General"_s, u"Receivables"_s, u"Payables"_s, u"Inventory"_s, u"Payroll"_s, u"Reports"_s},
+        0);
+    QWidget* page = tabs->widget(0);
+    auto* top = new QWidget(page);
+    top->setGeometry(8, 6, 570, 64);
+    FormPane l(top, 0, 0, 130);
+    l.choice(u"Date Format"_s, u"MM/DD/YY"_s, 110);
+    l.choice(u"Decimal Places"_s, u"2"_s, 60);
+    l.check(u"Warn before saving a transaction dated outside the period"_s, true);
+    auto* bottom = groupAt(page, QRect(8, 150, 570, 110), u"Entering transactions"_s);
+    checkAt(bottom, QPoint(10, 22), u"Move to the next field with Enter"_s, true);
+    checkAt(bottom, QPoint(10, 44), u"Show the Stock Status window after each sale"_s, true);
+    checkAt(bottom, QPoint(10, 66), u"Print the form after saving a transaction"_s, false);
+    checkAt(bottom, QPoint(300, 22), u"Allow duplicate reference numbers"_s, false);
+    checkAt(bottom, QPoint(300, 44), u"Use Fast Add in lookup lists"_s, true);
+    dialogButtons(body, {u"OK"_s, u"Cancel"_s, u"Help"_s});
+    s.explain(tabs->tabBar(), u"preference tabs"_s);
+    s.explain(top, u"general settings"_s);
+    s.explain(bottom, u"transaction settings"_s);
+}
+
+void beginningBalances(Screen& s) {
+    s.mainToolbar();
+    ChildWindow* w = s.addWindow(u"Beginning Balances"_s, kFull, Glyph::Ledger);
+    QWidget* body = w->body();
+    auto* top = new QWidget(body);
+    top->setGeometry(384, 6, 240, 50);
+    FormPane f(top, 0, 0, 110);
+    f.date(u"Balances as of"_s, u"12/31/26"_s, 100);
+    f.choice(u"Show"_s, u"All accounts"_s, 110);
+    QTableWidget* grid = gridAt(
+        body, QRect(8, 90, body->width() - 16, 190),
+        {u"Account"_s, u"Description"_s, u"Account Type"_s, u">Debit"_s, u">Credit"_s},
+        {60, 0, 130, 90, 90},
+        {{u"1000"_s, u"Cash - Operating"_s, u"Cash"_s, u"18,420.75"_s, u""_s},
+         {u"1100"_s, u"Accounts Receivable"_s, u"Accounts Receivable"_s, u"9,806.40"_s, u""_s},
+         {u"1200"_s, u"Inventory"_s, u"Inventory"_s, u"42,318.00"_s, u""_s},
+         {u"1500"_s, u"Equipment"_s, u"Fixed Assets"_s, u"36,500.00"_s, u""_s},
+         {u"2000"_s, u"Accounts Payable"_s, u"Accounts Payable"_s, u""_s, u"11,245.15"_s},
+         {u"2100"_s, u"Sales Tax Payable"_s, u"Other Current Liabilities"_s, u""_s, u"2,118.20"_s},
+         {u"2500"_s, u"Truck Loan"_s, u"Long Term Liabilities"_s, u""_s, u"14,800.00"_s},
+         {u"3000"_s, u"Owner's Equity"_s, u"Equity"_s, u""_s, u"78,881.80"_s}},
+        0);
+    auto* totals = new QWidget(body);
+    totals->setGeometry(body->width() - 300, 286, 292, 44);
+    labelAt(totals, QRect(0, 0, 100, kFieldHeight), u"Totals"_s);
+    fieldAt(totals, QRect(110, 0, 90, kFieldHeight), u"107,045.15"_s, true);
+    fieldAt(totals, QRect(200, 0, 90, kFieldHeight), u"107,045.15"_s, true);
+    labelAt(totals, QRect(110, 22, 180, 18), u"Out of balance: 0.00"_s);
+    s.explain(top, u"date of the balances"_s);
+    s.explain(grid, u"balances"_s);
+    s.explain(totals, u"totals"_s);
+}
+
+void companyInformation(Screen& s) {
+    s.mainToolbar();
+    ChildWindow* d = s.addDialog(u"Company Information"_s, QRect(4, 98, 632, 356), Glyph::Company);
+    QWidget* body = d->body();
+    auto* left = new QWidget(body);
+    left->setGeometry(8, 8, 250, 284);
+    FormPane l(left, 0, 0, 90);
+    l.text(u"Company ID"_s, u"BAYSIDE"_s, 90)->setReadOnly(true);
+    l.text(u"Company Name"_s, u"Bayside Garden Supply"_s, 156);
+    l.memo(u"Address"_s, u"1420 Harbor Road\nSuite 2"_s, 156, 2);
+    l.text(u"City"_s, u"Bayside"_s, 156);
+    l.text(u"State, Zip"_s, u"CA   94520"_s, 90);
+    l.text(u"Telephone"_s, u"(555) 014-2230"_s, 120);
+    l.text(u"Fax"_s, u"(555) 014-2231"_s, 120);
+    l.text(u"E-mail"_s, u"office@baysidegarden.example"_s, 156);
+    l.choice(u"Business Type"_s, u"Corporation"_s, 120);
+    auto* right = new QWidget(body);
+    right->setGeometry(300, 128, 316, 130);
+    FormPane r(right, 0, 0, 140);
+    r.text(u"Federal Employer ID"_s, u"94-3318207"_s, 120);
+    r.text(u"State Employer ID"_s, u"417-2209-3"_s, 120);
+    r.text(u"State Unemployment ID"_s, u"417-2209-3"_s, 120);
+    r.date(u"Fiscal Year Begins"_s, u"01/01/27"_s, 100);
+    dialogButtons(body, {u"OK"_s, u"Cancel"_s, u"Help"_s});
+    s.explain(left, u"name and address"_s);
+    s.explain(right, u"tax numbers and fiscal year"_s);
+}
+
+void paymentTerms(Screen& s) {
+    s.windowToolbar();
+    ChildWindow* w = s.addWindow(u"Payment Terms"_s, kFull, Glyph::Calendar);
+    QWidget* body = w->body();
+    FormPane f(body, 8, 8, 110);
+    f.lookup(u"Terms ID"_s, u"2-10-NET30"_s, 130);
+    f.text(u"Description"_s, u"2% 10, Net 30"_s, 160);
+    f.text(u"Discount Percent"_s, u"2.00"_s, 60, true);
+    f.text(u"Discount Days"_s, u"10"_s, 60, true);
+    f.text(u"Net Days"_s, u"30"_s, 60, true);
+    auto* example = groupAt(body, QRect(300, 6, 318, 112), u"Example"_s);
+    auto* text = new QLabel(u"An invoice of $1,000.00 dated 03/01/27:\n"
+                            "paid by 03/11/27, the customer pays $980.00\n"
+                            "(2% discount within 10 days);\n"
+                            "otherwise the full $1,000.00 is due by 03/31/27."_s,
+                            example);
+    text->setGeometry(10, 18, 300, 86);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    labelAt(body, QRect(8, 128, 200, 18), u"Payment terms"_s, true);
+    gridAt(body, QRect(8, 148, body->width() - 16, 130),
+           {u"Terms ID"_s, u"Description"_s, u">Discount %"_s, u">Discount Days"_s, u">Net Days"_s},
+           {100, 0, 80, 90, 70},
+           {{u"COD"_s, u"Cash on delivery"_s, u"0.00"_s, u"0"_s, u"0"_s},
+            {u"NET15"_s, u"Net 15"_s, u"0.00"_s, u"0"_s, u"15"_s},
+            {u"NET30"_s, u"Net 30"_s, u"0.00"_s, u"0"_s, u"30"_s},
+            {u"1-10-NET30"_s, u"1% 10, Net 30"_s, u"1.00"_s, u"10"_s, u"30"_s},
+            {u"2-10-NET30"_s, u"2% 10, Net 30"_s, u"2.00"_s, u"10"_s, u"30"_s}},
+           4);
+    s.explain(body, QRect(0, 0, body->width(), body->height()), u"payment terms"_s);
+}
+
+void users(Screen& s) {
+    s.mainToolbar();
+    ChildWindow* w = s.addWindow(u"Users"_s, kFull, Glyph::Employees);
+    QWidget* body = w->body();
+    labelAt(body, QRect(8, 6, 150, 18), u"Users"_s, true);
+    QTableWidget* list =
+        gridAt(body, QRect(8, 26, 156, body->height() - 34), {u"User ID"_s}, {0},
+               {{u"ADMIN"_s}, {u"CHEN-D"_s}, {u"LOPEZ-M"_s}, {u"OKAFOR-J"_s}, {u"WHITFIELD"_s}}, 2);
+    auto* fields = new QWidget(body);
+    fields->setGeometry(180, 6, 440, 90);
+    FormPane f(fields, 0, 0, 110);
+    f.text(u"User ID"_s, u"LOPEZ-M"_s, 120);
+    f.text(u"Name"_s, u"Maria Lopez"_s, 180);
+    f.text(u"Password"_s, u"********"_s, 120)->setEchoMode(QLineEdit::Password);
+    f.text(u"Confirm Password"_s, u"********"_s, 120)->setEchoMode(QLineEdit::Password);
+    labelAt(body, QRect(180, 196, 300, 18), u"Access to the modules"_s, true);
+    QTableWidget* rights =
+        gridAt(body, QRect(180, 216, 440, 110), {u"Module"_s, u"Access"_s}, {0, 120},
+               {{u"Receivables"_s, u"Full"_s},
+                {u"Payables"_s, u"Full"_s},
+                {u"Inventory"_s, u"Full"_s},
+                {u"Payroll"_s, u"None"_s},
+                {u"General Ledger"_s, u"View only"_s}});
+    s.explain(list, u"users"_s);
+    s.explain(fields, u"user and password"_s);
+    s.explain(rights, u"access rights"_s);
+}
+
+void notes(Screen& s) {
+    s.windowToolbar();
+    customerRecord(s, kFull, 0, false);
+    ChildWindow* w = s.addDialog(u"Notes - GREENWAY"_s, QRect(398, 100, 238, 354), Glyph::Notes,
+                                 TitleBar::Buttons::Close);
+    QWidget* body = w->body();
+    gridAt(body, QRect(6, 6, body->width() - 12, 112), {u"Date"_s, u"Subject"_s}, {62, 0},
+           {{u"03/14/27"_s, u"Spring price list sent"_s},
+            {u"03/02/27"_s, u"Maple Street job started"_s},
+            {u"02/18/27"_s, u"Asked for net 45 terms"_s},
+            {u"01/25/27"_s, u"New contact: Tom Alvarez"_s}},
+           0);
+    FormPane f(body, 6, 126, 50);
+    f.text(u"Subject"_s, u"Spring price list sent"_s, 170);
+    auto* text = new QPlainTextEdit(u"Mailed and e-mailed the 2027 spring price list to Tom. "
+                                    "He expects to order mulch and roses for the Maple "
+                                    "Street job by 03/20."_s,
+                                    body);
+    text->setGeometry(6, 152, body->width() - 12, 110);
+    buttonAt(body, QRect(6, body->height() - 31, 70, 23), u"Add"_s);
+    buttonAt(body, QRect(80, body->height() - 31, 70, 23), u"Delete"_s);
+    buttonAt(body, QRect(154, body->height() - 31, 70, 23), u"Close"_s, true);
+    s.explain(w, u"Notes window"_s);
+}
+
+} // namespace shots::screens

@@ -1,0 +1,258 @@
+// Screens of the Inventory and Payroll sections.
+#include "look.h"
+#include "parts.h"
+#include "sample.h"
+#include "screens.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace shots::screens {
+
+namespace {
+
+const QRect kFull(2, 96, 636, 361);
+
+// A white box with a caption and a grid of codes, for the payroll lists.
+QTableWidget* codeList(QWidget* host, const QRect& r, const QString& caption,
+                       const QStringList& headers, const QList<int>& widths,
+                       const QList<QStringList>& rows, int selected = -1) {
+    labelAt(host, QRect(r.x(), r.y(), r.width(), 18), caption, true);
+    return gridAt(host, r.adjusted(0, 20, 0, 0), headers, widths, rows, selected);
+}
+
+} // namespace
+
+void item(Screen& s) {
+    s.windowToolbar();
+    RecordWindow rw =
+        recordWindow(s, u"Items"_s, Glyph::Items, kFull, u"Item ID"_s, u"ROSE-HT"_s,
+                     u"Description"_s, u"Rose Bush, Hybrid Tea"_s,
+                     {u"General"_s, u"Quantities"_s, u"Vendors"_s, u"Custom Fields"_s}, 0);
+    auto* left = new QWidget(rw.page);
+    left->setGeometry(6, 6, 178, 210);
+    FormPane l(left, 0, 0, 76);
+    l.choice(u"Item Type"_s, u"Stock item"_s, 104);
+    l.text(u"Unit"_s, u"Each"_s, 60);
+    l.money(u"Price Level 1"_s, u"24.50"_s, 70);
+    l.money(u"Price Level 2"_s, u"22.00"_s, 70);
+    l.money(u"Price Level 3"_s, u"19.60"_s, 70);
+    l.lookup(u"Sales Account"_s, u"4000"_s, 80);
+    l.choice(u"Tax Type"_s, u"Taxable"_s, 90);
+    auto* right = new QWidget(rw.page);
+    right->setGeometry(330, 6, 270, 70);
+    FormPane r(right, 0, 0, 110);
+    r.choice(u"Cost Method"_s, u"Average"_s, 100);
+    r.money(u"Last Unit Cost"_s, u"11.20"_s, 80);
+    r.text(u"Quantity on Hand"_s, u"46"_s, 60, true);
+    s.explain(rw.id, u"Item ID"_s);
+    s.explain(rw.name, u"Description"_s);
+    s.explain(rw.tabs->tabBar(), u"tabs"_s);
+    s.explain(left, u"prices and accounts"_s);
+    s.explain(right, u"cost and quantity"_s);
+}
+
+void itemAdjustment(Screen& s) {
+    s.windowToolbar();
+    ChildWindow* w = s.addWindow(u"Inventory Adjustments"_s, kFull, Glyph::Items);
+    QWidget* body = w->body();
+    labelAt(body, QRect(8, 6, 320, 20), u"Rose Bush, Hybrid Tea"_s, true)
+        ->setFont(uiFont(13, true));
+    auto* pic = new QLabel(body);
+    pic->setPixmap(glyph(Glyph::Items, 32));
+    pic->setGeometry(8, 28, 32, 32);
+    auto* about = new QLabel(u"Adjust the quantity on hand after a count, damage or loss."_s, body);
+    about->setWordWrap(true);
+    about->setGeometry(48, 28, 280, 30);
+    auto* fields = new QWidget(body);
+    fields->setGeometry(350, 4, 272, 236);
+    FormPane f(fields, 0, 0, 118);
+    f.lookup(u"Item ID"_s, u"ROSE-HT"_s, 130);
+    f.text(u"Reference"_s, u"ADJ-0112"_s, 100);
+    f.date(u"Date"_s, u"03/15/27"_s, 100);
+    f.text(u"Reason"_s, u"Frost damage"_s, 150);
+    f.lookup(u"Adjustment Account"_s, u"5200"_s, 100);
+    f.text(u"Quantity on Hand"_s, u"46"_s, 60, true);
+    f.text(u"Adjust Quantity By"_s, u"-3"_s, 60, true);
+    f.text(u"New Quantity"_s, u"43"_s, 60, true);
+    f.money(u"Unit Cost"_s, u"11.20"_s, 60);
+    f.money(u"Amount"_s, u"-33.60"_s, 60);
+    labelAt(body, QRect(8, 188, 330, 18), u"Accounting entries"_s, true);
+    QTableWidget* journal =
+        gridAt(body, QRect(8, 208, 334, 76),
+               {u"Account"_s, u"Description"_s, u">Debit"_s, u">Credit"_s}, {56, 0, 64, 64},
+               {{u"5200"_s, u"Inventory Shrinkage"_s, u"33.60"_s, u""_s},
+                {u"1200"_s, u"Inventory"_s, u""_s, u"33.60"_s}});
+    s.explain(fields, u"adjustment fields"_s);
+    s.explain(journal, u"ledger entries"_s);
+}
+
+void employee(Screen& s) {
+    s.windowToolbar();
+    RecordWindow rw = recordWindow(
+        s, u"Employees"_s, Glyph::Employees, kFull, u"Employee ID"_s, u"LOPEZ-M"_s, u"Name"_s,
+        u"Maria Lopez"_s, {u"General"_s, u"Pay Info"_s, u"Withholding"_s, u"Custom Fields"_s}, 0);
+    FormPane left(rw.page, 8, 8, 80);
+    left.memo(u"Address"_s, u"1318 Bayview Avenue\nApt. 6"_s, 170, 2);
+    left.text(u"City, State"_s, u"Bayside, CA 94520"_s, 170);
+    left.text(u"SSN"_s, u"***-**-4471"_s, 100);
+    left.text(u"Job Title"_s, u"Store Manager"_s, 170);
+    left.lookup(u"Department"_s, u"NURSERY"_s, 110);
+    FormPane right(rw.page, 310, 8, 90);
+    right.text(u"Telephone"_s, u"(555) 014-0627"_s, 140);
+    right.date(u"Hire Date"_s, u"06/01/23"_s, 100);
+    right.choice(u"Pay Method"_s, u"Salary"_s, 100);
+    right.choice(u"Pay Frequency"_s, u"Semimonthly"_s, 110);
+    right.check(u"Direct deposit"_s, true);
+    s.explain(rw.id, u"Employee ID"_s);
+    s.explain(rw.name, u"Name"_s);
+    s.explain(rw.tabs, u"employee details"_s);
+}
+
+void earning(Screen& s) {
+    s.windowToolbar();
+    ChildWindow* w = s.addWindow(u"Earning Types"_s, kFull, Glyph::Payroll);
+    QWidget* body = w->body();
+    FormPane f(body, 8, 8, 100);
+    f.lookup(u"Earning Type ID"_s, u"OVERTIME"_s, 130);
+    f.text(u"Description"_s, u"Overtime, 1.5 times"_s, 180);
+    f.lookup(u"Expense Account"_s, u"6010"_s, 100);
+    f.text(u"Rate Multiplier"_s, u"1.50"_s, 60, true);
+    auto* taxes = groupAt(body, QRect(340, 4, 280, 100), u"Subject to"_s);
+    checkAt(taxes, QPoint(10, 20), u"Federal income tax"_s, true);
+    checkAt(taxes, QPoint(10, 40), u"State income tax"_s, true);
+    checkAt(taxes, QPoint(10, 60), u"Social Security and Medicare"_s, true);
+    checkAt(taxes, QPoint(150, 20), u"Unemployment"_s, true);
+    checkAt(taxes, QPoint(150, 40), u"State disability"_s, true);
+    codeList(body, QRect(8, 108, body->width() - 16, 190), u"Earning types"_s,
+             {u"ID"_s, u"Description"_s, u"Account"_s, u"Taxable"_s}, {90, 0, 80, 190},
+             {{u"REGULAR"_s, u"Regular hours"_s, u"6000"_s, u"All taxes"_s},
+              {u"OVERTIME"_s, u"Overtime, 1.5 times"_s, u"6010"_s, u"All taxes"_s},
+              {u"SALARY"_s, u"Salary"_s, u"6000"_s, u"All taxes"_s},
+              {u"HOLIDAY"_s, u"Holiday pay"_s, u"6000"_s, u"All taxes"_s},
+              {u"BONUS"_s, u"Bonus"_s, u"6020"_s, u"All taxes"_s},
+              {u"MILEAGE"_s, u"Mileage reimbursement"_s, u"6400"_s, u"None"_s}},
+             1);
+    s.explain(body, QRect(0, 0, body->width(), body->height()), u"earning types"_s);
+}
+
+void deduction(Screen& s) {
+    s.windowToolbar();
+    ChildWindow* w = s.addWindow(u"Deductions"_s, QRect(2, 96, 274, 361), Glyph::Payroll);
+    QWidget* body = w->body();
+    FormPane f(body, 8, 8, 96);
+    f.lookup(u"Deduction ID"_s, u"HEALTH"_s, 120);
+    f.text(u"Description"_s, u"Health insurance"_s, 150);
+    f.lookup(u"Liability Account"_s, u"2250"_s, 90);
+    f.choice(u"Calculated As"_s, u"Fixed amount"_s, 120);
+    f.money(u"Amount"_s, u"85.00"_s, 70);
+    f.check(u"Taken before income taxes"_s, true);
+    codeList(body, QRect(8, f.y() + 4, body->width() - 16, 112), u"Deductions"_s,
+             {u"ID"_s, u"Description"_s}, {70, 0},
+             {{u"401K"_s, u"Retirement plan 401(k)"_s},
+              {u"HEALTH"_s, u"Health insurance"_s},
+              {u"DENTAL"_s, u"Dental plan"_s},
+              {u"UNIFORM"_s, u"Uniform rental"_s}},
+             1);
+    s.explain(w, u"Deductions window"_s);
+}
+
+void contribution(Screen& s) {
+    s.windowToolbar();
+    ChildWindow* w = s.addWindow(u"Contributions"_s, kFull, Glyph::Payroll);
+    QWidget* body = w->body();
+    FormPane f(body, 8, 8, 110);
+    f.lookup(u"Contribution ID"_s, u"401K-MATCH"_s, 130);
+    f.text(u"Description"_s, u"401(k) company match"_s, 200);
+    f.lookup(u"Expense Account"_s, u"6150"_s, 90);
+    f.lookup(u"Liability Account"_s, u"2260"_s, 90);
+    FormPane r(body, 360, 8, 120);
+    r.choice(u"Calculated As"_s, u"Percent of deduction"_s, 130);
+    r.text(u"Percent"_s, u"50.00"_s, 60, true);
+    r.text(u"Limit, % of Gross"_s, u"3.00"_s, 60, true);
+    r.lookup(u"Based on Deduction"_s, u"401K"_s, 90);
+    codeList(body, QRect(8, 104, body->width() - 16, 150), u"Employer contributions"_s,
+             {u"ID"_s, u"Description"_s, u"Expense"_s, u"Liability"_s, u"Calculation"_s},
+             {90, 0, 60, 60, 180},
+             {{u"401K-MATCH"_s, u"401(k) company match"_s, u"6150"_s, u"2260"_s,
+               u"50% of 401K, up to 3% of gross"_s},
+              {u"HEALTH-CO"_s, u"Health insurance, company share"_s, u"6160"_s, u"2250"_s,
+               u"Fixed 240.00 a month"_s},
+              {u"WC"_s, u"Workers' compensation"_s, u"6170"_s, u"2270"_s, u"1.85% of gross"_s}},
+             0);
+    s.explain(body, QRect(0, 0, body->width(), body->height()), u"contributions"_s);
+}
+
+void payrollTax(Screen& s) {
+    s.windowToolbar();
+    ChildWindow* w = s.addWindow(u"Payroll Taxes"_s, QRect(346, 96, 290, 361), Glyph::Payroll);
+    QWidget* body = w->body();
+    FormPane f(body, 8, 8, 104);
+    f.lookup(u"Payroll Tax ID"_s, u"CA-SDI"_s, 120);
+    f.text(u"Description"_s, u"California disability"_s, 160);
+    f.choice(u"Paid By"_s, u"Employee"_s, 100);
+    f.text(u"Rate, Percent"_s, u"1.10"_s, 60, true);
+    f.money(u"Wage Limit"_s, u"None"_s, 80);
+    f.lookup(u"Liability Account"_s, u"2210"_s, 90);
+    f.lookup(u"Paid to Vendor"_s, u"CA-EDD"_s, 110);
+    codeList(body, QRect(8, f.y() + 4, body->width() - 16, 128), u"Payroll taxes"_s,
+             {u"ID"_s, u"Paid By"_s, u">Rate"_s}, {80, 0, 60},
+             {{u"FICA-SS"_s, u"Both"_s, u"6.20%"_s},
+              {u"FICA-MED"_s, u"Both"_s, u"1.45%"_s},
+              {u"FUTA"_s, u"Employer"_s, u"0.60%"_s},
+              {u"CA-SUI"_s, u"Employer"_s, u"3.40%"_s},
+              {u"CA-SDI"_s, u"Employee"_s, u"1.10%"_s}},
+             4);
+    s.explain(w, u"Payroll Taxes window"_s);
+}
+
+void payrollCheck(Screen& s) {
+    s.windowToolbar();
+    ChildWindow* w = s.addWindow(u"Payroll Checks"_s, kFull, Glyph::Payroll);
+    QWidget* body = w->body();
+    auto* who = new QWidget(body);
+    who->setGeometry(8, 8, 300, 46);
+    FormPane l(who, 0, 0, 78);
+    l.lookup(u"Employee ID"_s, u"CHEN-D"_s, 130);
+    l.text(u"Name"_s, u"David Chen"_s, 160);
+    FormPane r(body, 340, 8, 90);
+    r.text(u"Check No."_s, u"2216"_s, 80);
+    r.date(u"Check Date"_s, u"03/31/27"_s, 100);
+    r.text(u"Pay Period"_s, u"03/16/27 - 03/31/27"_s, 150);
+    r.lookup(u"Cash Account"_s, u"1010"_s, 90);
+    QTableWidget* earnings =
+        codeList(body, QRect(8, 62, 320, 112), u"Earnings"_s,
+                 {u"Earning Type"_s, u">Hours"_s, u">Rate"_s, u">Amount"_s}, {0, 50, 56, 76},
+                 {{u"REGULAR"_s, u"80.00"_s, u"21.50"_s, u"1,720.00"_s},
+                  {u"OVERTIME"_s, u"6.00"_s, u"32.25"_s, u"193.50"_s},
+                  {u"Gross pay"_s, u""_s, u""_s, u"1,913.50"_s}});
+    earnings->item(2, 0)->setFont(uiFont(11, true));
+    earnings->item(2, 3)->setFont(uiFont(11, true));
+    auto* withheld = new QWidget(body);
+    withheld->setGeometry(420, 104, 202, 226);
+    QTableWidget* taxes = codeList(withheld, QRect(0, 0, 202, 172), u"Taxes and deductions"_s,
+                                   {u"Item"_s, u">Amount"_s}, {0, 70},
+                                   {{u"Federal income tax"_s, u"201.40"_s},
+                                    {u"Social Security"_s, u"118.64"_s},
+                                    {u"Medicare"_s, u"27.75"_s},
+                                    {u"State income tax"_s, u"58.20"_s},
+                                    {u"CA-SDI"_s, u"21.05"_s},
+                                    {u"401K"_s, u"76.54"_s},
+                                    {u"HEALTH"_s, u"85.00"_s}});
+    FormPane net(withheld, 0, 180, 80);
+    QLineEdit* netPay = net.money(u"Net Pay"_s, u"1,324.92"_s, 120);
+    netPay->setFont(uiFont(11, true));
+    s.explain(who, u"employee"_s);
+    s.explain(earnings, u"earnings"_s);
+    s.explain(taxes, u"taxes and deductions"_s);
+    s.explain(netPay, u"Net Pay"_s);
+}
+
+} // namespace shots::screens

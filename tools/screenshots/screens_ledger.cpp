@@ -1,0 +1,233 @@
+// Screens of the General Ledger section.
+#include "look.h"
+#include "parts.h"
+#include "screens.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace shots::screens {
+
+namespace {
+
+const QRect kFull(2, 96, 636, 361);
+
+QList<QStringList> chartOfAccounts() {
+    return {{u"1000"_s, u"Cash - Operating"_s},
+            {u"1010"_s, u"Cash - Payroll"_s},
+            {u"1020"_s, u"Card Clearing"_s},
+            {u"1100"_s, u"Accounts Receivable"_s},
+            {u"1200"_s, u"Inventory"_s},
+            {u"1500"_s, u"Equipment"_s},
+            {u"1510"_s, u"Delivery Truck"_s},
+            {u"1590"_s, u"Accum. Depreciation"_s},
+            {u"2000"_s, u"Accounts Payable"_s},
+            {u"2100"_s, u"Sales Tax Payable"_s},
+            {u"2200"_s, u"Payroll Taxes Payable"_s},
+            {u"3000"_s, u"Owner's Equity"_s},
+            {u"4000"_s, u"Sales - Plants"_s},
+            {u"4010"_s, u"Sales - Supplies"_s},
+            {u"5000"_s, u"Cost of Goods Sold"_s},
+            {u"6000"_s, u"Wages"_s},
+            {u"6100"_s, u"Rent"_s},
+            {u"6500"_s, u"Depreciation"_s}};
+}
+
+} // namespace
+
+void account(Screen& s) {
+    s.windowToolbar();
+    ChildWindow* list =
+        s.addWindow(u"Chart of Accounts"_s, QRect(2, 96, 206, 361), Glyph::Ledger, false);
+    QTableWidget* grid =
+        gridAt(list->body(), QRect(4, 4, list->body()->width() - 8, list->body()->height() - 8),
+               {u"Account"_s, u"Description"_s}, {54, 0}, chartOfAccounts(), 3);
+    ChildWindow* w = s.addWindow(u"Accounts"_s, QRect(212, 236, 424, 221), Glyph::Accounts);
+    QWidget* body = w->body();
+    FormPane f(body, 8, 8, 96);
+    f.lookup(u"Account ID"_s, u"1100"_s, 110);
+    f.text(u"Description"_s, u"Accounts Receivable"_s, 200);
+    f.choice(u"Account Type"_s, u"Accounts Receivable"_s, 160);
+    f.lookup(u"Department"_s, u"(none)"_s, 110);
+    f.money(u"Balance"_s, u"14,565.55"_s, 90);
+    checkAt(body, QPoint(body->width() - 80, 10), u"Inactive"_s, false);
+    auto* hint = new QLabel(u"Account types decide where an account appears in the financial "
+                            "statements."_s,
+                            body);
+    hint->setWordWrap(true);
+    hint->setGeometry(8, f.y() + 2, body->width() - 16, 32);
+    s.explain(grid, u"chart of accounts"_s);
+    s.explain(w, u"Accounts window"_s);
+}
+
+void department(Screen& s) {
+    s.windowToolbar();
+    ChildWindow* w = s.addWindow(u"Departments"_s, kFull, Glyph::Company);
+    QWidget* body = w->body();
+    FormPane f(body, 8, 8, 96);
+    f.lookup(u"Department ID"_s, u"NURSERY"_s, 120);
+    f.text(u"Description"_s, u"Nursery and plants"_s, 200);
+    f.text(u"Manager"_s, u"Maria Lopez"_s, 160);
+    auto* hint = new QLabel(u"Add a department to an account, an item or an employee to see "
+                            "income and expenses by department in your reports."_s,
+                            body);
+    hint->setWordWrap(true);
+    hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    hint->setGeometry(340, 8, 270, 50);
+    labelAt(body, QRect(8, 84, 200, 18), u"Departments"_s, true);
+    gridAt(body, QRect(8, 104, body->width() - 16, 130),
+           {u"Department ID"_s, u"Description"_s, u"Manager"_s, u">Employees"_s}, {110, 0, 140, 80},
+           {{u"ADMIN"_s, u"Office and administration"_s, u"Sarah Whitfield"_s, u"2"_s},
+            {u"LANDSCAPE"_s, u"Landscaping services"_s, u"David Chen"_s, u"5"_s},
+            {u"NURSERY"_s, u"Nursery and plants"_s, u"Maria Lopez"_s, u"4"_s},
+            {u"SUPPLIES"_s, u"Garden supplies and tools"_s, u"James Okafor"_s, u"3"_s}},
+           2);
+    s.explain(body, QRect(0, 0, body->width(), body->height()), u"departments"_s);
+}
+
+void budget(Screen& s) {
+    s.windowToolbar();
+    ChildWindow* w = s.addWindow(u"Budgets"_s, kFull, Glyph::Budget);
+    QWidget* body = w->body();
+    auto* top = new QWidget(body);
+    top->setGeometry(8, 6, 600, 46);
+    FormPane l(top, 0, 0, 80);
+    l.lookup(u"Budget ID"_s, u"FY2027"_s, 120);
+    l.lookup(u"Department"_s, u"NURSERY"_s, 120);
+    FormPane r(top, 320, 0, 80);
+    r.text(u"Fiscal Year"_s, u"2027"_s, 60);
+    r.choice(u"Based On"_s, u"2026 actual + 5%"_s, 140);
+    auto* tools = new QWidget(body);
+    tools->setGeometry(8, 60, 190, 56);
+    buttonAt(tools, QRect(0, 4, 120, 23), u"Copy Last Year"_s);
+    buttonAt(tools, QRect(0, 30, 120, 23), u"Spread Evenly"_s);
+    QTableWidget* grid = gridAt(
+        body, QRect(8, 122, body->width() - 16, 204),
+        {u"Account"_s, u"Description"_s, u">Period 1"_s, u">Period 2"_s, u">Period 3"_s,
+         u">Period 4"_s, u">Year"_s},
+        {56, 0, 66, 66, 66, 66, 76},
+        {{u"4000"_s, u"Sales - Plants"_s, u"18,000"_s, u"22,000"_s, u"34,000"_s, u"41,000"_s,
+          u"312,000"_s},
+         {u"4010"_s, u"Sales - Supplies"_s, u"9,500"_s, u"11,000"_s, u"15,500"_s, u"17,000"_s,
+          u"148,000"_s},
+         {u"5000"_s, u"Cost of Goods Sold"_s, u"12,100"_s, u"14,600"_s, u"21,800"_s, u"25,600"_s,
+          u"198,400"_s},
+         {u"6000"_s, u"Wages"_s, u"8,200"_s, u"8,200"_s, u"9,400"_s, u"10,600"_s, u"112,800"_s},
+         {u"6100"_s, u"Rent"_s, u"3,200"_s, u"3,200"_s, u"3,200"_s, u"3,200"_s, u"38,400"_s},
+         {u"6200"_s, u"Utilities"_s, u"640"_s, u"610"_s, u"560"_s, u"520"_s, u"6,900"_s}},
+        2);
+    s.explain(top, u"budget and department"_s);
+    s.explain(tools, u"budget tools"_s);
+    s.explain(grid, QRect(0, 0, grid->width(), grid->height()), u"amounts"_s);
+}
+
+void accountingPeriods(Screen& s) {
+    s.mainToolbar();
+    ChildWindow* w =
+        s.addDialog(u"Accounting Periods"_s, QRect(60, 100, 520, 352), Glyph::Calendar);
+    QWidget* body = w->body();
+    FormPane f(body, 8, 8, 110);
+    f.text(u"Fiscal Year"_s, u"2027"_s, 60);
+    f.date(u"First Day of Year"_s, u"01/01/27"_s, 100);
+    f.choice(u"Current Period"_s, u"Period 3"_s, 100);
+    const QStringList months = {u"January"_s,   u"February"_s, u"March"_s,    u"April"_s,
+                                u"May"_s,       u"June"_s,     u"July"_s,     u"August"_s,
+                                u"September"_s, u"October"_s,  u"November"_s, u"December"_s};
+    const int lastDay[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    QList<QStringList> rows;
+    for (int m = 0; m < 12; ++m) {
+        rows.append({QString::number(m + 1), months[m],
+                     QStringLiteral("%1/01/27").arg(m + 1, 2, 10, QChar(u'0')),
+                     QStringLiteral("%1/%2/27").arg(m + 1, 2, 10, QChar(u'0')).arg(lastDay[m]),
+                     m < 2 ? u"Closed"_s : u"Open"_s});
+    }
+    gridAt(body, QRect(8, 80, 380, body->height() - 88),
+           {u"Period"_s, u"Name"_s, u"From"_s, u"To"_s, u"Status"_s}, {50, 0, 70, 70, 64}, rows, 2);
+    buttonAt(body, QRect(body->width() - 100, 80, 92, 23), u"Close Period"_s);
+    buttonAt(body, QRect(body->width() - 100, 108, 92, 23), u"Close Year"_s);
+    dialogButtons(body, {u"OK"_s}).first()->move(body->width() - 100, body->height() - 31);
+    s.explain(w, u"Accounting Periods window"_s);
+}
+
+void generalJournal(Screen& s) {
+    s.windowToolbar();
+    ChildWindow* w = s.addWindow(u"General Journal"_s, kFull, Glyph::Journal);
+    QWidget* body = w->body();
+    auto* top = new QWidget(body);
+    top->setGeometry(8, 6, 610, 46);
+    FormPane l(top, 0, 0, 74);
+    l.text(u"Reference"_s, u"GJ-0315"_s, 100);
+    l.date(u"Date"_s, u"03/31/27"_s, 100);
+    FormPane r(top, 330, 0, 74);
+    r.text(u"Description"_s, u"March depreciation"_s, 200);
+    r.choice(u"Reverse"_s, u"No"_s, 80);
+    auto* memo = new QWidget(body);
+    memo->setGeometry(8, 58, 200, 120);
+    labelAt(memo, QRect(0, 0, 200, 18), u"Memo"_s);
+    auto* text = new QPlainTextEdit(u"Monthly depreciation of the delivery truck and the "
+                                    "greenhouse equipment."_s,
+                                    memo);
+    text->setGeometry(0, 20, 200, 60);
+    QTableWidget* grid =
+        gridAt(body, QRect(8, 190, body->width() - 16, 92),
+               {u"Account"_s, u"Description"_s, u"Department"_s, u">Debit"_s, u">Credit"_s},
+               {64, 0, 100, 86, 86},
+               {{u"6500"_s, u"Depreciation"_s, u"LANDSCAPE"_s, u"412.50"_s, u""_s},
+                {u"6500"_s, u"Depreciation"_s, u"NURSERY"_s, u"185.00"_s, u""_s},
+                {u"1590"_s, u"Accum. Depreciation"_s, u""_s, u""_s, u"597.50"_s}});
+    auto* totals = new QWidget(body);
+    totals->setGeometry(body->width() - 260, 288, 252, 40);
+    fieldAt(totals, QRect(80, 0, 86, kFieldHeight), u"597.50"_s, true);
+    fieldAt(totals, QRect(166, 0, 86, kFieldHeight), u"597.50"_s, true);
+    labelAt(totals, QRect(0, 0, 78, kFieldHeight), u"Totals"_s);
+    labelAt(totals, QRect(80, 22, 172, 18), u"Out of balance: 0.00"_s);
+    s.explain(top, u"reference and date"_s);
+    s.explain(grid, u"debits and credits"_s);
+    s.explain(totals, u"totals"_s);
+}
+
+void accountReconciliation(Screen& s) {
+    s.windowToolbar();
+    ChildWindow* w = s.addWindow(u"Account Reconciliation"_s, kFull, Glyph::Bank);
+    QWidget* body = w->body();
+    auto* top = new QWidget(body);
+    top->setGeometry(8, 6, 146, 76);
+    FormPane l(top, 0, 0, 50);
+    l.lookup(u"Account"_s, u"1000"_s, 90);
+    l.date(u"As Of"_s, u"03/31/27"_s, 90);
+    l.money(u"Statement"_s, u"24,318.55"_s, 90);
+    labelAt(body, QRect(8, 176, 300, 18), u"Checks and withdrawals"_s, true);
+    QTableWidget* checks =
+        gridAt(body, QRect(8, 196, 304, 100), {u"Clear"_s, u"Number"_s, u"Date"_s, u">Amount"_s},
+               {40, 60, 70, 0},
+               {{u"Yes"_s, u"4479"_s, u"03/04/27"_s, u"1,250.00"_s},
+                {u"Yes"_s, u"4480"_s, u"03/09/27"_s, u"318.45"_s},
+                {u"No"_s, u"4481"_s, u"03/22/27"_s, u"642.10"_s},
+                {u"No"_s, u"4482"_s, u"03/16/27"_s, u"1,146.60"_s}});
+    labelAt(body, QRect(320, 176, 300, 18), u"Deposits"_s, true);
+    QTableWidget* deposits =
+        gridAt(body, QRect(320, 196, body->width() - 328, 100),
+               {u"Clear"_s, u"Reference"_s, u"Date"_s, u">Amount"_s}, {40, 70, 70, 0},
+               {{u"Yes"_s, u"DEP-0305"_s, u"03/05/27"_s, u"4,820.40"_s},
+                {u"Yes"_s, u"DEP-0316"_s, u"03/16/27"_s, u"1,809.86"_s},
+                {u"No"_s, u"DEP-0331"_s, u"03/31/27"_s, u"2,115.00"_s}});
+    auto* summary = new QWidget(body);
+    summary->setGeometry(8, 304, body->width() - 16, 24);
+    FormPane a(summary, 0, 0, 90);
+    a.money(u"Cleared Balance"_s, u"24,318.55"_s, 90);
+    FormPane b(summary, 220, 0, 70);
+    b.money(u"Difference"_s, u"0.00"_s, 80);
+    FormPane c(summary, 420, 0, 90);
+    c.money(u"Book Balance"_s, u"23,790.45"_s, 90);
+    s.explain(top, u"account and statement"_s);
+    s.explain(checks, u"checks"_s);
+    s.explain(deposits, u"deposits"_s);
+    s.explain(summary, u"difference"_s);
+}
+
+} // namespace shots::screens

@@ -1,0 +1,632 @@
+// Screens of the Navigation section: finding one's way around Orvane.
+#include "look.h"
+#include "parts.h"
+#include "sample.h"
+#include "screens.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QTreeWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace shots::screens {
+
+namespace {
+
+// The whole workspace, for windows that fill it.
+const QRect kFull(2, 96, 636, 361);
+
+QList<MenuEntry> entries(const QStringList& titles, const QString& highlighted = {}) {
+    QList<MenuEntry> out;
+    for (const QString& t : titles)
+        out.append({t, t.section(u'\t', 0, 0) == highlighted ||
+                           (t.endsWith(u" >"_s) && t.chopped(2) == highlighted)});
+    return out;
+}
+
+const QStringList kShortcutMenu = {u"Cut"_s, u"Copy"_s,    u"Paste"_s,
+                                   u"-"_s,   u"Go To >"_s, u"Related Reports >"_s,
+                                   u"-"_s,   u"Notes"_s,   u"Alert Message"_s};
+
+const QStringList kFileMenu = {u"New Company"_s,
+                               u"Open Company"_s,
+                               u"-"_s,
+                               u"Open\tCtrl+O"_s,
+                               u"Duplicate Transaction"_s,
+                               u"-"_s,
+                               u"Import"_s,
+                               u"Export"_s,
+                               u"-"_s,
+                               u"Back Up"_s,
+                               u"Restore"_s,
+                               u"-"_s,
+                               u"Print\tCtrl+P"_s,
+                               u"Print Preview"_s,
+                               u"-"_s,
+                               u"Exit"_s};
+
+const QStringList kEditMenu = {
+    u"Undo\tCtrl+Z"_s,  u"-"_s, u"Cut\tCtrl+X"_s,         u"Copy\tCtrl+C"_s,
+    u"Paste\tCtrl+V"_s, u"-"_s, u"Find Record\tCtrl+F"_s, u"Change ID"_s,
+    u"Alert Message"_s};
+
+// A white card of the Main Menu: the module's button and its everyday tasks.
+QWidget* moduleCard(QWidget* host, const QRect& r, Glyph g, const QString& module,
+                    const QStringList& tasks) {
+    auto* card = new QFrame(host);
+    card->setGeometry(r);
+    card->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    card->setAutoFillBackground(true);
+    QPalette pal = card->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    card->setPalette(pal);
+    auto* b = new QToolButton(card);
+    b->setIcon(QIcon(glyph(g, 32)));
+    b->setIconSize(QSize(32, 32));
+    b->setText(module);
+    b->setFont(uiFont(12, true));
+    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    b->setGeometry(6, 6, r.width() - 12, 42);
+    int y = 54;
+    for (const QString& t : tasks) {
+        auto* icon = new QLabel(card);
+        icon->setPixmap(glyph(Glyph::Star, 10));
+        icon->setGeometry(12, y + 3, 10, 10);
+        auto* link = new QLabel(t, card);
+        QPalette lp = link->palette();
+        lp.setColor(QPalette::WindowText, colour::link);
+        link->setPalette(lp);
+        QFont f = uiFont(11);
+        f.setUnderline(true);
+        link->setFont(f);
+        link->setGeometry(28, y, r.width() - 34, 16);
+        y += 18;
+    }
+    return card;
+}
+
+Transaction invoiceWindow(Screen& s, const QRect& r = kFull) {
+    s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
+    return transactionWindow(s, greenwayInvoice(r));
+}
+
+} // namespace
+
+void mainMenu(Screen& s) {
+    s.mainToolbar();
+    ChildWindow* w = s.addWindow(u"Main Menu"_s, kFull, Glyph::MainMenu);
+    QWidget* body = w->body();
+    labelAt(body, QRect(10, 2, 300, 22), u"Bayside Garden Supply"_s, true)
+        ->setFont(uiFont(15, true));
+    auto* cards = new QWidget(body);
+    cards->setGeometry(4, 26, body->width() - 8, body->height() - 30);
+    const int cw = (cards->width() - 3 * 6) / 4;
+    const int ch = (cards->height() - 6) / 2;
+    struct Module {
+        Glyph g;
+        QString name;
+        QStringList tasks;
+    };
+    const QList<Module> modules = {
+        {Glyph::Customers,
+         u"Receivables"_s,
+         {u"Customers"_s, u"Quotes"_s, u"Invoices"_s, u"Receipts"_s}},
+        {Glyph::Vendors,
+         u"Payables"_s,
+         {u"Vendors"_s, u"Purchase Orders"_s, u"Purchases"_s, u"Payments"_s}},
+        {Glyph::Items, u"Inventory"_s, {u"Items"_s, u"Inventory Adjustments"_s, u"Item List"_s}},
+        {Glyph::Payroll, u"Payroll"_s, {u"Employees"_s, u"Payroll Checks"_s, u"Payroll Taxes"_s}},
+        {Glyph::Ledger,
+         u"General Ledger"_s,
+         {u"Chart of Accounts"_s, u"General Journal"_s, u"Account Reconciliation"_s, u"Budgets"_s}},
+        {Glyph::Reports,
+         u"Reports"_s,
+         {u"Report Selector"_s, u"Financial Statements"_s, u"Form Alignment"_s}},
+        {Glyph::Company,
+         u"Company"_s,
+         {u"Company Information"_s, u"Preferences"_s, u"Users"_s, u"Back Up"_s}},
+    };
+    for (int i = 0; i < modules.size(); ++i) {
+        const QRect r((i % 4) * (cw + 6), (i / 4) * (ch + 6), cw, ch);
+        moduleCard(cards, r, modules[i].g, modules[i].name, modules[i].tasks);
+    }
+    // The eighth place holds today's reminders.
+    auto* today = new QFrame(cards);
+    today->setGeometry(3 * (cw + 6), ch + 6, cw, ch);
+    today->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    labelAt(today, QRect(8, 6, cw - 16, 18), u"Reminders"_s, true);
+    auto* text = new QLabel(u"3 invoices are due this week.\n\n2 purchase orders are waiting "
+                            "to be received.\n\nPayroll for period 3 is due 03/31/27."_s,
+                            today);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    text->setGeometry(8, 28, cw - 16, ch - 34);
+    s.explain(cards, u"the modules and their tasks"_s);
+}
+
+void navAidMaintenance(Screen& s) {
+    s.mainToolbar();
+    NavigationAid aid = receivablesAid(s, kFull);
+    s.explain(aid.maintenance, u"maintenance tasks"_s);
+}
+
+void navAidTasks(Screen& s) {
+    s.mainToolbar();
+    NavigationAid aid = receivablesAid(s, kFull);
+    s.explain(aid.tasks, u"transaction tasks"_s);
+    s.explain(aid.printing, u"printing tasks"_s);
+}
+
+void navAidReports(Screen& s) {
+    s.mainToolbar();
+    NavigationAid aid = receivablesAid(s, kFull);
+    s.explain(aid.reports, u"report list"_s);
+}
+
+void rightMouse(Screen& s) {
+    s.windowToolbar();
+    customerRecord(s, kFull);
+    DropMenu* menu = s.popup(QPoint(60, 262), entries(kShortcutMenu, u"Go To"_s));
+    const QRect goTo = menu->entryRect(u"Go To"_s);
+    DropMenu* sub = s.popup(QPoint(menu->x() + menu->width() - 4, menu->y() + goTo.top() - 3),
+                            entries({u"Invoices"_s, u"Quotes"_s, u"Receipts"_s, u"Sales Returns"_s,
+                                     u"Jobs"_s, u"Payment History"_s},
+                                    u"Invoices"_s));
+    s.explain(menu, u"shortcut menu"_s);
+    s.explain(sub, u"Go To entries"_s);
+}
+
+void copyRecord(Screen& s) {
+    s.windowToolbar();
+    RecordWindow rw = customerRecord(s, kFull);
+    rw.id->setText(u"GREENWAY-2"_s);
+    rw.id->setFocus();
+    rw.id->selectAll();
+    s.tip(QPoint(250, 124),
+          u"GREENWAY-2 is a new ID. Click Save to add it as a copy of Greenway Landscaping."_s,
+          250);
+    s.setStatus(u"New record, copied from GREENWAY"_s);
+    s.explain(rw.id, u"Customer ID"_s);
+    s.explain(s.toolButton(u"Save"_s), u"Save"_s);
+}
+
+void changeId(Screen& s) {
+    s.windowToolbar();
+    customerRecord(s, kFull);
+    DropMenu* m = s.openMenu(u"Edit"_s, entries(kEditMenu, u"Change ID"_s));
+    s.setStatus(u"Give this record a new ID"_s);
+    s.explain(m, m->entryRect(u"Change ID"_s), u"Change ID"_s);
+}
+
+void alertMessage(Screen& s) {
+    s.windowToolbar();
+    customerRecord(s, kFull, 0, false);
+    ChildWindow* d = s.addDialog(u"Alert Message"_s, QRect(24, 226, 430, 212), Glyph::Alert);
+    QWidget* body = d->body();
+    labelAt(body, QRect(10, 8, 300, 18), u"Customer ID:  GREENWAY  Greenway Landscaping"_s);
+    labelAt(body, QRect(10, 30, 100, 18), u"Message"_s);
+    auto* msg = new QPlainTextEdit(u"Credit limit reached. Ask Tom Alvarez for a payment "
+                                   "before you ship new orders."_s,
+                                   body);
+    msg->setGeometry(10, 48, body->width() - 20, 48);
+    checkAt(body, QPoint(10, 104), u"Show the message when the record is displayed"_s, true);
+    checkAt(body, QPoint(10, 124), u"Show the message when the record is used in a transaction"_s,
+            true);
+    dialogButtons(body, {u"OK"_s, u"Cancel"_s, u"Help"_s});
+    s.explain(d, u"Alert Message window"_s);
+}
+
+void alertView(Screen& s) {
+    s.windowToolbar();
+    s.toolButton(u"Alert"_s)->setDown(true);
+    customerRecord(s, kFull, 0, false);
+    ChildWindow* d = s.addDialog(u"Alert - GREENWAY"_s, QRect(150, 132, 340, 140), Glyph::Alert,
+                                 TitleBar::Buttons::Close);
+    QWidget* body = d->body();
+    auto* icon = new QLabel(body);
+    icon->setPixmap(glyph(Glyph::Alert, 32));
+    icon->setGeometry(14, 14, 32, 32);
+    auto* text = new QLabel(u"Credit limit reached. Ask Tom Alvarez for a payment before you "
+                            "ship new orders."_s,
+                            body);
+    text->setWordWrap(true);
+    text->setGeometry(60, 12, body->width() - 72, 50);
+    dialogButtons(body, {u"OK"_s});
+    s.explain(s.toolButton(u"Alert"_s), u"Alert button"_s);
+    s.explain(d, u"alert message"_s);
+}
+
+namespace {
+
+// The Open Transaction window of File, Open.
+struct OpenWindow {
+    ChildWindow* dialog;
+    QWidget* list;
+    QWidget* filter;
+};
+
+OpenWindow openTransaction(Screen& s, bool filtered) {
+    s.mainToolbar();
+    OpenWindow o;
+    o.dialog = s.addDialog(u"Open Transaction"_s, QRect(20, 100, 600, 352), Glyph::Folder);
+    QWidget* body = o.dialog->body();
+    FormPane top(body, 8, 8, 100);
+    top.choice(u"Transaction Type"_s, u"Invoices"_s, 150);
+    auto* hint = new QLabel(u"Choose a transaction and click Open. Use Filter to narrow the "
+                            "list and Sort By to change its order."_s,
+                            body);
+    hint->setWordWrap(true);
+    hint->setGeometry(8, 40, 400, 32);
+
+    QList<QStringList> rows = {
+        {u"10471"_s, u"03/02/27"_s, u"PINEWOOD"_s, u"Pinewood Golf Club"_s, u"2,480.00"_s},
+        {u"10472"_s, u"03/03/27"_s, u"GREENWAY"_s, u"Greenway Landscaping"_s, u"612.35"_s},
+        {u"10473"_s, u"03/03/27"_s, u"MARTINEZ-R"_s, u"Rosa Martinez"_s, u"86.40"_s},
+        {u"10474"_s, u"03/05/27"_s, u"OAKHOLLOW"_s, u"Oak Hollow Estates HOA"_s, u"1,115.00"_s},
+        {u"10475"_s, u"03/08/27"_s, u"BRIGHTON"_s, u"Brighton Park District"_s, u"1,240.00"_s},
+        {u"10476"_s, u"03/09/27"_s, u"GREENWAY"_s, u"Greenway Landscaping"_s, u"1,809.86"_s},
+        {u"10477"_s, u"03/10/27"_s, u"SUNSET-CG"_s, u"Sunset Community Garden"_s, u"312.75"_s},
+        {u"10478"_s, u"03/11/27"_s, u"WILLOWBRK"_s, u"Willowbrook Apartments"_s, u"740.00"_s},
+        {u"10479"_s, u"03/12/27"_s, u"PINEWOOD"_s, u"Pinewood Golf Club"_s, u"3,452.18"_s},
+        {u"10480"_s, u"03/12/27"_s, u"OAKHOLLOW"_s, u"Oak Hollow Estates HOA"_s, u"960.00"_s},
+    };
+    if (filtered) {
+        rows = {
+            {u"10476"_s, u"03/09/27"_s, u"GREENWAY"_s, u"Greenway Landscaping"_s, u"1,809.86"_s},
+            {u"10482"_s, u"03/15/27"_s, u"GREENWAY"_s, u"Greenway Landscaping"_s, u"996.41"_s},
+            {u"10472"_s, u"03/03/27"_s, u"GREENWAY"_s, u"Greenway Landscaping"_s, u"612.35"_s},
+        };
+    }
+    o.list = gridAt(body, QRect(8, 100, 424, 186),
+                    {u"Number"_s, u"Date"_s, u"Customer ID"_s, u"Name"_s, u">Amount"_s},
+                    {56, 62, 80, 0, 70}, rows, 1);
+
+    o.filter = new QWidget(body);
+    o.filter->setGeometry(440, 4, 148, 240);
+    labelAt(o.filter, QRect(0, 4, 140, 18), u"Sort By"_s);
+    comboAt(o.filter, QRect(0, 22, 144, kFieldHeight),
+            filtered ? u"Amount, largest first"_s : u"Number"_s);
+    QWidget* g = groupAt(o.filter, QRect(0, 50, 146, 150), u"Filter"_s);
+    FormPane f(g, 8, 18, 52);
+    f.date(u"From"_s, filtered ? u"03/01/27"_s : QString(), 84);
+    f.date(u"To"_s, filtered ? u"03/31/27"_s : QString(), 84);
+    f.lookup(u"Customer"_s, filtered ? u"GREENWAY"_s : QString(), 84);
+    f.choice(u"Status"_s, u"All"_s, 84);
+    buttonAt(g, QRect(60, 114, 78, 23), u"Apply Filter"_s);
+    buttonAt(o.filter, QRect(0, 206, 90, 23), u"Clear Filter"_s);
+    dialogButtons(body, {u"Open"_s, u"Cancel"_s, u"Help"_s});
+    return o;
+}
+
+} // namespace
+
+void fileOpen(Screen& s) {
+    OpenWindow o = openTransaction(s, false);
+    s.explain(o.list, u"list of transactions"_s);
+}
+
+void fileOpenFilter(Screen& s) {
+    OpenWindow o = openTransaction(s, true);
+    s.explain(o.filter, u"Filter and Sort By"_s);
+}
+
+void transactionComment(Screen& s) {
+    Transaction t = invoiceWindow(s);
+    s.explain(t.comment, u"Comment field"_s);
+}
+
+void transactionCopy(Screen& s) {
+    invoiceWindow(s);
+    DropMenu* m = s.openMenu(u"File"_s, entries(kFileMenu, u"Duplicate Transaction"_s));
+    s.setStatus(u"Copy this transaction into a new one"_s);
+    s.explain(m, m->entryRect(u"Duplicate Transaction"_s), u"Duplicate Transaction"_s);
+}
+
+void relatedReports(Screen& s) {
+    s.windowToolbar();
+    customerRecord(s, kFull);
+    DropMenu* menu = s.popup(QPoint(40, 226), entries(kShortcutMenu, u"Related Reports"_s));
+    const QRect rel = menu->entryRect(u"Related Reports"_s);
+    DropMenu* sub =
+        s.popup(QPoint(menu->x() + menu->width() - 4, menu->y() + rel.top() - 3),
+                entries({u"Customer Ledgers"_s, u"Aged Receivables"_s, u"Invoice Register"_s,
+                         u"Customer Sales History"_s, u"Job Profitability"_s},
+                        u"Customer Ledgers"_s));
+    s.explain(menu, rel, u"Related Reports"_s);
+    s.explain(sub, u"related reports"_s);
+}
+
+void accountingEntries(Screen& s) {
+    s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
+    TransactionSpec spec = greenwayInvoice(kFull);
+    spec.journal = true;
+    spec.showJournal = true;
+    spec.detailTab = u"Invoice"_s;
+    spec.journalTop = 198;
+    Transaction t = transactionWindow(s, spec);
+    DropMenu* m = s.openMenu(u"Options"_s, {{u"Company Information"_s},
+                                            {u"Preferences"_s},
+                                            {u"Accounting Periods"_s},
+                                            {u"Beginning Balances"_s},
+                                            {u"-"_s},
+                                            {u"Show Accounting Entries"_s, true, true}});
+    s.explain(m, m->entryRect(u"Show Accounting Entries"_s), u"Show Accounting Entries"_s);
+    s.explain(t.tabs->tabBar(), t.tabs->tabBar()->tabRect(1), u"Journal tab"_s);
+    s.explain(t.journal, u"accounting entries"_s);
+}
+
+void fastAdd(Screen& s) {
+    s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
+    TransactionSpec spec = greenwayInvoice(kFull);
+    spec.partyId = u"BAYVIEW"_s;
+    spec.address.clear();
+    spec.lines.clear();
+    spec.totals = {
+        {u"Subtotal"_s, u"0.00"_s}, {u"Sales Tax"_s, u"0.00"_s}, {u"Total"_s, u"0.00"_s}};
+    spec.comment.clear();
+    Transaction t = transactionWindow(s, spec);
+    const QPoint below = t.party->mapTo(&s, QPoint(0, t.party->height()));
+    QList<QStringList> rows = {{u"<New>"_s, QString()}};
+    for (const QStringList& c : sample::customers().mid(0, 5))
+        rows.append({c[0], c[1]});
+    QTreeWidget* list = listAt(&s, QRect(below.x(), below.y(), 250, 126),
+                               {u"Customer ID"_s, u"Name"_s}, {84, 0}, rows, 0);
+    list->raise();
+
+    ChildWindow* d = s.addDialog(u"Fast Add - Customer"_s, QRect(350, 104, 282, 172),
+                                 Glyph::Customers, TitleBar::Buttons::Close);
+    FormPane f(d->body(), 8, 8, 76);
+    f.text(u"Customer ID"_s, u"BAYVIEW"_s, 110);
+    f.text(u"Name"_s, u"Bayview Terrace Apartments"_s, 180);
+    f.text(u"Address"_s, u"410 Terrace Way"_s, 180);
+    f.text(u"City"_s, u"Bayside, CA 94520"_s, 180);
+    dialogButtons(d->body(), {u"Save"_s, u"Cancel"_s});
+    s.explain(list, QRect(0, 0, list->width(), 40), u"<New> entry"_s);
+    s.explain(d, u"Fast Add window"_s);
+}
+
+void importWizard(Screen& s) {
+    s.mainToolbar();
+    WizardPage wp = wizardPage(
+        s, u"Import Wizard"_s, QRect(4, 98, 628, 356), u"Choose the data to import"_s,
+        u"The Import Wizard reads records from a text file into Orvane. Choose the kind of "
+        "data in the file, then click Next to match its fields."_s,
+        {u"1. Data"_s, u"2. File"_s, u"3. Fields"_s, u"4. Options"_s, u"5. Finish"_s}, 0);
+    QWidget* c = wp.content;
+    QWidget* kinds = groupAt(c, QRect(0, 4, 130, 150), u"Data"_s);
+    const QStringList names = {u"Customers"_s, u"Vendors"_s,           u"Items"_s,
+                               u"Employees"_s, u"Chart of Accounts"_s, u"General Journal"_s};
+    for (int i = 0; i < names.size(); ++i)
+        radioAt(kinds, QPoint(10, 20 + i * 20), names[i], i == 0);
+    FormPane f(c, 0, 164, 96);
+    f.lookup(u"Import from file"_s, u"C:\\ORVANE\\DATA\\NEWCUST.CSV"_s, 300);
+    f.choice(u"File format"_s, u"Comma-separated values"_s, 180);
+    f.check(u"First line holds the field names"_s, true);
+    s.explain(wp.steps, u"wizard steps"_s);
+    s.explain(kinds, u"data to import"_s);
+    s.explain(c, QRect(0, 164, 400, 66), u"file and format"_s);
+    s.explain(wp.buttons[1], u"Next"_s);
+}
+
+void exportWizard(Screen& s) {
+    s.mainToolbar();
+    WizardPage wp = wizardPage(
+        s, u"Export Wizard"_s, QRect(4, 98, 628, 356), u"Choose the fields to export"_s,
+        u"The Export Wizard writes Orvane's records to a text file that other programs can "
+        "read. Pick the fields and their order, then name the file."_s,
+        {u"1. Data"_s, u"2. Fields"_s, u"3. Order"_s, u"4. File"_s, u"5. Finish"_s}, 1);
+    QWidget* c = wp.content;
+    labelAt(c, QRect(0, 0, 160, 18), u"Available fields"_s);
+    listAt(
+        c, QRect(0, 20, 160, 100), {u"Field"_s}, {0},
+        {{u"Contact"_s}, {u"Telephone 2"_s}, {u"Fax"_s}, {u"Customer Type"_s}, {u"Sales Rep"_s}});
+    buttonAt(c, QRect(170, 40, 70, 23), u"Add >"_s);
+    buttonAt(c, QRect(170, 68, 70, 23), u"< Remove"_s);
+    QWidget* chosen = new QWidget(c);
+    chosen->setGeometry(324, 0, 170, 120);
+    labelAt(chosen, QRect(0, 0, 170, 18), u"Fields to export"_s);
+    listAt(chosen, QRect(0, 20, 170, 100), {u"Field"_s}, {0},
+           {{u"Customer ID"_s},
+            {u"Name"_s},
+            {u"Address"_s},
+            {u"City"_s},
+            {u"Telephone 1"_s},
+            {u"E-mail"_s}},
+           1);
+    FormPane f(c, 0, 134, 96);
+    f.choice(u"Data"_s, u"Customers"_s, 160);
+    f.lookup(u"Export to file"_s, u"C:\\ORVANE\\DATA\\CUSTLIST.CSV"_s, 300);
+    f.choice(u"File format"_s, u"Comma-separated values"_s, 180);
+    s.explain(wp.steps, u"wizard steps"_s);
+    s.explain(chosen, u"fields to export"_s);
+    s.explain(c, QRect(0, 157, 400, 44), u"file and format"_s);
+    s.explain(wp.buttons[1], u"Next"_s);
+}
+
+void backUp(Screen& s) {
+    s.mainToolbar();
+    ChildWindow* d = s.addDialog(u"Back Up Company"_s, QRect(110, 128, 420, 236), Glyph::Disk);
+    QWidget* body = d->body();
+    auto* icon = new QLabel(body);
+    icon->setPixmap(glyph(Glyph::Disk, 32));
+    icon->setGeometry(12, 12, 32, 32);
+    auto* text = new QLabel(u"Orvane copies the data files of Bayside Garden Supply into one "
+                            "backup file. Keep backups on another disk or computer."_s,
+                            body);
+    text->setWordWrap(true);
+    text->setGeometry(56, 10, body->width() - 66, 34);
+    FormPane f(body, 12, 56, 92);
+    f.lookup(u"Backup file"_s, u"C:\\ORVANE\\BACKUP\\BAYSIDE 03-15-27.obk"_s, 300);
+    f.check(u"Include notes and attachments"_s, true);
+    f.check(u"Remind me to back up when I close the company"_s, true);
+    f.skip(4);
+    f.note(u"Last backup:  03/08/27,  BAYSIDE 03-08-27.obk"_s, 320);
+    dialogButtons(body, {u"Back Up"_s, u"Cancel"_s, u"Help"_s});
+    s.explain(d, u"Back Up Company window"_s);
+}
+
+void restore(Screen& s) {
+    s.mainToolbar();
+    ChildWindow* d = s.addDialog(u"Restore Company"_s, QRect(60, 166, 520, 276), Glyph::Disk);
+    QWidget* body = d->body();
+    FormPane f(body, 12, 10, 96);
+    f.lookup(u"Backup file"_s, u"C:\\ORVANE\\BACKUP\\BAYSIDE 03-08-27.obk"_s, 300);
+    labelAt(body, QRect(12, 36, 300, 18), u"Backups found in this folder"_s);
+    gridAt(body, QRect(12, 56, body->width() - 24, 96),
+           {u"File"_s, u"Company"_s, u"Date"_s, u">Size"_s}, {180, 0, 70, 70},
+           {{u"BAYSIDE 03-08-27.obk"_s, u"Bayside Garden Supply"_s, u"03/08/27"_s, u"4,812 KB"_s},
+            {u"BAYSIDE 03-01-27.obk"_s, u"Bayside Garden Supply"_s, u"03/01/27"_s, u"4,760 KB"_s},
+            {u"BAYSIDE 02-22-27.obk"_s, u"Bayside Garden Supply"_s, u"02/22/27"_s, u"4,702 KB"_s}},
+           0);
+    FormPane g(body, 12, 160, 96);
+    g.choice(u"Restore to"_s, u"Bayside Garden Supply (replace)"_s, 220);
+    auto* warn = new QLabel(u"Restoring replaces the company's current data with the data in "
+                            "the backup file."_s,
+                            body);
+    warn->setWordWrap(true);
+    warn->setGeometry(12, 188, 300, 32);
+    dialogButtons(body, {u"Restore"_s, u"Cancel"_s, u"Help"_s}, 1);
+    s.explain(d, u"Restore Company window"_s);
+}
+
+void contextHelp(Screen& s) {
+    s.mainToolbar(true);
+    NavigationAid aid = receivablesAid(s, kFull);
+    s.setStatus(u"Click an item to see its help"_s);
+    s.tip(QPoint(334, 246),
+          u"<b>Invoices</b><br>Opens the Invoices window, where you bill a customer for the "
+          "items and services you sold, and print or e-mail the invoice."_s,
+          280);
+    s.pointAt(s.toolButton(u"?"_s), u"? button"_s);
+    s.explain(s.toolButton(u"?"_s), u"? button"_s);
+    s.explain(aid.buttons.value(u"Invoices"_s), u"Invoices task"_s);
+}
+
+void helpContents(Screen& s) {
+    s.mainToolbar();
+    // Help opens in a window of its own, here below the frame's toolbar.
+    HelpWindow hw = helpWindow(
+        s, QRect(0, 238, 640, 221), 0,
+        u"<h2>Using Orvane Help</h2><p>The Contents tab lists the help topics by subject, "
+        "like the chapters of a book. Double-click a book to open it, then click a topic to "
+        "read it here.</p><p>Use <b>Back</b> and <b>Forward</b> to return to the topics you "
+        "have read. Underlined words lead to related topics.</p>"_s);
+    auto* tree = new QTreeWidget(hw.page);
+    tree->setGeometry(2, 2, hw.tabs->width() - 8, hw.tabs->height() - 30);
+    tree->setHeaderHidden(true);
+    tree->setIndentation(12);
+    tree->setFocusPolicy(Qt::NoFocus);
+    tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tree->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const QIcon closed(glyph(Glyph::Book, 14));
+    const QIcon open(glyph(Glyph::BookOpen, 14));
+    const QIcon page(glyph(Glyph::Page, 14));
+    auto book = [&](const QString& name, const QStringList& topics, bool expand) {
+        auto* item = new QTreeWidgetItem(tree, {name});
+        item->setIcon(0, expand ? open : closed);
+        for (const QString& t : topics)
+            (new QTreeWidgetItem(item, {t}))->setIcon(0, page);
+        item->setExpanded(expand);
+        return item;
+    };
+    QTreeWidgetItem* start =
+        book(u"Getting Started"_s,
+             {u"Using Orvane Help"_s, u"The Main Menu"_s, u"Navigation Aids"_s}, true);
+    start->child(0)->setSelected(true);
+    book(u"Receivables"_s, {}, false);
+    book(u"Payables"_s, {}, false);
+    book(u"Inventory"_s, {}, false);
+    book(u"Payroll"_s, {}, false);
+    s.explain(hw.tabs, u"Contents tab"_s);
+    s.explain(hw.window, QRect(0, 0, 640, 50), u"Back and Forward"_s);
+}
+
+void helpIndex(Screen& s) {
+    s.mainToolbar();
+    HelpWindow hw = helpWindow(
+        s, QRect(0, 96, 640, 361), 1,
+        u"<h2>Alert messages</h2><p>An alert message reminds you of something important "
+        "about a customer, vendor or employee. Orvane shows it when you open the record or "
+        "use it in a transaction.</p><p>To set up an alert message, open the record and "
+        "choose <b>Edit, Alert Message</b>. To read it later, click <b>Alert</b> on the "
+        "toolbar.</p>"_s);
+    QWidget* p = hw.page;
+    const int w = hw.tabs->width() - 14;
+    auto* find = new QWidget(p);
+    find->setGeometry(4, 4, w, 92);
+    labelAt(find, QRect(0, 0, w, 18), u"Type the first letters of a word:"_s);
+    fieldAt(find, QRect(0, 18, w, kFieldHeight), u"alert"_s);
+    listAt(find, QRect(0, 42, w, 50), {u"Keyword"_s}, {0},
+           {{u"aged receivables"_s},
+            {u"alert messages"_s},
+            {u"alignment of forms"_s},
+            {u"backing up"_s}},
+           1)
+        ->header()
+        ->hide();
+    auto* found = new QWidget(p);
+    found->setGeometry(4, 186, w, 110);
+    labelAt(found, QRect(0, 0, w, 18), u"Topics found:"_s);
+    listAt(found, QRect(0, 18, w, 58), {u"Topic"_s}, {0},
+           {{u"Setting up an alert message"_s},
+            {u"Viewing an alert message"_s},
+            {u"Alert messages"_s}},
+           2)
+        ->header()
+        ->hide();
+    buttonAt(found, QRect(w - 80, 84, 80, 23), u"Display"_s);
+    s.explain(hw.tabs->tabBar(), u"Index tab"_s);
+    s.explain(find, u"keyword list"_s);
+    s.explain(found, u"topics and Display"_s);
+}
+
+void customerSupport(Screen& s) {
+    s.mainToolbar();
+    ChildWindow* w = s.addWindow(u"Orvane Support Center"_s, QRect(330, 96, 306, 361), Glyph::Help);
+    QWidget* body = w->body();
+    labelAt(body, QRect(10, 6, 280, 20), u"How can we help?"_s, true)->setFont(uiFont(14, true));
+    auto* options = new QWidget(body);
+    options->setGeometry(6, 32, body->width() - 12, body->height() - 38);
+    struct Option {
+        Glyph g;
+        QString title;
+        QString text;
+    };
+    const QList<Option> list = {
+        {Glyph::Phone, u"Telephone Support"_s,
+         u"(555) 014-3300, Monday to Friday, 7 a.m. to 6 p.m. Pacific time."_s},
+        {Glyph::Email, u"E-mail Support"_s,
+         u"support@orvane.example. We answer within one business day."_s},
+        {Glyph::Globe, u"Online Knowledge Base"_s,
+         u"Answers to common questions, 24 hours a day, 7 days a week."_s},
+        {Glyph::School, u"Training Classes"_s,
+         u"Classroom and online classes for every module of Orvane."_s},
+    };
+    int y = 0;
+    for (const Option& o : list) {
+        auto* b = new QToolButton(options);
+        b->setIcon(QIcon(glyph(o.g, 32)));
+        b->setIconSize(QSize(32, 32));
+        b->setGeometry(4, y + 4, 44, 44);
+        labelAt(options, QRect(58, y + 2, 220, 18), o.title, true);
+        auto* t = new QLabel(o.text, options);
+        t->setWordWrap(true);
+        t->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        t->setGeometry(58, y + 20, options->width() - 62, 46);
+        y += 74;
+    }
+    s.explain(options, u"support options"_s);
+}
+
+} // namespace shots::screens

@@ -1,0 +1,239 @@
+// Screens of the Payables section: vendors, payment methods, purchase orders, purchases and
+// payments.
+#include "look.h"
+#include "parts.h"
+#include "sample.h"
+#include "screens.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+namespace shots::screens {
+
+namespace {
+
+const QRect kFull(2, 96, 636, 361);
+
+// The Vendors window showing Coastal Nursery Wholesale.
+RecordWindow vendorRecord(Screen& s, const QRect& r, int tab) {
+    s.windowToolbar();
+    RecordWindow rw =
+        recordWindow(s, u"Vendors"_s, Glyph::Vendors, r, u"Vendor ID"_s, u"COASTAL"_s, u"Name"_s,
+                     u"Coastal Nursery Wholesale"_s,
+                     {u"General"_s, u"Purchases && Payments"_s, u"Custom Fields"_s}, tab);
+    if (tab == 0) {
+        FormPane left(rw.page, 8, 8, 70);
+        left.text(u"Contact"_s, u"Linda Park"_s, 160);
+        left.memo(u"Address"_s, u"2200 Seaview Parkway\nBuilding C"_s, 160, 2);
+        left.text(u"City"_s, u"Port Alder"_s, 160);
+        left.text(u"State, Zip"_s, u"CA   94110"_s, 90);
+        left.choice(u"Type"_s, u"Nursery"_s, 120);
+        FormPane right(rw.page, 310, 8, 74);
+        right.text(u"Telephone 1"_s, u"(555) 014-2200"_s, 150);
+        right.text(u"Fax"_s, u"(555) 014-2201"_s, 150);
+        right.text(u"E-mail"_s, u"orders@coastalnursery.example"_s, 190);
+        right.text(u"Account No."_s, u"BGS-0417"_s, 150);
+        right.check(u"Send 1099 form"_s, false);
+    }
+    return rw;
+}
+
+} // namespace
+
+void vendor(Screen& s) {
+    RecordWindow rw = vendorRecord(s, kFull, 0);
+    s.explain(rw.id, u"Vendor ID"_s);
+    s.explain(rw.name, u"Name"_s);
+    s.explain(rw.tabs, u"vendor details"_s);
+}
+
+void vendorPurchases(Screen& s) {
+    RecordWindow rw = vendorRecord(s, kFull, 1);
+    auto* terms = new QWidget(rw.page);
+    terms->setGeometry(442, 4, 172, 50);
+    FormPane f(terms, 0, 0, 92);
+    f.text(u"Payment Terms"_s, u"2% 10, Net 30"_s, 90);
+    f.lookup(u"Expense Account"_s, u"5000"_s, 90);
+    auto* more = new QWidget(rw.page);
+    more->setGeometry(8, 4, 110, 50);
+    labelAt(more, QRect(0, 0, 110, 18), u"Purchases this year"_s);
+    fieldAt(more, QRect(0, 20, 100, kFieldHeight), u"12,845.20"_s, true)->setReadOnly(true);
+    labelAt(rw.page, QRect(8, 58, 200, 18), u"Purchase and payment history"_s, true);
+    QTableWidget* history = gridAt(
+        rw.page, QRect(8, 78, 596, 160),
+        {u"Date"_s, u"Type"_s, u"Reference"_s, u">Amount"_s, u">Paid"_s, u">Balance"_s},
+        {70, 80, 0, 90, 90, 90},
+        {{u"01/12/27"_s, u"Purchase"_s, u"C-87641"_s, u"3,420.00"_s, u"3,420.00"_s, u"0.00"_s},
+         {u"01/20/27"_s, u"Payment"_s, u"Check 4410"_s, u"3,351.60"_s, u""_s, u""_s},
+         {u"02/09/27"_s, u"Purchase"_s, u"C-87992"_s, u"2,960.50"_s, u"2,960.50"_s, u"0.00"_s},
+         {u"02/18/27"_s, u"Payment"_s, u"Check 4471"_s, u"2,901.29"_s, u""_s, u""_s},
+         {u"03/14/27"_s, u"Purchase"_s, u"C-88213"_s, u"4,186.70"_s, u"0.00"_s, u"4,186.70"_s},
+         {u"03/15/27"_s, u"PO"_s, u"PO-1207"_s, u"2,278.00"_s, u""_s, u""_s}},
+        4);
+    s.explain(rw.tabs->tabBar(), u"Purchases & Payments tab"_s);
+    s.explain(terms, u"terms and account"_s);
+    s.explain(history, u"purchase history"_s);
+}
+
+void vendorCustom(Screen& s) {
+    RecordWindow rw = vendorRecord(s, QRect(2, 118, 636, 339), 2);
+    auto* fields = new QWidget(rw.page);
+    fields->setGeometry(8, 8, 420, 130);
+    FormPane f(fields, 0, 0, 110);
+    f.text(u"Sales Rep"_s, u"Marco Bianchi"_s, 180);
+    f.text(u"Web Site"_s, u"www.coastalnursery.example"_s, 220);
+    f.text(u"Delivery Days"_s, u"Tuesday, Friday"_s, 180);
+    f.text(u"Minimum Order"_s, u"$500.00"_s, 100);
+    f.text(u"Certification"_s, u"Certified organic grower"_s, 220);
+    auto* hint = new QLabel(u"Name these fields in Options, Preferences, Payables."_s, rw.page);
+    hint->setGeometry(8, 146, 400, 18);
+    s.explain(rw.tabs->tabBar(), u"Custom Fields tab"_s);
+    s.explain(fields, u"custom fields"_s);
+}
+
+void companyPaymentMethod(Screen& s) {
+    s.windowToolbar();
+    ChildWindow* w = s.addWindow(u"Payment Methods"_s, kFull, Glyph::Payments);
+    QWidget* body = w->body();
+    FormPane f(body, 8, 8, 110);
+    f.lookup(u"Payment Method ID"_s, u"CO-VISA"_s, 120);
+    f.text(u"Description"_s, u"Company Visa card"_s, 200);
+    f.choice(u"Type"_s, u"Credit Card"_s, 120);
+    f.lookup(u"Pay From Account"_s, u"2150"_s, 90);
+    auto* used = groupAt(body, QRect(360, 6, 250, 70), u"Used by"_s);
+    radioAt(used, QPoint(10, 20), u"Customers, to pay us"_s, false);
+    radioAt(used, QPoint(10, 42), u"Bayside Garden Supply, to pay others"_s, true);
+    labelAt(body, QRect(8, 104, 300, 18), u"Company payment methods"_s, true);
+    gridAt(body, QRect(8, 124, body->width() - 16, 150),
+           {u"ID"_s, u"Description"_s, u"Type"_s, u"Pay From Account"_s, u">Next Number"_s},
+           {80, 0, 90, 140, 90},
+           {{u"CHECK-OP"_s, u"Operating account checks"_s, u"Check"_s, u"1000 Cash - Operating"_s,
+             u"4482"_s},
+            {u"CO-VISA"_s, u"Company Visa card"_s, u"Credit Card"_s, u"2150 Visa Payable"_s, u""_s},
+            {u"ACH-OP"_s, u"Electronic transfer"_s, u"Electronic"_s, u"1000 Cash - Operating"_s,
+             u""_s},
+            {u"PETTY"_s, u"Petty cash"_s, u"Cash"_s, u"1050 Petty Cash"_s, u""_s}},
+           1);
+    auto* hint = new QLabel(u"Orvane suggests the payment method of each vendor in the Payments "
+                            "and Purchases windows; you can change it there."_s,
+                            body);
+    hint->setWordWrap(true);
+    hint->setGeometry(8, 282, body->width() - 16, 32);
+    s.explain(body, u"payment methods"_s);
+}
+
+void purchaseOrder(Screen& s) {
+    s.windowToolbar(u"Convert to\nPurchase"_s);
+    TransactionSpec t;
+    t.title = u"Purchase Orders"_s;
+    t.icon = Glyph::Purchases;
+    t.rect = kFull;
+    t.partyLabel = u"Vendor ID"_s;
+    t.partyId = u"COASTAL"_s;
+    t.addressLabel = u"Vendor"_s;
+    t.address = sample::coastalAddress();
+    t.header = {{u"PO No."_s, u"PO-1207"_s},
+                {u"Date"_s, u"03/15/27"_s},
+                {u"Required"_s, u"03/29/27"_s},
+                {u"Terms"_s, u"2% 10, Net 30"_s},
+                {u"Ship Via"_s, u"Vendor Truck"_s}};
+    t.lineHeaders = {u">Quantity"_s, u"Item ID"_s, u"Description"_s, u">Unit Cost"_s, u">Amount"_s};
+    t.lineWidths = {58, 80, 0, 70, 76};
+    t.lines = {{u"60"_s, u"ROSE-HT"_s, u"Rose Bush, Hybrid Tea"_s, u"11.20"_s, u"672.00"_s},
+               {u"80"_s, u"POT-TC-12"_s, u"Terracotta Pot, 12 in"_s, u"6.40"_s, u"512.00"_s},
+               {u"120"_s, u"SOIL-PT1"_s, u"Potting Soil, 1 cu ft"_s, u"3.95"_s, u"474.00"_s},
+               {u"40"_s, u"FERT-ALL"_s, u"All-Purpose Fertilizer"_s, u"5.50"_s, u"220.00"_s},
+               {u"20"_s, u"MUL-CED-2"_s, u"Cedar Mulch, 2 cu ft"_s, u"2.00"_s, u"40.00"_s}};
+    t.totals = {
+        {u"Subtotal"_s, u"1,918.00"_s}, {u"Freight"_s, u"360.00"_s}, {u"Total"_s, u"2,278.00"_s}};
+    t.comment = u"Deliver to the back gate"_s;
+    transactionWindow(s, t);
+    QToolButton* convert = s.toolButton(u"Convert to\nPurchase"_s);
+    s.pointAt(convert, u"Convert to Purchase"_s);
+    s.explain(convert, u"Convert to Purchase"_s);
+    s.explain(s.toolButton(u"Print"_s), u"Print"_s);
+    s.explain(s.toolButton(u"Email"_s), u"Email"_s);
+}
+
+void purchase(Screen& s) {
+    s.windowToolbar();
+    TransactionSpec t;
+    t.title = u"Purchases"_s;
+    t.icon = Glyph::Purchases;
+    t.rect = kFull;
+    t.partyLabel = u"Vendor ID"_s;
+    t.partyId = u"VALLEYSS"_s;
+    t.leftFields = {{u"Vendor Invoice"_s, u"VS-20577"_s}};
+    t.addressLabel = u"Vendor"_s;
+    t.address = {u"Valley Soil & Stone"_s, u"15 Quarry Road"_s, u"Millbrook, CA 94522"_s};
+    t.header = {{u"Date"_s, u"03/14/27"_s}, {u"Due Date"_s, u"04/13/27"_s}};
+    t.lineHeaders = {u">Quantity"_s, u"Item ID"_s,    u"Description"_s,
+                     u"Account"_s,   u">Unit Cost"_s, u">Amount"_s};
+    t.lineWidths = {58, 80, 0, 60, 70, 76};
+    t.lines = {
+        {u"200"_s, u"MUL-CED-2"_s, u"Cedar Mulch, 2 cu ft"_s, u"1200"_s, u"2.00"_s, u"400.00"_s},
+        {u"150"_s, u"SOIL-PT1"_s, u"Potting Soil, 1 cu ft"_s, u"1200"_s, u"3.95"_s, u"592.50"_s},
+        {u""_s, u""_s, u"Delivery charge"_s, u"5100"_s, u""_s, u"85.00"_s}};
+    t.totals = {
+        {u"Subtotal"_s, u"1,077.50"_s}, {u"Freight"_s, u"0.00"_s}, {u"Total"_s, u"1,077.50"_s}};
+    t.comment = u"Spring soil order"_s;
+    Transaction tr = transactionWindow(s, t);
+    const QPoint foot = tr.comment->pos();
+    auto* paid = new QWidget(tr.content);
+    paid->setGeometry(foot.x() - 58, foot.y() + kRowHeight, 330, 46);
+    checkAt(paid, QPoint(0, 2), u"Paid at time of purchase"_s, true);
+    FormPane f(paid, 0, 22, 80);
+    f.choice(u"Pay With"_s, u"Check  (CHECK-OP)"_s, 140);
+    fieldAt(paid, QRect(228, 22, 96, kFieldHeight), u"Check 4483"_s);
+    s.explain(tr.party, u"Vendor ID"_s);
+    s.explain(tr.fields.value(u"Vendor Invoice"_s), u"Vendor Invoice"_s);
+    s.explain(tr.fields.value(u"Due Date"_s), u"Due Date"_s);
+    s.explain(paid, u"Paid at time of purchase"_s);
+}
+
+void payment(Screen& s) {
+    s.windowToolbar();
+    ChildWindow* w = s.addWindow(u"Payments"_s, kFull, Glyph::Payments);
+    QWidget* body = w->body();
+    auto* kind = groupAt(body, QRect(8, 4, 200, 92), u"Payment Type"_s);
+    radioAt(kind, QPoint(10, 20), u"Payment of purchases"_s, true);
+    radioAt(kind, QPoint(10, 42), u"Prepayment"_s, false);
+    radioAt(kind, QPoint(10, 64), u"Refund to a customer"_s, false);
+    FormPane left(body, 220, 8, 78);
+    left.lookup(u"Vendor ID"_s, u"GREENLEAF"_s, 130);
+    left.text(u"Pay To"_s, u"GreenLeaf Tools Inc."_s, 160);
+    left.choice(u"Pay With"_s, u"Check  (CHECK-OP)"_s, 160);
+    FormPane right(body, 480, 8, 60);
+    right.text(u"Check No."_s, u"4482"_s, 80);
+    right.date(u"Date"_s, u"03/16/27"_s, 80);
+    right.money(u"Amount"_s, u"1,146.60"_s, 80);
+    labelAt(body, QRect(8, 104, 300, 18), u"Purchases to pay"_s, true);
+    gridAt(
+        body, QRect(8, 124, body->width() - 16, 150),
+        {u"Pay"_s, u"Purchase"_s, u"Date"_s, u"Due Date"_s, u">Balance"_s, u">Discount"_s,
+         u">Amount Paid"_s},
+        {40, 90, 70, 70, 0, 80, 90},
+        {{u"Yes"_s, u"GL-55102"_s, u"02/24/27"_s, u"03/26/27"_s, u"720.00"_s, u"0.00"_s,
+          u"720.00"_s},
+         {u"Yes"_s, u"GL-55230"_s, u"03/08/27"_s, u"04/07/27"_s, u"435.30"_s, u"8.70"_s,
+          u"426.60"_s},
+         {u"No"_s, u"GL-55311"_s, u"03/14/27"_s, u"04/13/27"_s, u"318.00"_s, u"0.00"_s, u"0.00"_s}},
+        1);
+    FormPane foot(body, 8, 282, 60);
+    foot.text(u"Memo"_s, u"Invoices GL-55102 and GL-55230"_s, 300);
+    FormPane totals(body, body->width() - 8 - 80 - 84, 282, 84);
+    totals.money(u"Discounts"_s, u"8.70"_s);
+    totals.money(u"Total Paid"_s, u"1,146.60"_s);
+    s.explain(body, QRect(0, 0, body->width(), body->height()), u"payment"_s);
+}
+
+} // namespace shots::screens

@@ -1,0 +1,251 @@
+// Screens of the Receivables section: customers, sales tax, quotes, invoices and receipts.
+#include "look.h"
+#include "parts.h"
+#include "sample.h"
+#include "screens.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+namespace shots::screens {
+
+namespace {
+
+const QRect kFull(2, 96, 636, 361);
+
+QCheckBox* checkBox(QWidget* root, const QString& text) {
+    for (QCheckBox* c : root->findChildren<QCheckBox*>())
+        if (c->text() == text)
+            return c;
+    return nullptr;
+}
+
+// A list-and-record window used for lists of codes (payment methods, tax authorities).
+ChildWindow* codeWindow(Screen& s, const QString& title, Glyph g, const QRect& r) {
+    s.windowToolbar();
+    return s.addWindow(title, r, g);
+}
+
+} // namespace
+
+void customer(Screen& s) {
+    s.windowToolbar();
+    RecordWindow rw = customerRecord(s, kFull);
+    s.explain(rw.id, u"Customer ID"_s);
+    s.explain(rw.name, u"Name"_s);
+    s.explain(rw.tabs->tabBar(), u"tabs"_s);
+    s.explain(checkBox(rw.window, u"Prospect"_s), u"Prospect check box"_s);
+}
+
+void job(Screen& s) {
+    s.windowToolbar();
+    RecordWindow rw = recordWindow(s, u"Jobs"_s, Glyph::Jobs, kFull, u"Job ID"_s, u"GW-MAPLE"_s,
+                                   u"Description"_s, u"Maple Street office park planting"_s,
+                                   {u"General"_s, u"Estimates"_s, u"Custom Fields"_s}, 0);
+    FormPane left(rw.page, 8, 8, 84);
+    left.lookup(u"Customer ID"_s, u"GREENWAY"_s, 130);
+    left.date(u"Start Date"_s, u"03/01/27"_s, 100);
+    left.date(u"End Date"_s, u"05/31/27"_s, 100);
+    left.choice(u"Status"_s, u"In Progress"_s, 120);
+    left.choice(u"Job Type"_s, u"Landscaping"_s, 120);
+    left.text(u"Supervisor"_s, u"David Chen"_s, 150);
+    FormPane right(rw.page, 320, 8, 120);
+    right.money(u"Estimated Revenue"_s, u"18,500.00"_s, 90);
+    right.money(u"Estimated Expenses"_s, u"12,300.00"_s, 90);
+    right.money(u"Actual Revenue"_s, u"6,240.00"_s, 90);
+    right.money(u"Actual Expenses"_s, u"4,115.50"_s, 90);
+    right.text(u"Percent Complete"_s, u"34"_s, 50, true);
+    s.explain(rw.id, u"Job ID"_s);
+    s.explain(rw.tabs, u"job details"_s);
+}
+
+void customerPaymentMethod(Screen& s) {
+    ChildWindow* w = codeWindow(s, u"Payment Methods"_s, Glyph::Receipts, QRect(2, 96, 306, 361));
+    QWidget* body = w->body();
+    FormPane f(body, 8, 8, 100);
+    f.lookup(u"Payment Method ID"_s, u"VISA"_s, 110);
+    f.text(u"Description"_s, u"Visa"_s, 170);
+    f.choice(u"Type"_s, u"Credit Card"_s, 120);
+    f.lookup(u"Deposit Account"_s, u"1020"_s, 90);
+    f.text(u"Card Fee Percent"_s, u"2.50"_s, 50, true);
+    f.check(u"Used by customers"_s, true);
+    labelAt(body, QRect(8, f.y() + 2, 200, 18), u"Customer payment methods"_s, true);
+    gridAt(body, QRect(8, f.y() + 22, body->width() - 16, body->height() - f.y() - 30),
+           {u"ID"_s, u"Description"_s, u"Type"_s}, {62, 0, 80},
+           {{u"CASH"_s, u"Cash"_s, u"Cash"_s},
+            {u"CHECK"_s, u"Check"_s, u"Check"_s},
+            {u"VISA"_s, u"Visa"_s, u"Credit Card"_s},
+            {u"MC"_s, u"MasterCard"_s, u"Credit Card"_s},
+            {u"AMEX"_s, u"American Express"_s, u"Credit Card"_s},
+            {u"ACH"_s, u"Bank Transfer"_s, u"Electronic"_s}},
+           2);
+    s.explain(w, u"Payment Methods window"_s);
+}
+
+void salesTaxAuthority(Screen& s) {
+    ChildWindow* w =
+        codeWindow(s, u"Sales Tax Authorities"_s, Glyph::SalesTax, QRect(346, 96, 290, 361));
+    QWidget* body = w->body();
+    FormPane f(body, 8, 8, 92);
+    f.lookup(u"Authority ID"_s, u"ALDER-CO"_s, 120);
+    f.text(u"Description"_s, u"Alder County"_s, 170);
+    f.lookup(u"Tax Account"_s, u"2100"_s, 90);
+    f.lookup(u"Paid to Vendor"_s, u"ALDER-TAX"_s, 120);
+    f.check(u"Tax freight charges"_s, false);
+    labelAt(body, QRect(8, f.y() + 4, 240, 18), u"Tax rates and their effective dates"_s, true);
+    gridAt(body, QRect(8, f.y() + 24, body->width() - 16, 96), {u"Effective Date"_s, u">Rate"_s},
+           {0, 80},
+           {{u"01/01/25"_s, u"1.00%"_s}, {u"07/01/26"_s, u"1.25%"_s}, {u"01/01/28"_s, u"1.50%"_s}},
+           1);
+    auto* note = new QLabel(u"Orvane uses the rate in effect on the date of each sale."_s, body);
+    note->setWordWrap(true);
+    note->setGeometry(8, f.y() + 126, body->width() - 16, 32);
+    s.explain(w, u"Sales Tax Authorities window"_s);
+}
+
+void salesTaxLocation(Screen& s) {
+    ChildWindow* w = codeWindow(s, u"Sales Tax Locations"_s, Glyph::SalesTax, kFull);
+    QWidget* body = w->body();
+    FormPane f(body, 8, 8, 84);
+    QLineEdit* id = f.lookup(u"Location ID"_s, u"MILLBROOK"_s, 130);
+    f.text(u"Description"_s, u"City of Millbrook"_s, 200);
+    f.check(u"Tax freight charges"_s, false);
+    f.skip(6);
+    QLineEdit* total = f.text(u"Total Rate"_s, u"8.00%"_s, 60, true);
+    auto* hint = new QLabel(u"A location adds up the rates of the authorities that tax sales "
+                            "made there. Give each customer the location where you deliver."_s,
+                            body);
+    hint->setWordWrap(true);
+    hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    hint->setGeometry(330, 8, 280, 60);
+    labelAt(body, QRect(8, 208, 300, 18), u"Authorities in this location"_s, true);
+    QTableWidget* grid = gridAt(
+        body, QRect(8, 228, body->width() - 16, 96),
+        {u"Authority ID"_s, u"Description"_s, u"Tax Account"_s, u">Rate"_s}, {100, 0, 100, 80},
+        {{u"CA-STATE"_s, u"State of California"_s, u"2100"_s, u"6.00%"_s},
+         {u"ALDER-CO"_s, u"Alder County"_s, u"2100"_s, u"1.25%"_s},
+         {u"MILLBROOK-C"_s, u"City of Millbrook"_s, u"2100"_s, u"0.75%"_s}});
+    s.explain(id, u"Location ID"_s);
+    s.explain(total, u"Total Rate"_s);
+    s.explain(grid, u"authorities"_s);
+}
+
+void quoteToInvoice(Screen& s) {
+    s.windowToolbar(u"Convert to\nInvoice"_s);
+    transactionWindow(s, oakHollowQuote(kFull));
+    QToolButton* convert = s.toolButton(u"Convert to\nInvoice"_s);
+    s.pointAt(convert, u"Convert to Invoice"_s);
+    s.explain(convert, u"Convert to Invoice"_s);
+}
+
+void invoice(Screen& s) {
+    s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
+    Transaction t = transactionWindow(s, greenwayInvoice(kFull));
+    s.explain(t.party, u"Customer ID"_s);
+    s.explain(t.address, u"Bill To"_s);
+    for (const QString& f : {u"Invoice No."_s, u"Date"_s, u"Terms"_s})
+        s.explain(t.fields.value(f), f);
+    s.explain(t.fields.value(u"Total"_s), u"Total"_s);
+}
+
+void stockStatus(Screen& s) {
+    s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
+    TransactionSpec spec = greenwayInvoice(kFull);
+    spec.selectedLine = 1;
+    transactionWindow(s, spec);
+    ChildWindow* d = s.addDialog(u"Stock Status - ROSE-HT"_s, QRect(330, 236, 300, 196),
+                                 Glyph::Items, TitleBar::Buttons::Close);
+    QWidget* body = d->body();
+    labelAt(body, QRect(10, 6, 270, 18), u"Rose Bush, Hybrid Tea"_s, true);
+    FormPane f(body, 10, 28, 140);
+    f.text(u"Quantity on Hand"_s, u"46"_s, 60, true);
+    f.text(u"On This Invoice"_s, u"12"_s, 60, true);
+    f.text(u"On Other Sales Orders"_s, u"8"_s, 60, true);
+    f.text(u"On Purchase Orders"_s, u"24"_s, 60, true);
+    f.text(u"Available"_s, u"26"_s, 60, true);
+    dialogButtons(body, {u"OK"_s});
+    s.explain(d, u"Stock Status window"_s);
+}
+
+void invoicePayment(Screen& s) {
+    s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
+    TransactionSpec spec = greenwayInvoice(kFull);
+    spec.partyId = u"MARTINEZ-R"_s;
+    spec.address = {u"Rosa Martinez"_s, u"27 Linden Court"_s, u"Bayside, CA 94520"_s};
+    spec.header = {{u"Invoice No."_s, u"10483"_s},
+                   {u"Date"_s, u"03/15/27"_s},
+                   {u"Terms"_s, u"Due on receipt"_s},
+                   {u"Sales Tax"_s, u"BAYSIDE"_s}};
+    spec.lines = {{u"2"_s, u"POT-TC-12"_s, u"Terracotta Pot, 12 in"_s, u"14.95"_s, u"29.90"_s},
+                  {u"4"_s, u"SOIL-PT1"_s, u"Potting Soil, 1 cu ft"_s, u"8.25"_s, u"33.00"_s},
+                  {u"1"_s, u"FERT-ALL"_s, u"All-Purpose Fertilizer"_s, u"12.40"_s, u"12.40"_s}};
+    spec.totals = {{u"Subtotal"_s, u"75.30"_s},
+                   {u"Sales Tax"_s, u"5.65"_s},
+                   {u"Total"_s, u"80.95"_s},
+                   {u"Amount Paid"_s, u"80.95"_s},
+                   {u"Balance Due"_s, u"0.00"_s}};
+    spec.comment = u"Paid at the counter"_s;
+    Transaction t = transactionWindow(s, spec);
+    const QPoint foot = t.comment->pos();
+    FormPane pay(t.content, foot.x() - 58, foot.y() + kRowHeight + 6, 104);
+    QWidget* method = pay.choice(u"Payment Method"_s, u"Visa"_s, 130);
+    QWidget* reference = pay.text(u"Reference"_s, u"Visa ending 4417"_s, 130);
+    QWidget* account = pay.lookup(u"Deposit Account"_s, u"1020"_s, 90);
+    s.explain(method, u"Payment Method"_s);
+    s.explain(reference, u"Reference"_s);
+    s.explain(account, u"Deposit Account"_s);
+    s.explain(t.fields.value(u"Amount Paid"_s), u"Amount Paid"_s);
+    s.explain(t.fields.value(u"Balance Due"_s), u"Balance Due"_s);
+}
+
+void invoiceReturn(Screen& s) {
+    s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
+    transactionWindow(s, greenwayInvoice(kFull));
+    QToolButton* create = s.toolButton(u"Create\nReturn"_s);
+    s.pointAt(create, u"Create Return"_s);
+    s.explain(create, u"Create Return"_s);
+}
+
+void receipt(Screen& s) {
+    s.windowToolbar();
+    TransactionSpec t;
+    t.title = u"Receipts"_s;
+    t.icon = Glyph::Receipts;
+    t.rect = kFull;
+    t.partyLabel = u"Customer ID"_s;
+    t.partyId = u"GREENWAY"_s;
+    t.leftFields = {{u"Name"_s, u"Greenway Landscaping"_s}, {u"Amount"_s, u"1,809.86"_s}};
+    t.header = {{u"Receipt Date"_s, u"03/16/27"_s},
+                {u"Reference"_s, u"Check 5521"_s},
+                {u"Payment Method"_s, u"Check"_s}};
+    t.headerLabelWidth = 92;
+    t.lineHeaders = {u"Apply"_s,    u"Invoice"_s,   u"Date"_s,        u"Due Date"_s,
+                     u">Balance"_s, u">Discount"_s, u">Amount Paid"_s};
+    t.lineWidths = {44, 64, 70, 70, 0, 80, 90};
+    t.lines = {
+        {u"Yes"_s, u"10472"_s, u"03/03/27"_s, u"04/02/27"_s, u"612.35"_s, u"0.00"_s, u"612.35"_s},
+        {u"Yes"_s, u"10476"_s, u"03/09/27"_s, u"04/08/27"_s, u"1,809.86"_s, u"0.00"_s,
+         u"1,197.51"_s},
+        {u"No"_s, u"10482"_s, u"03/15/27"_s, u"04/14/27"_s, u"996.41"_s, u"0.00"_s, u"0.00"_s}};
+    t.selectedLine = 1;
+    t.linesBottom = 195;
+    t.linesNote = u"Check the invoices that this payment pays. Orvane fills in the amounts, "
+                  "oldest invoice first."_s;
+    t.totals = {{u"Applied"_s, u"1,809.86"_s}, {u"Unapplied"_s, u"0.00"_s}};
+    t.comment = u"Paid invoices 10472 and part of 10476"_s;
+    Transaction r = transactionWindow(s, t);
+    s.explain(r.party, u"Customer ID"_s);
+    s.explain(r.fields.value(u"Amount"_s), u"Amount"_s);
+    s.explain(r.lines, u"invoices to apply"_s);
+    s.explain(r.fields.value(u"Applied"_s), u"Applied"_s);
+}
+
+} // namespace shots::screens
