@@ -18,6 +18,8 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace shots {
 
 // ---- Title pages ---------------------------------------------------------------------------
@@ -531,10 +533,11 @@ ReportSelector reportSelector(Screen& s, const QRect& r) {
     list->setIconSize(QSize(20, 20));
     list->setFocusPolicy(Qt::NoFocus);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int itemHeight = std::min(26, (list->height() - 4) / int(modules.size()));
     for (const auto& [g, name] : modules) {
         auto* item = new QTreeWidgetItem(list, {name});
-        item->setIcon(0, QIcon(glyph(g, 20)));
-        item->setSizeHint(0, QSize(10, 26));
+        item->setIcon(0, QIcon(glyph(g, itemHeight > 22 ? 20 : 16)));
+        item->setSizeHint(0, QSize(10, itemHeight));
         item->setSelected(name == QStringLiteral("Receivables"));
     }
     rs.reports = new QWidget(body);
@@ -701,6 +704,101 @@ TransactionSpec oakHollowQuote(const QRect& r) {
                 {QStringLiteral("Total"), QStringLiteral("962.45")}};
     t.comment = QStringLiteral("Spring planting for the clubhouse entrance");
     return t;
+}
+
+// ---- Main Menu --------------------------------------------------------------------------------
+
+namespace {
+
+// A white card of the Main Menu: the module's button and its everyday tasks.
+QWidget* moduleCard(QWidget* host, const QRect& r, Glyph g, const QString& module,
+                    const QStringList& tasks) {
+    auto* card = new QFrame(host);
+    card->setGeometry(r);
+    card->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    card->setAutoFillBackground(true);
+    QPalette pal = card->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    card->setPalette(pal);
+    auto* b = new QToolButton(card);
+    b->setIcon(QIcon(glyph(g, 32)));
+    b->setIconSize(QSize(32, 32));
+    b->setText(module);
+    b->setFont(uiFont(12, true));
+    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    b->setGeometry(6, 6, r.width() - 12, 42);
+    int y = 54;
+    for (const QString& t : tasks) {
+        auto* icon = new QLabel(card);
+        icon->setPixmap(glyph(Glyph::Star, 10));
+        icon->setGeometry(12, y + 3, 10, 10);
+        auto* link = new QLabel(t, card);
+        QPalette lp = link->palette();
+        lp.setColor(QPalette::WindowText, colour::link);
+        link->setPalette(lp);
+        QFont f = uiFont(11);
+        f.setUnderline(true);
+        link->setFont(f);
+        link->setGeometry(28, y, r.width() - 34, 16);
+        y += 18;
+    }
+    return card;
+}
+
+} // namespace
+
+MainMenu mainMenuWindow(Screen& s, const QRect& r, bool active) {
+    MainMenu menu;
+    menu.window = s.addWindow(u"Main Menu"_s, r, Glyph::MainMenu, active);
+    QWidget* body = menu.window->body();
+    labelAt(body, QRect(10, 2, 300, 22), u"Bayside Garden Supply"_s, true)
+        ->setFont(uiFont(15, true));
+    auto* cards = new QWidget(body);
+    cards->setGeometry(4, 26, body->width() - 8, body->height() - 30);
+    const int cw = (cards->width() - 3 * 6) / 4;
+    const int ch = (cards->height() - 6) / 2;
+    struct Module {
+        Glyph g;
+        QString name;
+        QStringList tasks;
+    };
+    const QList<Module> modules = {
+        {Glyph::Customers,
+         u"Receivables"_s,
+         {u"Customers"_s, u"Quotes"_s, u"Invoices"_s, u"Receipts"_s}},
+        {Glyph::Vendors,
+         u"Payables"_s,
+         {u"Vendors"_s, u"Purchase Orders"_s, u"Purchases"_s, u"Payments"_s}},
+        {Glyph::Items, u"Inventory"_s, {u"Items"_s, u"Inventory Adjustments"_s, u"Item List"_s}},
+        {Glyph::Payroll, u"Payroll"_s, {u"Employees"_s, u"Payroll Checks"_s, u"Payroll Taxes"_s}},
+        {Glyph::Ledger,
+         u"General Ledger"_s,
+         {u"Chart of Accounts"_s, u"General Journal"_s, u"Account Reconciliation"_s, u"Budgets"_s}},
+        {Glyph::Reports,
+         u"Reports"_s,
+         {u"Report Selector"_s, u"Financial Statements"_s, u"Form Alignment"_s}},
+        {Glyph::Company,
+         u"Company"_s,
+         {u"Company Information"_s, u"Preferences"_s, u"Users"_s, u"Back Up"_s}},
+    };
+    for (int i = 0; i < modules.size(); ++i) {
+        const QRect r((i % 4) * (cw + 6), (i / 4) * (ch + 6), cw, ch);
+        menu.cards.insert(modules[i].name,
+                          moduleCard(cards, r, modules[i].g, modules[i].name, modules[i].tasks));
+    }
+    // The eighth place holds today's reminders.
+    auto* today = new QFrame(cards);
+    today->setGeometry(3 * (cw + 6), ch + 6, cw, ch);
+    today->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    labelAt(today, QRect(8, 6, cw - 16, 18), u"Reminders"_s, true);
+    auto* text = new QLabel(u"3 invoices are due this week.\n\n2 purchase orders are waiting "
+                            "to be received.\n\nPayroll for period 3 is due 03/31/27."_s,
+                            today);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    text->setGeometry(8, 28, cw - 16, ch - 34);
+    menu.all = cards;
+    return menu;
 }
 
 } // namespace shots

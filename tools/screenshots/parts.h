@@ -142,6 +142,16 @@ struct HelpWindow {
 HelpWindow helpWindow(Screen& s, const QRect& r, int currentTab, const QString& topicHtml,
                       int navigatorWidth = 170);
 
+// ---- Main Menu ------------------------------------------------------------------------------
+
+// The Main Menu: a card per module with its button and everyday tasks.
+struct MainMenu {
+    ChildWindow* window = nullptr;
+    QWidget* all = nullptr;        // all the cards
+    QMap<QString, QWidget*> cards; // by module name
+};
+MainMenu mainMenuWindow(Screen& s, const QRect& r, bool active = true);
+
 // ---- Sample records ------------------------------------------------------------------------
 
 // The Customers window showing Greenway Landscaping; tab 0 is General.

@@ -12,6 +12,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 
@@ -28,24 +29,26 @@ void preferences(Screen& s) {
     QTabWidget* tabs = tabsAt(
         body, QRect(6, 6, body->width() - 12, body->height() - 46),
         {u"General"_s, u"Receivables"_s, u"Payables"_s, u"Inventory"_s, u"Payroll"_s, u"Reports"_s},
-        0);
-    QWidget* page = tabs->widget(0);
+        1);
+    QWidget* page = tabs->widget(1);
     auto* top = new QWidget(page);
     top->setGeometry(8, 6, 570, 64);
     FormPane l(top, 0, 0, 130);
-    l.choice(u"Date Format"_s, u"MM/DD/YY"_s, 110);
-    l.choice(u"Decimal Places"_s, u"2"_s, 60);
-    l.check(u"Warn before saving a transaction dated outside the period"_s, true);
-    auto* bottom = groupAt(page, QRect(8, 150, 570, 110), u"Entering transactions"_s);
-    checkAt(bottom, QPoint(10, 22), u"Move to the next field with Enter"_s, true);
-    checkAt(bottom, QPoint(10, 44), u"Show the Stock Status window after each sale"_s, true);
-    checkAt(bottom, QPoint(10, 66), u"Print the form after saving a transaction"_s, false);
-    checkAt(bottom, QPoint(300, 22), u"Allow duplicate reference numbers"_s, false);
-    checkAt(bottom, QPoint(300, 44), u"Use Fast Add in lookup lists"_s, true);
+    l.text(u"Default Terms"_s, u"2% 10, Net 30"_s, 110);
+    l.text(u"Next Invoice No."_s, u"10484"_s, 80, true);
+    l.check(u"Warn about duplicate invoice numbers"_s, true);
+    auto* bottom = groupAt(page, QRect(8, 150, 570, 110), u"Default accounts"_s);
+    FormPane a(bottom, 10, 20, 110);
+    a.lookup(u"Sales"_s, u"4000"_s, 90);
+    a.lookup(u"Receivables"_s, u"1100"_s, 90);
+    a.lookup(u"Sales Discounts"_s, u"4900"_s, 90);
+    FormPane b(bottom, 290, 20, 110);
+    b.lookup(u"Freight"_s, u"4950"_s, 90);
+    b.lookup(u"Finance Charges"_s, u"4960"_s, 90);
     dialogButtons(body, {u"OK"_s, u"Cancel"_s, u"Help"_s});
     s.explain(tabs->tabBar(), u"preference tabs"_s);
     s.explain(top, u"general settings"_s);
-    s.explain(bottom, u"transaction settings"_s);
+    s.explain(bottom, u"default accounts"_s);
 }
 
 void beginningBalances(Screen& s) {
@@ -120,10 +123,10 @@ void paymentTerms(Screen& s) {
     f.text(u"Discount Days"_s, u"10"_s, 60, true);
     f.text(u"Net Days"_s, u"30"_s, 60, true);
     auto* example = groupAt(body, QRect(300, 6, 318, 112), u"Example"_s);
-    auto* text = new QLabel(u"An invoice of $1,000.00 dated 03/01/27:\n"
-                            "paid by 03/11/27, the customer pays $980.00\n"
-                            "(2% discount within 10 days);\n"
-                            "otherwise the full $1,000.00 is due by 03/31/27."_s,
+    auto* text = new QLabel(u"An invoice of $500.00 dated 03/01/27:\n"
+                            "paid by 03/11/27, the customer may take a\n"
+                            "$10.00 discount (2% within 10 days) and pay $490.00;\n"
+                            "otherwise the full $500.00 is due by 03/31/27."_s,
                             example);
     text->setGeometry(10, 18, 300, 86);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -170,6 +173,7 @@ void users(Screen& s) {
 
 void notes(Screen& s) {
     s.windowToolbar();
+    s.toolButton(u"Notes"_s)->setDown(true);
     customerRecord(s, kFull, 0, false);
     ChildWindow* w = s.addDialog(u"Notes - GREENWAY"_s, QRect(398, 100, 238, 354), Glyph::Notes,
                                  TitleBar::Buttons::Close);
@@ -191,6 +195,7 @@ void notes(Screen& s) {
     buttonAt(body, QRect(80, body->height() - 31, 70, 23), u"Delete"_s);
     buttonAt(body, QRect(154, body->height() - 31, 70, 23), u"Close"_s, true);
     s.explain(w, u"Notes window"_s);
+    s.explain(s.toolButton(u"Notes"_s), u"Notes button"_s);
 }
 
 } // namespace shots::screens

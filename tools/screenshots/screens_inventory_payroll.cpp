@@ -40,11 +40,11 @@ void item(Screen& s) {
     left->setGeometry(6, 6, 178, 210);
     FormPane l(left, 0, 0, 76);
     l.choice(u"Item Type"_s, u"Stock item"_s, 104);
-    l.text(u"Unit"_s, u"Each"_s, 60);
-    l.money(u"Price Level 1"_s, u"24.50"_s, 70);
+    l.money(u"Sale Price"_s, u"24.50"_s, 70);
     l.money(u"Price Level 2"_s, u"22.00"_s, 70);
-    l.money(u"Price Level 3"_s, u"19.60"_s, 70);
     l.lookup(u"Sales Account"_s, u"4000"_s, 80);
+    l.lookup(u"Cost Account"_s, u"5000"_s, 80);
+    l.lookup(u"Inventory Acct"_s, u"1200"_s, 80);
     l.choice(u"Tax Type"_s, u"Taxable"_s, 90);
     auto* right = new QWidget(rw.page);
     right->setGeometry(330, 6, 270, 70);
@@ -109,8 +109,10 @@ void employee(Screen& s) {
     right.text(u"Telephone"_s, u"(555) 014-0627"_s, 140);
     right.date(u"Hire Date"_s, u"06/01/23"_s, 100);
     right.choice(u"Pay Method"_s, u"Salary"_s, 100);
+    right.money(u"Pay Rate"_s, u"1,950.00"_s, 80);
     right.choice(u"Pay Frequency"_s, u"Semimonthly"_s, 110);
-    right.check(u"Direct deposit"_s, true);
+    right.choice(u"Filing Status"_s, u"Married"_s, 100);
+    right.text(u"Allowances"_s, u"2"_s, 40, true);
     s.explain(rw.id, u"Employee ID"_s);
     s.explain(rw.name, u"Name"_s);
     s.explain(rw.tabs, u"employee details"_s);
@@ -138,6 +140,7 @@ void earning(Screen& s) {
               {u"SALARY"_s, u"Salary"_s, u"6000"_s, u"All taxes"_s},
               {u"HOLIDAY"_s, u"Holiday pay"_s, u"6000"_s, u"All taxes"_s},
               {u"BONUS"_s, u"Bonus"_s, u"6020"_s, u"All taxes"_s},
+              {u"TIPS"_s, u"Reported tips"_s, u"6030"_s, u"All taxes"_s},
               {u"MILEAGE"_s, u"Mileage reimbursement"_s, u"6400"_s, u"None"_s}},
              1);
     s.explain(body, QRect(0, 0, body->width(), body->height()), u"earning types"_s);

@@ -61,41 +61,6 @@ const QStringList kEditMenu = {
     u"Paste\tCtrl+V"_s, u"-"_s, u"Find Record\tCtrl+F"_s, u"Change ID"_s,
     u"Alert Message"_s};
 
-// A white card of the Main Menu: the module's button and its everyday tasks.
-QWidget* moduleCard(QWidget* host, const QRect& r, Glyph g, const QString& module,
-                    const QStringList& tasks) {
-    auto* card = new QFrame(host);
-    card->setGeometry(r);
-    card->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    card->setAutoFillBackground(true);
-    QPalette pal = card->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    card->setPalette(pal);
-    auto* b = new QToolButton(card);
-    b->setIcon(QIcon(glyph(g, 32)));
-    b->setIconSize(QSize(32, 32));
-    b->setText(module);
-    b->setFont(uiFont(12, true));
-    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    b->setGeometry(6, 6, r.width() - 12, 42);
-    int y = 54;
-    for (const QString& t : tasks) {
-        auto* icon = new QLabel(card);
-        icon->setPixmap(glyph(Glyph::Star, 10));
-        icon->setGeometry(12, y + 3, 10, 10);
-        auto* link = new QLabel(t, card);
-        QPalette lp = link->palette();
-        lp.setColor(QPalette::WindowText, colour::link);
-        link->setPalette(lp);
-        QFont f = uiFont(11);
-        f.setUnderline(true);
-        link->setFont(f);
-        link->setGeometry(28, y, r.width() - 34, 16);
-        y += 18;
-    }
-    return card;
-}
-
 Transaction invoiceWindow(Screen& s, const QRect& r = kFull) {
     s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
     return transactionWindow(s, greenwayInvoice(r));
@@ -105,54 +70,8 @@ Transaction invoiceWindow(Screen& s, const QRect& r = kFull) {
 
 void mainMenu(Screen& s) {
     s.mainToolbar();
-    ChildWindow* w = s.addWindow(u"Main Menu"_s, kFull, Glyph::MainMenu);
-    QWidget* body = w->body();
-    labelAt(body, QRect(10, 2, 300, 22), u"Bayside Garden Supply"_s, true)
-        ->setFont(uiFont(15, true));
-    auto* cards = new QWidget(body);
-    cards->setGeometry(4, 26, body->width() - 8, body->height() - 30);
-    const int cw = (cards->width() - 3 * 6) / 4;
-    const int ch = (cards->height() - 6) / 2;
-    struct Module {
-        Glyph g;
-        QString name;
-        QStringList tasks;
-    };
-    const QList<Module> modules = {
-        {Glyph::Customers,
-         u"Receivables"_s,
-         {u"Customers"_s, u"Quotes"_s, u"Invoices"_s, u"Receipts"_s}},
-        {Glyph::Vendors,
-         u"Payables"_s,
-         {u"Vendors"_s, u"Purchase Orders"_s, u"Purchases"_s, u"Payments"_s}},
-        {Glyph::Items, u"Inventory"_s, {u"Items"_s, u"Inventory Adjustments"_s, u"Item List"_s}},
-        {Glyph::Payroll, u"Payroll"_s, {u"Employees"_s, u"Payroll Checks"_s, u"Payroll Taxes"_s}},
-        {Glyph::Ledger,
-         u"General Ledger"_s,
-         {u"Chart of Accounts"_s, u"General Journal"_s, u"Account Reconciliation"_s, u"Budgets"_s}},
-        {Glyph::Reports,
-         u"Reports"_s,
-         {u"Report Selector"_s, u"Financial Statements"_s, u"Form Alignment"_s}},
-        {Glyph::Company,
-         u"Company"_s,
-         {u"Company Information"_s, u"Preferences"_s, u"Users"_s, u"Back Up"_s}},
-    };
-    for (int i = 0; i < modules.size(); ++i) {
-        const QRect r((i % 4) * (cw + 6), (i / 4) * (ch + 6), cw, ch);
-        moduleCard(cards, r, modules[i].g, modules[i].name, modules[i].tasks);
-    }
-    // The eighth place holds today's reminders.
-    auto* today = new QFrame(cards);
-    today->setGeometry(3 * (cw + 6), ch + 6, cw, ch);
-    today->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    labelAt(today, QRect(8, 6, cw - 16, 18), u"Reminders"_s, true);
-    auto* text = new QLabel(u"3 invoices are due this week.\n\n2 purchase orders are waiting "
-                            "to be received.\n\nPayroll for period 3 is due 03/31/27."_s,
-                            today);
-    text->setWordWrap(true);
-    text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    text->setGeometry(8, 28, cw - 16, ch - 34);
-    s.explain(cards, u"the modules and their tasks"_s);
+    MainMenu menu = mainMenuWindow(s, kFull, true);
+    s.explain(menu.all, u"the modules and their tasks"_s);
 }
 
 void navAidMaintenance(Screen& s) {
@@ -364,6 +283,7 @@ void accountingEntries(Screen& s) {
     s.explain(m, m->entryRect(u"Show Accounting Entries"_s), u"Show Accounting Entries"_s);
     s.explain(t.tabs->tabBar(), t.tabs->tabBar()->tabRect(1), u"Journal tab"_s);
     s.explain(t.journal, u"accounting entries"_s);
+    s.explain(s.toolButton(u"Journal"_s), u"Journal button"_s);
 }
 
 void fastAdd(Screen& s) {

@@ -204,10 +204,11 @@ void payment(Screen& s) {
     s.windowToolbar();
     ChildWindow* w = s.addWindow(u"Payments"_s, kFull, Glyph::Payments);
     QWidget* body = w->body();
-    auto* kind = groupAt(body, QRect(8, 4, 200, 92), u"Payment Type"_s);
-    radioAt(kind, QPoint(10, 20), u"Payment of purchases"_s, true);
-    radioAt(kind, QPoint(10, 42), u"Prepayment"_s, false);
-    radioAt(kind, QPoint(10, 64), u"Refund to a customer"_s, false);
+    auto* kind = groupAt(body, QRect(8, 4, 200, 104), u"Payment Type"_s);
+    radioAt(kind, QPoint(10, 18), u"Payment of purchases"_s, true);
+    radioAt(kind, QPoint(10, 38), u"Single payment"_s, false);
+    radioAt(kind, QPoint(10, 58), u"Prepayment"_s, false);
+    radioAt(kind, QPoint(10, 78), u"Refund to a customer"_s, false);
     FormPane left(body, 220, 8, 78);
     left.lookup(u"Vendor ID"_s, u"GREENLEAF"_s, 130);
     left.text(u"Pay To"_s, u"GreenLeaf Tools Inc."_s, 160);
@@ -216,9 +217,9 @@ void payment(Screen& s) {
     right.text(u"Check No."_s, u"4482"_s, 80);
     right.date(u"Date"_s, u"03/16/27"_s, 80);
     right.money(u"Amount"_s, u"1,146.60"_s, 80);
-    labelAt(body, QRect(8, 104, 300, 18), u"Purchases to pay"_s, true);
+    labelAt(body, QRect(8, 114, 300, 18), u"Purchases to pay"_s, true);
     gridAt(
-        body, QRect(8, 124, body->width() - 16, 150),
+        body, QRect(8, 134, body->width() - 16, 140),
         {u"Pay"_s, u"Purchase"_s, u"Date"_s, u"Due Date"_s, u">Balance"_s, u">Discount"_s,
          u">Amount Paid"_s},
         {40, 90, 70, 70, 0, 80, 90},

@@ -169,7 +169,7 @@ void stockStatus(Screen& s) {
     f.text(u"Quantity on Hand"_s, u"46"_s, 60, true);
     f.text(u"On This Invoice"_s, u"12"_s, 60, true);
     f.text(u"On Other Sales Orders"_s, u"8"_s, 60, true);
-    f.text(u"On Purchase Orders"_s, u"24"_s, 60, true);
+    f.text(u"Quantity on Order"_s, u"24"_s, 60, true);
     f.text(u"Available"_s, u"26"_s, 60, true);
     dialogButtons(body, {u"OK"_s});
     s.explain(d, u"Stock Status window"_s);

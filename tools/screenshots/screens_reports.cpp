@@ -70,9 +70,10 @@ ReportPage customerLedgers() {
 } // namespace
 
 void reports(Screen& s) {
-    ReportSelector rs = reportSelector(s, kFull);
-    DropMenu* m = s.openMenu(u"Reports"_s, {{u"Report Selector"_s, true}, {u"Form Alignment"_s}});
-    s.explain(m, m->entryRect(u"Report Selector"_s), u"Report Selector"_s);
+    MainMenu menu = mainMenuWindow(s, QRect(2, 96, 636, 361), false);
+    QWidget* card = menu.cards.value(u"Reports"_s);
+    ReportSelector rs = reportSelector(s, QRect(318, 274, 318, 183));
+    s.explain(card, u"Reports on the Main Menu"_s);
     s.explain(rs.modules, u"modules"_s);
 }
 
@@ -108,9 +109,11 @@ void reportOptions(Screen& s) {
     FormPane f(printer, 0, 0, 80);
     f.choice(u"Printer"_s, u"Office LaserJet"_s, 180);
     f.choice(u"Paper"_s, u"Letter, 8.5 x 11 in"_s, 180);
+    f.text(u"Margins"_s, u"0.50 in top, 0.50 in left"_s, 180);
     f.text(u"Copies"_s, u"1"_s, 40, true);
-    radioAt(printer, QPoint(80, 74), u"Portrait"_s, true);
-    radioAt(printer, QPoint(170, 74), u"Landscape"_s, false);
+    radioAt(printer, QPoint(80, 96), u"Portrait"_s, true);
+    radioAt(printer, QPoint(170, 96), u"Landscape"_s, false);
+    checkAt(printer, QPoint(80, 118), u"Show the Department column"_s, true);
     auto* fonts = groupAt(rw.page, QRect(330, 8, 270, 110), u"Fonts"_s);
     FormPane ff(fonts, 10, 20, 70);
     ff.text(u"Title"_s, u"Liberation Sans, 14, Bold"_s, 150);
