@@ -77,12 +77,16 @@ void mainMenu(Screen& s) {
 void navAidMaintenance(Screen& s) {
     s.mainToolbar();
     NavigationAid aid = receivablesAid(s, kFull);
+    static_cast<QToolButton*>(aid.buttons.value(u"Customers"_s))->setDown(true);
+    s.setStatus(u"Add and change customers"_s);
     s.explain(aid.maintenance, u"maintenance tasks"_s);
 }
 
 void navAidTasks(Screen& s) {
     s.mainToolbar();
     NavigationAid aid = receivablesAid(s, kFull);
+    static_cast<QToolButton*>(aid.buttons.value(u"Invoices"_s))->setDown(true);
+    s.setStatus(u"Enter invoices for customers"_s);
     s.explain(aid.tasks, u"transaction tasks"_s);
     s.explain(aid.printing, u"printing tasks"_s);
 }
@@ -90,6 +94,8 @@ void navAidTasks(Screen& s) {
 void navAidReports(Screen& s) {
     s.mainToolbar();
     NavigationAid aid = receivablesAid(s, kFull);
+    s.setStatus(u"Click a report to open it"_s);
+    s.cursorAt(aid.reports->mapTo(&s, QPoint(250, 6)));
     s.explain(aid.reports, u"report list"_s);
 }
 
@@ -242,6 +248,7 @@ void fileOpenFilter(Screen& s) {
 
 void transactionComment(Screen& s) {
     Transaction t = invoiceWindow(s);
+    s.setStatus(u"A short note about this invoice"_s);
     s.explain(t.comment, u"Comment field"_s);
 }
 

@@ -148,7 +148,10 @@ void quoteToInvoice(Screen& s) {
 
 void invoice(Screen& s) {
     s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
-    Transaction t = transactionWindow(s, greenwayInvoice(kFull));
+    TransactionSpec spec = greenwayInvoice(kFull);
+    spec.selectedLine = 2;
+    Transaction t = transactionWindow(s, spec);
+    s.setStatus(u"Enter the items sold"_s);
     s.explain(t.party, u"Customer ID"_s);
     s.explain(t.address, u"Bill To"_s);
     for (const QString& f : {u"Invoice No."_s, u"Date"_s, u"Terms"_s})
