@@ -537,6 +537,7 @@ QLabel* Screen::tip(const QPoint& topLeft, const QString& text, int width) {
     l->adjustSize();
     l->move(topLeft);
     l->raise();
+    l->show(); // also when added after the screen is shown
     return l;
 }
 
@@ -544,6 +545,7 @@ void Screen::cursorAt(const QPoint& tip) {
     auto* c = new Cursor(this);
     c->move(tip);
     c->raise();
+    c->show();
 }
 
 void Screen::explain(QWidget* w, const QString& what) {
@@ -567,6 +569,9 @@ QRect Screen::Mark::inPicture() const {
 
 QImage Screen::picture() {
     show();
+    QCoreApplication::processEvents();
+    for (const auto& work : late_)
+        work();
     QCoreApplication::processEvents();
     // No text cursor: the first field would otherwise show one.
     if (QWidget* f = focusWidget())

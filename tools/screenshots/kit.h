@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
 #include <initializer_list>
 
 class QCheckBox;
@@ -153,6 +154,9 @@ public:
     // A mouse cursor drawn at a point of the picture (its tip there).
     void cursorAt(const QPoint& tip);
 
+    // Work that needs the final layout (positions inside tab pages): done by picture().
+    void afterLayout(std::function<void()> work) { late_.append(std::move(work)); }
+
     // The element a scene's text is about: it must stay clear of the scene's callout.
     void explain(QWidget* w, const QString& what);
     void explain(QWidget* w, const QRect& local, const QString& what);
@@ -177,6 +181,7 @@ private:
     class StatusBar* status_ = nullptr;
     QList<Mark> explained_;
     QList<Mark> targets_;
+    QList<std::function<void()>> late_;
 };
 
 // ---- Form parts ----------------------------------------------------------------------------

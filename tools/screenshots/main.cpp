@@ -5,7 +5,8 @@
 //
 // OUTPUT_DIR defaults to the working directory. --review also writes each picture as PNG with
 // the scene's callout area, the elements its text explains and its pointer target drawn on
-// top. --only draws the named pictures (file names or scene numbers) alone.
+// top, and tells how many colours each screen had and how many pixels the palette changed. --only
+// draws the named pictures (file names or scene numbers) alone.
 //
 // Every element that a scene's text explains must stay clear of that scene's callout, and a
 // pointer must land on its element; a picture that breaks either rule makes the run fail.
@@ -18,8 +19,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QPainter>
+#include <QSet>
 #include <QTextStream>
 
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 using namespace shots;
@@ -49,6 +53,32 @@ QImage reviewImage(const QImage& picture, const SceneSpec& scene, const Screen& 
         p.drawLine(*tip - QPoint(0, 8), *tip + QPoint(0, 8));
     }
     return out;
+}
+
+int colourCount(const QImage& image) {
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    return int(colours.size());
+}
+
+// How many pixels the palette changed, and by how much at most in one channel.
+QString paletteDamage(const QImage& a, const QImage& b) {
+    int changed = 0;
+    int worst = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            const int d = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                    std::abs(qBlue(p) - qBlue(q))});
+            changed += d > 0;
+            worst = std::max(worst, d);
+        }
+    }
+    return QStringLiteral("%1 pixels changed by the palette, by at most %2 in a channel")
+        .arg(changed)
+        .arg(worst);
 }
 
 // The scene's rules: explained elements visible and clear of the callout; the pointer on its
@@ -150,6 +180,8 @@ int main(int argc, char** argv) {
         }
         if (!reviewDir.isEmpty()) {
             const QImage reduced = expand(indexed);
+            err() << file << ": " << colourCount(image) << " colours, "
+                  << paletteDamage(image, reduced) << "\n";
             const QString png =
                 QDir(reviewDir).filePath(file.section(u'.', 0, 0) + QStringLiteral(".png"));
             reviewImage(reduced, scene, *screen).save(png);

@@ -464,8 +464,12 @@ void ReportPaper::paintEvent(QPaintEvent*) {
             y += 1;
         }
         if (!cells.isEmpty() && cells[0].startsWith(u'=')) {
-            cells[0].remove(0, 1);
-            bold = true;
+            // A group heading runs across the columns.
+            p.setFont(uiFont(10, true));
+            p.drawText(QRect(x0, y, sheet.width() - 24, 14), Qt::AlignVCenter | Qt::AlignLeft,
+                       cells[0].mid(1));
+            y += 14;
+            continue;
         }
         if (i == page_.highlightRow) {
             p.fillRect(QRect(x0 - 2, y, sheet.width() - 20, 14), colour::navy);
@@ -488,7 +492,7 @@ ReportWindow reportWindow(Screen& s, const QString& report, const QRect& r, int 
                      {Glyph::Page, QStringLiteral("|")},
                      {Glyph::Print, QStringLiteral("Print")},
                      {Glyph::Email, QStringLiteral("Email")},
-                     {Glyph::Disk, QStringLiteral("Export")},
+                     {Glyph::Folder, QStringLiteral("Export")},
                      {Glyph::Page, QStringLiteral("|")},
                      {Glyph::Help, QStringLiteral("Help")}});
     ReportWindow rw;
@@ -513,7 +517,7 @@ ReportSelector reportSelector(Screen& s, const QRect& r) {
     ReportSelector rs;
     rs.window = s.addWindow(QStringLiteral("Report Selector"), r, Glyph::Reports);
     QWidget* body = rs.window->body();
-    const int split = std::min(150, body->width() / 3);
+    const int split = std::max(124, std::min(150, body->width() / 3));
     rs.modules = new QWidget(body);
     rs.modules->setGeometry(6, 6, split - 6, body->height() - 12);
     labelAt(rs.modules, QRect(0, 0, split, 18), QStringLiteral("Modules"), true);
@@ -533,6 +537,7 @@ ReportSelector reportSelector(Screen& s, const QRect& r) {
     list->setIconSize(QSize(20, 20));
     list->setFocusPolicy(Qt::NoFocus);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int itemHeight = std::min(26, (list->height() - 4) / int(modules.size()));
     for (const auto& [g, name] : modules) {
         auto* item = new QTreeWidgetItem(list, {name});

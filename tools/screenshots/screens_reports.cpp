@@ -12,6 +12,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 
@@ -72,6 +73,7 @@ ReportPage customerLedgers() {
 void reports(Screen& s) {
     MainMenu menu = mainMenuWindow(s, QRect(2, 96, 636, 361), false);
     QWidget* card = menu.cards.value(u"Reports"_s);
+    card->findChild<QToolButton*>()->setDown(true);
     ReportSelector rs = reportSelector(s, QRect(318, 274, 318, 183));
     s.explain(card, u"Reports on the Main Menu"_s);
     s.explain(rs.modules, u"modules"_s);
@@ -146,9 +148,11 @@ void drillDown(Screen& s) {
     page.highlightRow = 3;
     ReportPaper* paper = reportPaper(rw.page, QRect(0, 0, 620, 302), page);
     const QRect row = paper->rowRect(3);
-    s.cursorAt(paper->mapTo(&s, row.center() + QPoint(20, 2)));
-    s.tip(paper->mapTo(&s, row.bottomLeft() + QPoint(160, 8)),
-          u"Double-click a line to see its detail"_s);
+    s.afterLayout([&s, paper, row] {
+        s.cursorAt(paper->mapTo(&s, row.center() + QPoint(20, 2)));
+        s.tip(paper->mapTo(&s, row.bottomLeft() + QPoint(150, 10)),
+              u"Double-click a line to see its detail"_s);
+    });
     s.explain(paper, row, u"summary line"_s);
 }
 
