@@ -1,0 +1,292 @@
+// Bad pictures and odd places, each with the real program in a directory of its own: a copy of
+// the binary beside a full set of made-up screenshots, one of them replaced, started from
+// another working directory that holds a decoy of the same name. The tutorial must run on,
+// show what it can and say what it can't, and write nothing anywhere.
+
+#include "support/e2e_main.h"
+#include "support/gif_writer.h"
+#include "support/sandbox.h"
+#include "support/scenes.h"
+#include "support/screen_check.h"
+#include "support/tutorial_app.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QStandardPaths>
+
+#include <memory>
+#include <optional>
+
+#include <unistd.h>
+
+using e2e::Desktop;
+using e2e::Sandbox;
+using e2e::Tutorial;
+
+namespace {
+constexpr QSize kPictureSize(160, 120);
+const QString kFirstPicture = QStringLiteral("TutorialTips.GIF"); // scene 1, no callout
+constexpr QRgb kDecoy = 0xffff0000;                               // in the working directory
+// A decoded 30000 x 30000 picture needs gigabytes; the toolkit alone refuses more than 256 MB.
+// A run with such a picture may use only a little more memory than a run with a good one.
+constexpr qint64 kLargePictureAllowanceKb = 64 * 1024;
+
+QImage solid(QSize size, QRgb colour) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+// What scene 1 should show: a picture, or the placeholder page with the reason.
+struct Expected {
+    std::optional<QImage> picture;
+    QString reason;
+};
+
+Expected shows(const QImage& picture) {
+    return Expected{picture, QString()};
+}
+
+Expected placeholderBecause(const QString& reason) {
+    return Expected{std::nullopt, reason};
+}
+} // namespace
+
+class TestPicturesE2E : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Desktop> desktop_;
+    qint64 goodRunPeakKb_ = 0; // the memory peak of a run with good pictures only
+    qint64 lastPeakKb_ = 0;
+
+    // A program directory with the program and all 80 screenshots, each of its scene's colour,
+    // and a working directory with a decoy of scene 1's screenshot.
+    std::unique_ptr<Sandbox> makeSandbox(const QString& directoryName = QStringLiteral("program")) {
+        auto sandbox = std::make_unique<Sandbox>(directoryName);
+        if (!sandbox->ok()) {
+            return sandbox;
+        }
+        sandbox->installProgram(QStringLiteral(ORVANE_TUTORIAL_BINARY));
+        for (int number = 1; number <= e2e::kScenes; ++number) {
+            sandbox->writePicture(e2e::scene(number).PictureFile,
+                                  e2e::solidGif(kPictureSize, e2e::sceneColour(number)));
+        }
+        sandbox->writeToWorkingDirectory(kFirstPicture, e2e::solidGif(kPictureSize, kDecoy));
+        return sandbox;
+    }
+
+    void expectSceneOne(Tutorial& tutorial, const Expected& expected) {
+        const QPoint corner = tutorial.extents(QStringLiteral("Screenshot")).topLeft();
+        if (expected.picture) {
+            double share = 0;
+            e2e::waitFor([&] {
+                share = e2e::shareOfPicture(Desktop::grabScreen(), *expected.picture, corner,
+                                            Desktop::screenGeometry());
+                return share == 1.0;
+            });
+            QVERIFY2(share == 1.0, qPrintable(QStringLiteral("scene 1's picture is not on the "
+                                                             "screen: %1 of it")
+                                                  .arg(share)));
+            return;
+        }
+        // The placeholder: a grey page with its message in dark letters.
+        const QRect page(corner, QSize(640, 480));
+        double grey = 0;
+        e2e::waitFor([&] {
+            grey = e2e::shareOfColour(Desktop::grabScreen(), page, e2e::kPlaceholderGrey);
+            return grey > 0.5;
+        });
+        QVERIFY2(grey > 0.5, "the placeholder page is not on the screen");
+        QVERIFY2(e2e::shareOfDark(Desktop::grabScreen(), page) > 0.002,
+                 "the placeholder page carries no message");
+    }
+
+    void expectSceneTwo(Tutorial& tutorial) {
+        const QPoint corner = tutorial.extents(QStringLiteral("Screenshot")).topLeft();
+        const QImage picture = solid(kPictureSize, e2e::sceneColour(2));
+        QVERIFY2(e2e::waitFor([&] {
+                     return e2e::shareOfPicture(Desktop::grabScreen(), picture, corner,
+                                                Desktop::screenGeometry()) == 1.0;
+                 }),
+                 "scene 2's picture is not on the screen");
+    }
+
+    // Starts the program, checks scene 1, moves to scene 2 and back (the bad picture is read
+    // again and the tutorial goes on), ends it with Alt+E, and checks that nothing was written.
+    void run(Sandbox& sandbox, const Expected& expected, const QString& binary = QString(),
+             bool asNobody = false) {
+        const QStringList before = sandbox.listing();
+        Tutorial tutorial(*desktop_,
+                          e2e::LaunchOptions{binary.isEmpty() ? sandbox.binary() : binary,
+                                             sandbox.workingDirectory(), asNobody,
+                                             sandbox.environment(*desktop_)});
+        E2E_CHECK(tutorial.waitUntilReady());
+        QCOMPARE(tutorial.pageLabel(), QStringLiteral("Page  1 of  80"));
+        E2E_CHECK(expectSceneOne(tutorial, expected));
+
+        tutorial.key(QStringLiteral("alt+n"));
+        E2E_CHECK(tutorial.waitForScene(2));
+        E2E_CHECK(expectSceneTwo(tutorial));
+        tutorial.key(QStringLiteral("alt+p"));
+        E2E_CHECK(tutorial.waitForScene(1));
+        E2E_CHECK(expectSceneOne(tutorial, expected));
+
+        const qint64 peakKb = tutorial.peakResidentKb();
+        tutorial.key(QStringLiteral("alt+e"));
+        QCOMPARE(tutorial.waitForExit(), 0);
+
+        // Each presentation of scene 1 (two at start-up, one on the way back) says what is
+        // wrong with its picture, naming the file; nothing else is reported.
+        const QStringList lines = tutorial.errors().split(u'\n', Qt::SkipEmptyParts);
+        const QString report = QStringLiteral("orvane-tutorial: screenshot %1: %2")
+                                   .arg(sandbox.picturePath(kFirstPicture), expected.reason);
+        for (const QString& line : lines) {
+            if (line.contains(QLatin1String("screenshot"))) {
+                QVERIFY2(!expected.reason.isEmpty() && line.startsWith(report), qPrintable(line));
+            }
+        }
+        if (!expected.reason.isEmpty()) {
+            QCOMPARE(lines.filter(report).size(), 3);
+        }
+        QCOMPARE(sandbox.listing(), before);
+        lastPeakKb_ = peakKb;
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        desktop_ = std::make_unique<Desktop>(Desktop::WindowManager::None);
+        QVERIFY2(desktop_->ok(), qPrintable(desktop_->error()));
+    }
+
+    void cleanupTestCase() { desktop_.reset(); }
+
+    // Odd places: the program finds its pictures in its own directory, whatever the directory's
+    // name, however it was started and from wherever.
+    void aDirectoryNameWithBlanksAndNonAsciiLetters() {
+        auto sandbox = makeSandbox(QStringLiteral("Orvane Tutorial – Übungen für Anfänger ñ"));
+        E2E_CHECK((void)0);
+        E2E_CHECK(run(*sandbox, shows(solid(kPictureSize, e2e::sceneColour(1)))));
+        goodRunPeakKb_ = lastPeakKb_;
+    }
+
+    void startedThroughASymlinkFromAnotherDirectory() {
+        auto sandbox = makeSandbox();
+        E2E_CHECK((void)0);
+        const QString links = sandbox->root() + QStringLiteral("/links");
+        QVERIFY(QDir().mkpath(links));
+        const QString link = links + QStringLiteral("/tutorial link");
+        QVERIFY(QFile::link(sandbox->binary(), link));
+        E2E_CHECK(run(*sandbox, shows(solid(kPictureSize, e2e::sceneColour(1))), link));
+    }
+
+    // Files that are no pictures at all, or no GIF pictures, or broken ones.
+    void aMissingFile() {
+        auto sandbox = makeSandbox();
+        E2E_CHECK((void)0);
+        QVERIFY(QFile::remove(sandbox->picturePath(kFirstPicture)));
+        E2E_CHECK(run(*sandbox, placeholderBecause(QStringLiteral("not found"))));
+    }
+
+    void anEmptyFile() {
+        auto sandbox = makeSandbox();
+        E2E_CHECK((void)0);
+        E2E_CHECK(sandbox->writePicture(kFirstPicture, {}));
+        E2E_CHECK(run(*sandbox, placeholderBecause(QStringLiteral("empty file"))));
+    }
+
+    void aTruncatedGif() {
+        auto sandbox = makeSandbox();
+        E2E_CHECK((void)0);
+        const QByteArray whole = e2e::solidGif(kPictureSize, e2e::sceneColour(1));
+        E2E_CHECK(sandbox->writePicture(kFirstPicture, whole.left(whole.size() * 3 / 5)));
+        E2E_CHECK(run(*sandbox, placeholderBecause(QStringLiteral("damaged GIF picture"))));
+    }
+
+    void aTextFileNamedGif() {
+        auto sandbox = makeSandbox();
+        E2E_CHECK((void)0);
+        E2E_CHECK(sandbox->writePicture(kFirstPicture, "Tutorial tips: press Alt+N for the next "
+                                                       "page.\n"));
+        E2E_CHECK(run(*sandbox, placeholderBecause(QStringLiteral("not a GIF picture"))));
+    }
+
+    void aPngNamedGif() {
+        auto sandbox = makeSandbox();
+        E2E_CHECK((void)0);
+        QByteArray png;
+        QBuffer buffer(&png);
+        QVERIFY(buffer.open(QIODevice::WriteOnly));
+        QVERIFY(solid(kPictureSize, e2e::sceneColour(1)).save(&buffer, "PNG"));
+        E2E_CHECK(sandbox->writePicture(kFirstPicture, png));
+        E2E_CHECK(run(*sandbox, placeholderBecause(QStringLiteral("not a GIF picture"))));
+    }
+
+    // A picture too large to show must not take the program down nor eat the memory.
+    void aGifDeclaring30000By30000Pixels() {
+        QVERIFY2(goodRunPeakKb_ > 0, "runs after a good run, to compare the memory used");
+        auto sandbox = makeSandbox();
+        E2E_CHECK((void)0);
+        E2E_CHECK(sandbox->writePicture(kFirstPicture, e2e::gifDeclaring(QSize(30000, 30000))));
+        E2E_CHECK(run(*sandbox, placeholderBecause(
+                                    QStringLiteral("picture too large (30000 x 30000 pixels)"))));
+        QVERIFY2(lastPeakKb_ < goodRunPeakKb_ + kLargePictureAllowanceKb,
+                 qPrintable(QStringLiteral("%1 kB at the peak, against %2 kB with good pictures")
+                                .arg(lastPeakKb_)
+                                .arg(goodRunPeakKb_)));
+    }
+
+    // A file the program's user may not read. Tests run as root, whom permissions don't stop:
+    // then the program runs as user nobody, for whom the program directory is read-only too.
+    void aFileThatCantBeRead() {
+        const bool root = geteuid() == 0;
+        if (root && QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty()) {
+            QSKIP("running as root without setpriv: can't make a file unreadable");
+        }
+        auto sandbox = makeSandbox();
+        E2E_CHECK((void)0);
+        QVERIFY(QFile::setPermissions(sandbox->picturePath(kFirstPicture), {}));
+        if (root) {
+            E2E_CHECK(sandbox->openToNobody());
+        }
+        E2E_CHECK(
+            run(*sandbox, placeholderBecause(QStringLiteral("can't be read")), QString(), root));
+    }
+
+    // Valid but unusual GIF pictures are shown: an animation by its first frame.
+    void anAnimatedGifShowsItsFirstFrame() {
+        auto sandbox = makeSandbox();
+        E2E_CHECK((void)0);
+        const QImage first = solid(kPictureSize, e2e::sceneColour(1));
+        const QImage second = solid(kPictureSize, 0xff0000ff);
+        E2E_CHECK(sandbox->writePicture(kFirstPicture,
+                                        e2e::gifFile({{first, false, 10}, {second, false, 10}})));
+        E2E_CHECK(run(*sandbox, shows(first)));
+    }
+
+    void anInterlacedGif() {
+        auto sandbox = makeSandbox();
+        E2E_CHECK((void)0);
+        // Bands of colour two rows high: a row out of place shows.
+        QImage bands(kPictureSize, QImage::Format_RGB32);
+        for (int y = 0; y < bands.height(); ++y) {
+            const QRgb colour = e2e::sceneColour(1 + (y / 2) % 7);
+            for (int x = 0; x < bands.width(); ++x) {
+                bands.setPixel(x, y, colour);
+            }
+        }
+        E2E_CHECK(sandbox->writePicture(kFirstPicture, e2e::gifFile({{bands, true, 0}})));
+        E2E_CHECK(run(*sandbox, shows(bands)));
+    }
+
+    void aOneByOneGif() {
+        auto sandbox = makeSandbox();
+        E2E_CHECK((void)0);
+        const QImage dot = solid(QSize(1, 1), 0xff123456);
+        E2E_CHECK(sandbox->writePicture(kFirstPicture, e2e::gifFile({{dot, false, 0}})));
+        E2E_CHECK(run(*sandbox, shows(dot)));
+    }
+};
+
+ORVANE_E2E_MAIN(TestPicturesE2E)
+#include "test_e2e_pictures.moc"
