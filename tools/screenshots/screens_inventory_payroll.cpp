@@ -148,6 +148,7 @@ void earning(Screen& s) {
 
 void deduction(Screen& s) {
     s.windowToolbar();
+    mainMenuWindow(s, QRect(2, 96, 636, 361), false); // behind, inactive
     ChildWindow* w = s.addWindow(u"Deductions"_s, QRect(2, 96, 274, 361), Glyph::Payroll);
     QWidget* body = w->body();
     FormPane f(body, 8, 8, 96);
@@ -195,6 +196,7 @@ void contribution(Screen& s) {
 
 void payrollTax(Screen& s) {
     s.windowToolbar();
+    mainMenuWindow(s, QRect(2, 96, 636, 361), false); // behind, inactive
     ChildWindow* w = s.addWindow(u"Payroll Taxes"_s, QRect(346, 96, 290, 361), Glyph::Payroll);
     QWidget* body = w->body();
     FormPane f(body, 8, 8, 104);

@@ -128,6 +128,7 @@ void budget(Screen& s) {
 
 void accountingPeriods(Screen& s) {
     s.mainToolbar();
+    mainMenuWindow(s, QRect(2, 96, 636, 361), false); // behind, inactive
     ChildWindow* w =
         s.addDialog(u"Accounting Periods"_s, QRect(60, 100, 520, 352), Glyph::Calendar);
     QWidget* body = w->body();

@@ -183,6 +183,7 @@ struct OpenWindow {
 
 OpenWindow openTransaction(Screen& s, bool filtered) {
     s.mainToolbar();
+    mainMenuWindow(s, QRect(2, 96, 636, 361), false); // behind, inactive
     OpenWindow o;
     o.dialog = s.addDialog(u"Open Transaction"_s, QRect(20, 100, 600, 352), Glyph::Folder);
     QWidget* body = o.dialog->body();
@@ -383,6 +384,7 @@ void exportWizard(Screen& s) {
 
 void backUp(Screen& s) {
     s.mainToolbar();
+    mainMenuWindow(s, QRect(2, 96, 636, 361), false); // behind, inactive
     ChildWindow* d = s.addDialog(u"Back Up Company"_s, QRect(110, 128, 420, 236), Glyph::Disk);
     QWidget* body = d->body();
     auto* icon = new QLabel(body);
@@ -405,6 +407,7 @@ void backUp(Screen& s) {
 
 void restore(Screen& s) {
     s.mainToolbar();
+    mainMenuWindow(s, QRect(2, 96, 636, 361), false); // behind, inactive
     ChildWindow* d = s.addDialog(u"Restore Company"_s, QRect(60, 166, 520, 276), Glyph::Disk);
     QWidget* body = d->body();
     FormPane f(body, 12, 10, 96);
@@ -442,6 +445,7 @@ void contextHelp(Screen& s) {
 
 void helpContents(Screen& s) {
     s.mainToolbar();
+    mainMenuWindow(s, QRect(2, 96, 636, 361), false); // behind, inactive
     // Help opens in a window of its own, here below the frame's toolbar.
     HelpWindow hw = helpWindow(
         s, QRect(0, 238, 640, 221), 0,
@@ -520,6 +524,7 @@ void helpIndex(Screen& s) {
 
 void customerSupport(Screen& s) {
     s.mainToolbar();
+    mainMenuWindow(s, QRect(2, 96, 636, 361), false); // behind, inactive
     ChildWindow* w = s.addWindow(u"Orvane Support Center"_s, QRect(330, 96, 306, 361), Glyph::Help);
     QWidget* body = w->body();
     labelAt(body, QRect(10, 6, 280, 20), u"How can we help?"_s, true)->setFont(uiFont(14, true));

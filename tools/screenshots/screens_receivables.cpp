@@ -68,6 +68,7 @@ void job(Screen& s) {
 }
 
 void customerPaymentMethod(Screen& s) {
+    mainMenuWindow(s, QRect(2, 96, 636, 361), false); // behind, inactive
     ChildWindow* w = codeWindow(s, u"Payment Methods"_s, Glyph::Receipts, QRect(2, 96, 306, 361));
     QWidget* body = w->body();
     FormPane f(body, 8, 8, 100);
@@ -91,6 +92,7 @@ void customerPaymentMethod(Screen& s) {
 }
 
 void salesTaxAuthority(Screen& s) {
+    mainMenuWindow(s, QRect(2, 96, 636, 361), false); // behind, inactive
     ChildWindow* w =
         codeWindow(s, u"Sales Tax Authorities"_s, Glyph::SalesTax, QRect(346, 96, 290, 361));
     QWidget* body = w->body();

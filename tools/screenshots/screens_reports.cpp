@@ -80,6 +80,7 @@ void reports(Screen& s) {
 }
 
 void reportSelector(Screen& s) {
+    mainMenuWindow(s, QRect(2, 96, 636, 361), false); // behind, inactive
     ReportSelector rs = shots::reportSelector(s, QRect(280, 96, 356, 361));
     s.explain(rs.window, u"Report Selector"_s);
 }
@@ -178,6 +179,7 @@ void drillBack(Screen& s) {
 
 void formAlignment(Screen& s) {
     s.mainToolbar();
+    mainMenuWindow(s, QRect(2, 96, 636, 361), false); // behind, inactive
     ChildWindow* d = s.addDialog(u"Form Alignment"_s, QRect(40, 98, 560, 178), Glyph::Print);
     QWidget* body = d->body();
     labelAt(body, QRect(8, 6, 150, 18), u"Form"_s);
