@@ -11,6 +11,7 @@ script::SceneTable Scenes;
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("orvane-tutorial"));
     platform::installApplicationFont();
     auto* window = new frmMain(Scenes); // deletes itself when it is closed
     window->Load();
