@@ -143,52 +143,52 @@ QWidget* titlePage(Screen& s, int section, const QString& heading, const QString
 
 // ---- Transaction windows -------------------------------------------------------------------
 
-Transaction transactionWindow(Screen& s, const TransactionSpec& spec) {
+Transaction transactionWindow(Screen& s, const TransactionSpec& form) {
     Transaction t;
-    t.window = s.addWindow(spec.title, spec.rect, spec.icon);
+    t.window = s.addWindow(form.title, form.rect, form.icon);
     QWidget* body = t.window->body();
     QWidget* host = body;
     int w = body->width();
     int h = body->height();
     int x0 = 8;
     int y0 = 8;
-    if (spec.journal) {
+    if (form.journal) {
         t.tabs = tabsAt(
             body, QRect(4, 4, w - 8, h - 8),
-            {spec.detailTab.isEmpty() ? spec.title : spec.detailTab, QStringLiteral("Journal")},
-            spec.showJournal ? 1 : 0);
+            {form.detailTab.isEmpty() ? form.title : form.detailTab, QStringLiteral("Journal")},
+            form.showJournal ? 1 : 0);
         host = t.tabs->widget(0);
         // A tab page is the tab widget less its tab bar (21) and frame (2 + 2).
         w = w - 8 - 4;
         h = h - 8 - 21 - 4;
         x0 = 6;
         y0 = 6;
-        if (spec.showJournal) {
+        if (form.showJournal) {
             QWidget* jp = t.tabs->widget(1);
             // The transaction's key figures above its entries.
             FormPane summary(jp, 8, 8, 74);
-            summary.text(spec.partyLabel, spec.partyId, 110)->setReadOnly(true);
-            for (const auto& [label, value] : spec.header.mid(0, 2))
+            summary.text(form.partyLabel, form.partyId, 110)->setReadOnly(true);
+            for (const auto& [label, value] : form.header.mid(0, 2))
                 summary.text(label, value, 110)->setReadOnly(true);
-            if (!spec.totals.isEmpty())
-                summary.money(spec.totals.last().first, spec.totals.last().second, 110)
+            if (!form.totals.isEmpty())
+                summary.money(form.totals.last().first, form.totals.last().second, 110)
                     ->setReadOnly(true);
-            labelAt(jp, QRect(8, spec.journalTop - 22, w - 16, 18),
+            labelAt(jp, QRect(8, form.journalTop - 22, w - 16, 18),
                     QStringLiteral("Accounting entries Orvane makes for this transaction"), true);
-            t.journal = gridAt(jp, QRect(8, spec.journalTop, w - 16, h - spec.journalTop - 8),
+            t.journal = gridAt(jp, QRect(8, form.journalTop, w - 16, h - form.journalTop - 8),
                                {QStringLiteral("Account"), QStringLiteral("Description"),
                                 QStringLiteral(">Debit"), QStringLiteral(">Credit")},
-                               {70, 0, 80, 80}, spec.journalLines);
+                               {70, 0, 80, 80}, form.journalLines);
         }
     }
     t.content = host;
 
     int leftBottom = y0;
-    if (!spec.partyLabel.isEmpty()) {
+    if (!form.partyLabel.isEmpty()) {
         FormPane party(host, x0, y0, 84);
-        t.party = party.lookup(spec.partyLabel, spec.partyId, 130);
-        t.labels.insert(spec.partyLabel, party.lastLabel());
-        for (const auto& [label, value] : spec.leftFields) {
+        t.party = party.lookup(form.partyLabel, form.partyId, 130);
+        t.labels.insert(form.partyLabel, party.lastLabel());
+        for (const auto& [label, value] : form.leftFields) {
             QLineEdit* e = label.contains(u"Date")
                                ? party.date(label, value, 130)
                                : party.text(label, value, 130, label.contains(u"Amount"));
@@ -196,48 +196,48 @@ Transaction transactionWindow(Screen& s, const TransactionSpec& spec) {
             t.labels.insert(label, party.lastLabel());
         }
         leftBottom = party.y();
-        if (!spec.address.isEmpty()) {
-            auto* box = new QPlainTextEdit(spec.address.join(u'\n'), host);
-            const int lines = int(spec.address.size());
-            box->setGeometry(x0 + 84, leftBottom, spec.addressWidth, lines * 14 + 8);
+        if (!form.address.isEmpty()) {
+            auto* box = new QPlainTextEdit(form.address.join(u'\n'), host);
+            const int lines = int(form.address.size());
+            box->setGeometry(x0 + 84, leftBottom, form.addressWidth, lines * 14 + 8);
             box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            labelAt(host, QRect(x0, leftBottom, 70, 18), spec.addressLabel);
+            labelAt(host, QRect(x0, leftBottom, 70, 18), form.addressLabel);
             t.address = box;
             leftBottom += lines * 14 + 8 + 4;
         }
     }
-    FormPane right(host, w - spec.headerLabelWidth - spec.headerFieldWidth - 8, y0,
-                   spec.headerLabelWidth);
-    for (const auto& [label, value] : spec.header) {
-        QLineEdit* e = label.contains(u"Date") ? right.date(label, value, spec.headerFieldWidth)
-                                               : right.text(label, value, spec.headerFieldWidth);
+    FormPane right(host, w - form.headerLabelWidth - form.headerFieldWidth - 8, y0,
+                   form.headerLabelWidth);
+    for (const auto& [label, value] : form.header) {
+        QLineEdit* e = label.contains(u"Date") ? right.date(label, value, form.headerFieldWidth)
+                                               : right.text(label, value, form.headerFieldWidth);
         t.fields.insert(label, e);
         t.labels.insert(label, right.lastLabel());
     }
     const int top = std::max(leftBottom, right.y()) + 4;
-    const int footRows = std::max(int(spec.totals.size()), spec.hasComment ? 1 : 0);
+    const int footRows = std::max(int(form.totals.size()), form.hasComment ? 1 : 0);
     const int gridBottom = h - 8 - footRows * kRowHeight;
-    const int linesBottom = spec.linesBottom > 0 ? spec.linesBottom : gridBottom;
-    t.lines = gridAt(host, QRect(x0, top, w - x0 - 8, linesBottom - top), spec.lineHeaders,
-                     spec.lineWidths, spec.lines, spec.selectedLine);
-    if (!spec.linesNote.isEmpty()) {
-        auto* note = new QLabel(spec.linesNote, host);
+    const int linesBottom = form.linesBottom > 0 ? form.linesBottom : gridBottom;
+    t.lines = gridAt(host, QRect(x0, top, w - x0 - 8, linesBottom - top), form.lineHeaders,
+                     form.lineWidths, form.lines, form.selectedLine);
+    if (!form.linesNote.isEmpty()) {
+        auto* note = new QLabel(form.linesNote, host);
         note->setWordWrap(true);
         note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         note->setGeometry(x0, linesBottom + 6, w - x0 - 8, gridBottom - linesBottom - 8);
     }
     FormPane totals(host, w - 8 - 80 - 64, gridBottom + 4, 64);
-    for (const auto& [label, value] : spec.totals) {
+    for (const auto& [label, value] : form.totals) {
         t.fields.insert(label, totals.money(label, value, 80));
         t.labels.insert(label, totals.lastLabel());
     }
-    if (spec.hasComment) {
-        const int commentRight = spec.totals.isEmpty() ? w - 8 : w - 8 - 80 - 64 - 10;
+    if (form.hasComment) {
+        const int commentRight = form.totals.isEmpty() ? w - 8 : w - 8 - 80 - 64 - 10;
         labelAt(host, QRect(x0, gridBottom + 4, 56, kFieldHeight), QStringLiteral("Comment"));
         t.comment =
             fieldAt(host, QRect(x0 + 58, gridBottom + 4, commentRight - x0 - 58, kFieldHeight),
-                    spec.comment);
+                    form.comment);
     }
     return t;
 }

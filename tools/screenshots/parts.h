@@ -65,7 +65,7 @@ struct Transaction {
     QMap<QString, QLabel*> labels;
 };
 
-Transaction transactionWindow(Screen& s, const TransactionSpec& spec);
+Transaction transactionWindow(Screen& s, const TransactionSpec& form);
 
 // ---- Navigation aids -----------------------------------------------------------------------
 

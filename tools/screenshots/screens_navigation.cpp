@@ -276,12 +276,12 @@ void relatedReports(Screen& s) {
 
 void accountingEntries(Screen& s) {
     s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
-    TransactionSpec spec = greenwayInvoice(kFull);
-    spec.journal = true;
-    spec.showJournal = true;
-    spec.detailTab = u"Invoice"_s;
-    spec.journalTop = 198;
-    Transaction t = transactionWindow(s, spec);
+    TransactionSpec form = greenwayInvoice(kFull);
+    form.journal = true;
+    form.showJournal = true;
+    form.detailTab = u"Invoice"_s;
+    form.journalTop = 198;
+    Transaction t = transactionWindow(s, form);
     DropMenu* m = s.openMenu(u"Options"_s, {{u"Company Information"_s},
                                             {u"Preferences"_s},
                                             {u"Accounting Periods"_s},
@@ -296,14 +296,14 @@ void accountingEntries(Screen& s) {
 
 void fastAdd(Screen& s) {
     s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
-    TransactionSpec spec = greenwayInvoice(kFull);
-    spec.partyId = u"BAYVIEW"_s;
-    spec.address.clear();
-    spec.lines.clear();
-    spec.totals = {
+    TransactionSpec form = greenwayInvoice(kFull);
+    form.partyId = u"BAYVIEW"_s;
+    form.address.clear();
+    form.lines.clear();
+    form.totals = {
         {u"Subtotal"_s, u"0.00"_s}, {u"Sales Tax"_s, u"0.00"_s}, {u"Total"_s, u"0.00"_s}};
-    spec.comment.clear();
-    Transaction t = transactionWindow(s, spec);
+    form.comment.clear();
+    Transaction t = transactionWindow(s, form);
     const QPoint below = t.party->mapTo(&s, QPoint(0, t.party->height()));
     QList<QStringList> rows = {{u"<New>"_s, QString()}};
     for (const QStringList& c : sample::customers().mid(0, 5))

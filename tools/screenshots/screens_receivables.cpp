@@ -150,9 +150,9 @@ void quoteToInvoice(Screen& s) {
 
 void invoice(Screen& s) {
     s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
-    TransactionSpec spec = greenwayInvoice(kFull);
-    spec.selectedLine = 2;
-    Transaction t = transactionWindow(s, spec);
+    TransactionSpec form = greenwayInvoice(kFull);
+    form.selectedLine = 2;
+    Transaction t = transactionWindow(s, form);
     s.setStatus(u"Enter the items sold"_s);
     s.explain(t.party, u"Customer ID"_s);
     s.explain(t.address, u"Bill To"_s);
@@ -163,9 +163,9 @@ void invoice(Screen& s) {
 
 void stockStatus(Screen& s) {
     s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
-    TransactionSpec spec = greenwayInvoice(kFull);
-    spec.selectedLine = 1;
-    transactionWindow(s, spec);
+    TransactionSpec form = greenwayInvoice(kFull);
+    form.selectedLine = 1;
+    transactionWindow(s, form);
     ChildWindow* d = s.addDialog(u"Stock Status - ROSE-HT"_s, QRect(330, 236, 300, 196),
                                  Glyph::Items, TitleBar::Buttons::Close);
     QWidget* body = d->body();
@@ -182,23 +182,23 @@ void stockStatus(Screen& s) {
 
 void invoicePayment(Screen& s) {
     s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
-    TransactionSpec spec = greenwayInvoice(kFull);
-    spec.partyId = u"MARTINEZ-R"_s;
-    spec.address = {u"Rosa Martinez"_s, u"27 Linden Court"_s, u"Bayside, CA 94520"_s};
-    spec.header = {{u"Invoice No."_s, u"10483"_s},
+    TransactionSpec form = greenwayInvoice(kFull);
+    form.partyId = u"MARTINEZ-R"_s;
+    form.address = {u"Rosa Martinez"_s, u"27 Linden Court"_s, u"Bayside, CA 94520"_s};
+    form.header = {{u"Invoice No."_s, u"10483"_s},
                    {u"Date"_s, u"03/15/27"_s},
                    {u"Terms"_s, u"Due on receipt"_s},
                    {u"Sales Tax"_s, u"BAYSIDE"_s}};
-    spec.lines = {{u"2"_s, u"POT-TC-12"_s, u"Terracotta Pot, 12 in"_s, u"14.95"_s, u"29.90"_s},
+    form.lines = {{u"2"_s, u"POT-TC-12"_s, u"Terracotta Pot, 12 in"_s, u"14.95"_s, u"29.90"_s},
                   {u"4"_s, u"SOIL-PT1"_s, u"Potting Soil, 1 cu ft"_s, u"8.25"_s, u"33.00"_s},
                   {u"1"_s, u"FERT-ALL"_s, u"All-Purpose Fertilizer"_s, u"12.40"_s, u"12.40"_s}};
-    spec.totals = {{u"Subtotal"_s, u"75.30"_s},
+    form.totals = {{u"Subtotal"_s, u"75.30"_s},
                    {u"Sales Tax"_s, u"5.65"_s},
                    {u"Total"_s, u"80.95"_s},
                    {u"Amount Paid"_s, u"80.95"_s},
                    {u"Balance Due"_s, u"0.00"_s}};
-    spec.comment = u"Paid at the counter"_s;
-    Transaction t = transactionWindow(s, spec);
+    form.comment = u"Paid at the counter"_s;
+    Transaction t = transactionWindow(s, form);
     const QPoint foot = t.comment->pos();
     FormPane pay(t.content, foot.x() - 58, foot.y() + kRowHeight + 6, 104);
     QWidget* method = pay.choice(u"Payment Method"_s, u"Visa"_s, 130);

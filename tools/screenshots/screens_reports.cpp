@@ -163,16 +163,16 @@ void drillBack(Screen& s) {
     page.highlightRow = 12;
     ReportPaper* paper = reportPaper(rw.page, QRect(0, 0, 620, 302), page);
     s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
-    TransactionSpec spec = greenwayInvoice(QRect(150, 98, 486, 172));
-    spec.partyId = u"PINEWOOD"_s;
-    spec.address.clear();
-    spec.header = {{u"Invoice No."_s, u"10471"_s}, {u"Date"_s, u"03/02/27"_s}};
-    spec.lines = {
+    TransactionSpec form = greenwayInvoice(QRect(150, 98, 486, 172));
+    form.partyId = u"PINEWOOD"_s;
+    form.address.clear();
+    form.header = {{u"Invoice No."_s, u"10471"_s}, {u"Date"_s, u"03/02/27"_s}};
+    form.lines = {
         {u"1"_s, u"LANDSCAPE"_s, u"Spring course planting"_s, u"2,300.00"_s, u"2,300.00"_s},
         {u"40"_s, u"SOIL-PT1"_s, u"Potting Soil, 1 cu ft"_s, u"4.50"_s, u"180.00"_s}};
-    spec.totals = {{u"Total"_s, u"2,480.00"_s}};
-    spec.comment = u"Course planting, phase 1"_s;
-    Transaction t = transactionWindow(s, spec);
+    form.totals = {{u"Total"_s, u"2,480.00"_s}};
+    form.comment = u"Course planting, phase 1"_s;
+    Transaction t = transactionWindow(s, form);
     s.explain(paper, paper->rowRect(12), u"transaction line"_s);
     s.explain(t.window, u"the transaction's window"_s);
 }
