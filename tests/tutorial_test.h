@@ -13,12 +13,12 @@
 #include <memory>
 
 // Like QTEST_MAIN, with the program's own default font.
-#define ORVANE_TEST_MAIN(TestClass)                                                              \
-    int main(int argc, char* argv[]) {                                                           \
-        QApplication application(argc, argv);                                                    \
-        platform::installApplicationFont();                                                      \
-        TestClass test;                                                                          \
-        return QTest::qExec(&test, argc, argv);                                                  \
+#define ORVANE_TEST_MAIN(TestClass)                                                                \
+    int main(int argc, char* argv[]) {                                                             \
+        QApplication application(argc, argv);                                                      \
+        platform::installApplicationFont();                                                        \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }
 
 // A tutorial window with its own scene table, never shown unless a test shows it. The glide's
