@@ -5,6 +5,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <pwd.h>
@@ -18,6 +19,14 @@ const QStringList kPrivateDirectories{QStringLiteral("home"),    QStringLiteral(
                                       QStringLiteral("cache"),   QStringLiteral("data"),
                                       QStringLiteral("runtime"), QStringLiteral("tmp")};
 const QString kWorkingDirectory = QStringLiteral("elsewhere");
+const QString kSuppressionsCopy = QStringLiteral("lsan.supp");
+
+// The leak suppressions file that LSAN_OPTIONS names, if any.
+QString suppressionsFile() {
+    const QString options = qEnvironmentVariable("LSAN_OPTIONS");
+    const QRegularExpression file(QStringLiteral("suppressions=([^:]+)"));
+    return file.match(options).captured(1);
+}
 } // namespace
 
 Sandbox::Sandbox(const QString& programDirectoryName)
@@ -77,6 +86,14 @@ void Sandbox::openToNobody() {
         QVERIFY(chown(QFile::encodeName(path(name)).constData(), nobody->pw_uid, nobody->pw_gid) ==
                 0);
     }
+    // The sanitizer build's leak suppressions may lie where nobody can't read them (a checkout
+    // in root's home): nobody's program reads a copy.
+    const QString suppressions = suppressionsFile();
+    if (!suppressions.isEmpty()) {
+        QVERIFY(QFile::copy(suppressions, path(kSuppressionsCopy)));
+        QVERIFY(QFile::setPermissions(path(kSuppressionsCopy),
+                                      QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    }
 }
 
 QProcessEnvironment Sandbox::environment(const Desktop& desktop) const {
@@ -87,6 +104,12 @@ QProcessEnvironment Sandbox::environment(const Desktop& desktop) const {
     environment.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), path(QStringLiteral("runtime")));
     environment.insert(QStringLiteral("TMPDIR"), path(QStringLiteral("tmp")));
+    const QString suppressions = suppressionsFile();
+    if (!suppressions.isEmpty() && QFile::exists(path(kSuppressionsCopy))) {
+        environment.insert(QStringLiteral("LSAN_OPTIONS"),
+                           environment.value(QStringLiteral("LSAN_OPTIONS"))
+                               .replace(suppressions, path(kSuppressionsCopy)));
+    }
     return environment;
 }
 
