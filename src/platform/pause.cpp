@@ -5,11 +5,11 @@
 
 namespace platform {
 
-void pauseFor(double seconds) {
-    using Clock = std::chrono::steady_clock;
+void pauseFor(double seconds, PauseClock::time_point from) {
+    using Clock = PauseClock;
     // Rounded up, so that the pause is never shorter than asked.
     const auto deadline =
-        Clock::now() + std::chrono::ceil<Clock::duration>(std::chrono::duration<double>(seconds));
+        from + std::chrono::ceil<Clock::duration>(std::chrono::duration<double>(seconds));
     // sleep_until may wake early on a signal: sleep again until the deadline has passed.
     while (Clock::now() < deadline) {
         std::this_thread::sleep_until(deadline);
