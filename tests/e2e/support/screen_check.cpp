@@ -44,13 +44,16 @@ QList<QPoint> findArrows(const QImage& screen, QRect area) {
     const QRect bounds = arrowBounds();
     const QRect tips =
         area.intersected(screen.rect()).adjusted(0, 0, -bounds.right(), -bounds.bottom());
+    const QImage rgb = screen.convertToFormat(QImage::Format_RGB32);
+    const auto at = [&rgb](int x, int y) {
+        return reinterpret_cast<const QRgb*>(rgb.constScanLine(y))[x] | 0xff000000u;
+    };
     QList<QPoint> found;
     for (int y = tips.top(); y <= tips.bottom(); ++y) {
         for (int x = tips.left(); x <= tips.right(); ++x) {
             bool whole = true;
             for (const ArrowPixel& pixel : pixels) {
-                if ((screen.pixel(x + pixel.offset.x(), y + pixel.offset.y()) | 0xff000000u) !=
-                    pixel.colour) {
+                if (at(x + pixel.offset.x(), y + pixel.offset.y()) != pixel.colour) {
                     whole = false;
                     break;
                 }

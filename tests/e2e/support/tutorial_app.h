@@ -20,11 +20,16 @@
 
 #include <optional>
 
+#define E2E_RETURN_IF_FAILED()                                                                     \
+    do {                                                                                           \
+        if (QTest::currentTestFailed())                                                            \
+            return;                                                                                \
+    } while (false)
+
 #define E2E_CHECK(call)                                                                            \
     do {                                                                                           \
         call;                                                                                      \
-        if (QTest::currentTestFailed())                                                            \
-            return;                                                                                \
+        E2E_RETURN_IF_FAILED();                                                                    \
     } while (false)
 
 namespace e2e {
