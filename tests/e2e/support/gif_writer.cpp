@@ -138,17 +138,17 @@ QByteArray solidGif(QSize size, QRgb colour) {
     return gifFile({GifFrame{image}});
 }
 
-QByteArray gifDeclaring(QSize size) {
+QByteArray gifDeclaring(QSize screen, QSize frame) {
     QByteArray out("GIF89a");
-    putWord(out, size.width());
-    putWord(out, size.height());
+    putWord(out, screen.width());
+    putWord(out, screen.height());
     out.append("\x80\x00\x00", 3);             // a global palette of two colours
     out.append("\x00\x00\x00\xff\xff\xff", 6); // black, white
     out.append(',');
     putWord(out, 0);
     putWord(out, 0);
-    putWord(out, size.width());
-    putWord(out, size.height());
+    putWord(out, frame.width());
+    putWord(out, frame.height());
     out.append('\0');
     out.append(static_cast<char>(kMinimumCodeSize));
     CodeStream codes;

@@ -25,8 +25,8 @@ QByteArray gifFile(const QList<GifFrame>& frames);
 // A picture of one colour.
 QByteArray solidGif(QSize size, QRgb colour);
 
-// The header of a GIF that claims `size` for its screen and its one frame but holds only a few
+// A GIF that claims `screen` for its screen and `frame` for its one frame but holds only a few
 // coded pixels and then ends properly: a file that a careless reader would take at its word.
-QByteArray gifDeclaring(QSize size);
+QByteArray gifDeclaring(QSize screen, QSize frame);
 
 } // namespace e2e
