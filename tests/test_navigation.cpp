@@ -3,6 +3,7 @@
 
 #include "tutorial_test.h"
 
+#include <QShortcutEvent>
 #include <QSignalSpy>
 
 using platform::Int16;
@@ -167,6 +168,21 @@ private Q_SLOTS:
         QCOMPARE(w->CurrentScene, Int16(2));
         QTest::mouseClick(w->btnExit, Qt::LeftButton);
         QTRY_VERIFY(!w->isVisible());
+    }
+
+    // Each press of an access key is a click of its own, however quickly the presses follow.
+    void quickAccessKeysAreNotLost() {
+        TestWindow w;
+        w->Load();
+        for (int press = 0; press < 3; ++press) {
+            QShortcutEvent alt(w->btnNext->shortcut(), 0);
+            QApplication::sendEvent(w->btnNext, &alt);
+        }
+        QCOMPARE(w->CurrentScene, Int16(4));
+        w->btnNext->setEnabled(false);
+        QShortcutEvent alt(w->btnNext->shortcut(), 0);
+        QApplication::sendEvent(w->btnNext, &alt);
+        QCOMPARE(w->CurrentScene, Int16(4));
     }
 
     void windowFillsTheScreen() {

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcutEvent>
 
 namespace platform {
 
@@ -12,6 +13,18 @@ PushButton::PushButton(const QString& caption, QWidget* container)
     : QPushButton(caption, container), TwipGeometry(this) {
     setAutoDefault(false);
     setDefault(false);
+}
+
+bool PushButton::event(QEvent* event) {
+    if (event->type() != QEvent::Shortcut || !isEnabled() ||
+        static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+        return QPushButton::event(event);
+    }
+    if (focusPolicy() != Qt::NoFocus) {
+        setFocus(Qt::ShortcutFocusReason);
+    }
+    click();
+    return true;
 }
 
 Frame::Frame(QWidget* container) : QFrame(container), TwipGeometry(this) {

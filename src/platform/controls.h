@@ -12,10 +12,15 @@
 // handles, with the arguments it expects.
 namespace platform {
 
+// A push button whose access key clicks it at once. (Qt shows the button pressed for a moment
+// first and drops further presses of the key meanwhile: quick presses would be lost.)
 class PushButton : public QPushButton, public TwipGeometry {
     Q_OBJECT
 public:
     PushButton(const QString& caption, QWidget* container);
+
+protected:
+    bool event(QEvent* event) override;
 };
 
 class Frame : public QFrame, public TwipGeometry {
