@@ -599,28 +599,25 @@ QLineEdit* FormPane::text(const QString& l, const QString& value, int width, boo
     return e;
 }
 
-QLineEdit* FormPane::lookup(const QString& l, const QString& value, int width) {
+QLineEdit* FormPane::fieldWithButton(const QString& l, const QString& value, int width,
+                                     Glyph button) {
     label(l);
     QLineEdit* e =
         fieldAt(host_, QRect(x_ + labelWidth_, y_, width - 20, kFieldHeight), value, false);
     auto* b = new QToolButton(host_);
-    b->setIcon(QIcon(glyph(Glyph::Lookup, 12)));
+    b->setIcon(QIcon(glyph(button, 12)));
     b->setIconSize(QSize(12, 12));
     b->setGeometry(x_ + labelWidth_ + width - 19, y_, 19, kFieldHeight);
     y_ += kRowHeight;
     return e;
 }
 
+QLineEdit* FormPane::lookup(const QString& l, const QString& value, int width) {
+    return fieldWithButton(l, value, width, Glyph::Lookup);
+}
+
 QLineEdit* FormPane::date(const QString& l, const QString& value, int width) {
-    label(l);
-    QLineEdit* e =
-        fieldAt(host_, QRect(x_ + labelWidth_, y_, width - 20, kFieldHeight), value, false);
-    auto* b = new QToolButton(host_);
-    b->setIcon(QIcon(glyph(Glyph::Calendar, 12)));
-    b->setIconSize(QSize(12, 12));
-    b->setGeometry(x_ + labelWidth_ + width - 19, y_, 19, kFieldHeight);
-    y_ += kRowHeight;
-    return e;
+    return fieldWithButton(l, value, width, Glyph::Calendar);
 }
 
 QComboBox* FormPane::choice(const QString& l, const QString& value, int width) {

@@ -208,6 +208,8 @@ public:
     QLabel* lastLabel() const { return lastLabel_; }
 
 private:
+    // A text field with a small button at its right end (lookup list, calendar).
+    QLineEdit* fieldWithButton(const QString& label, const QString& value, int width, Glyph button);
     QLabel* label(const QString& text);
     QWidget* host_;
     int x_;
