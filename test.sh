@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the tutorial and runs every test: once in a normal build with warnings as errors, and
 # once more in a build with AddressSanitizer and UndefinedBehaviorSanitizer. Installs what it needs.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor for the tutorial's start-up: a bare Qt program that opens a frameless window filling
 // the screen and shows one GIF in its middle, nothing else.
 

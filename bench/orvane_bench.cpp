@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The tutorial's speed and memory under real conditions, on an X server of the benchmark's own
 // (Xvfb): start-up of the built program beside a bare Qt program showing the same GIF, run in
 // turns; the presentation of a scene; the pointer's glide; resident memory after start-up and

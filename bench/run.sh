@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the tutorial as run.sh does (RelWithDebInfo) with the benchmark, and runs the benchmark
 # on an X server of its own. Arguments go to the benchmark: [--startups N] [--rounds N] [--glides N]
 set -euo pipefail

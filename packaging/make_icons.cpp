@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the program's icon as the PNG files of the hicolor icon theme:
 //   orvane-icons <dir>   writes <dir>/16x16/apps/orvane-tutorial.png and 32x32/apps/...
 // Both are the 16-colour forms that the program itself draws for its window.

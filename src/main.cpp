@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/app_font.h"
 #include "script/scene_table.h"
 #include "window/frm_main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Raises an overflow inside a window's event handler, as a counter at 32767 stepped by Next
 // would, and lets the program report it. Prints the text of the message box it closes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Valid GIF files made in the test itself: Qt reads GIF but can't write it.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The installed tutorial. Installs the build into a temporary prefix, checks the layout, and
 # starts the installed program from another working directory: by its name on the PATH, through
 # a symlink of its own elsewhere, and by its real path. Each run must present scene 1 with its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Shared by the tests of the glide, the resizing and the dragging: pictures written beside the

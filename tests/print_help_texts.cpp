@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Prints the callout text of every scene that has one, one text a line, for the spelling test.
 #include "script/help_texts.h"
 #include "script/tutorial_script.h"

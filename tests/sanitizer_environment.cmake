@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # In the sanitizer build every test runs with these options, and so does every program a test
 # starts (the end-to-end tests pass their environment on): stop at the first error with a stack
 # trace, look for leaks, and leave alone the leaks of the toolkit and the system that

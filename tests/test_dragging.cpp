@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Dragging the callout: driven through the window, as the platform delivers the mouse, so that
 // moves and the release outside the callout and outside the window reach it too. The plate
 // follows 120 twips up and left, nothing is clamped, and the next presentation puts it back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The screenshot generator's GIF output: palette reduction and the file giflib writes.
 
 #include "gifwriter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pointer's glide: its 60 positions in single precision, every step on the screen before its
 // pause ends (also the first glide after the window is shown), the real pause's length without
 // a busy processor, and input made during a glide handled after it, in its order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window as it stands before any handler runs: its eleven controls with their kinds, places,
 // captions and states, the stacking order, the focus order and the access keys.
 

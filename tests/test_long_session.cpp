@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A long session: 1,000 presentations across all 80 scenes with their real screenshots, glides
 // included (their pauses skipped). Nothing may pile up: no widget, no object, and, in the
 // sanitizer build, no leaked allocation of ours (LeakSanitizer checks here and again at exit,

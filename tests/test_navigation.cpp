@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up and moving through the tutorial: the section list, Next, Previous and Exit, on the
 // real script and the real window.
 

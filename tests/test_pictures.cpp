@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The screenshots in pictures/: every picture the script names is there under its exact name,
 // is a GIF of 640 x 480 pixels, and no two pictures show the same image.
 

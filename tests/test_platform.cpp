@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The platform layer: units, 16-bit arithmetic, the scene table's index check, twip geometry and
 // picture loading.
 

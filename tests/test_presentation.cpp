@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Presenting a scene: the page label, the screenshot loaded from the program's directory and
 // centred from the window's outer size, the ends of the script, the section shown in the list,
 // and the callout sized from its text and placed beside the screenshot.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Resize: the bar follows the window's outer size without rounding or clamping, and the handler
 // runs once for each change of size or state, presenting the scene again with its glide from the
 // new bottom-right corner.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The built-in script: 80 scenes in nine sections, the exact records the table holds after the
 // load, and help texts of the lengths the callouts are sized for.
 

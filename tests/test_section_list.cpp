@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The section list raises Click only for a choice: code setting ListIndex, the mouse choosing an
 // entry in the drop-down, or the arrow keys. Typing, Enter, Tab and the focus leaving choose
 // nothing, complete nothing and add no entry. Driven with real key and mouse events.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // An error that no procedure handles is shown in a message box and on stderr, and the program
 // ends with a non-zero status instead of going on in a half-updated state.
 

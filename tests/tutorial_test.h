@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Shared by the unit tests: a main that sets up the application as the program does, and a

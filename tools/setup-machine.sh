@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that building (and, with "test", testing) the tutorial needs.
 # Needs nothing but bash and apt; runs apt only when something is missing.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "directories.h"
 
 #include "runtime_error.h"

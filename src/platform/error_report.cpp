@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "error_report.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "twip_geometry.h"
 
 #include "units.h"

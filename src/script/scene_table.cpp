@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scene_table.h"
 
 #include "../platform/runtime_error.h"

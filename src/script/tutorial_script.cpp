@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tutorial_script.h"
 
 #include "help_texts.h"

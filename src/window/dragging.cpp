@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "frm_main.h"
 
 void frmMain::HelpTextMemo_MouseDown(int, int, float X, float Y) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pointer_arrow.h"
 
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Bad pictures and odd places, each with the real program in a directory of its own: a copy of
 // the binary beside a full set of made-up screenshots, one of them replaced, started from
 // another working directory that holds a decoy of the same name. The tutorial must run on,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The built program in a real X server, with and without a window manager: the window it opens,
 // the walk through all scenes with the access keys, the pointer's glide as the screen shows it,
 // a drag of the callout with real mouse events, and the two ways out.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Spell-checks the tutorial's help texts with aspell's US English dictionary plus a short list of
 # Orvane's own words, and fails listing every word that neither knows.
 # Usage: check_spelling.sh <print_help_texts program> <orvane-words.txt>

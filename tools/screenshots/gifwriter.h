@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Turns a rendered screen into a GIF file: a palette of at most 256 colours, then giflib.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "glyphs.h"
 #include "look.h"
 

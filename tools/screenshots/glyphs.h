@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Small pictograms for Orvane's toolbars, windows and pages.
 #pragma once
 

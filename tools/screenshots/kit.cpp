@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kit.h"
 
 #include "look.h"

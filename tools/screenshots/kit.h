@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The parts every screenshot of Orvane is built from: the main window frame (title bar, menu
 // bar, toolbar row, workspace, status bar), windows inside it, menus, tips and form fields.
 #pragma once

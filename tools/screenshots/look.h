@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Orvane's fixed look: fonts, colours and the application style.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // orvane-screenshots: draws the 80 screenshots of the Orvane tutorial and writes them as GIF
 // files.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "parts.h"
 
 #include "look.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Larger parts that several screens share: the tutorial's title pages, transaction windows,
 // navigation aids, report windows and the help window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The sample company's data that several screens show: Bayside Garden Supply, March 2027.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The tutorial's 80 scenes as far as the pictures are concerned: each picture's file name,
 // where the tutorial puts its help callout and pointer, and the function that draws it.
 #pragma once

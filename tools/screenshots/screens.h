@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One function per picture. Each builds its screen on an empty Screen.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Screens of the Company section: preferences, balances, company information, terms, users
 // and notes.
 #include "look.h"

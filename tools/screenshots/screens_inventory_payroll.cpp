@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Screens of the Inventory and Payroll sections.
 #include "look.h"
 #include "parts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Screens of the General Ledger section.
 #include "look.h"
 #include "parts.h"

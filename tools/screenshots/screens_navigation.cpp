@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Screens of the Navigation section: finding one's way around Orvane.
 #include "look.h"
 #include "parts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The tutorial's own pages: the tips page, the title page of each section and the closing
 // page.
 #include "parts.h"

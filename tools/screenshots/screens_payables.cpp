@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Screens of the Payables section: vendors, payment methods, purchase orders, purchases and
 // payments.
 #include "look.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Screens of the Receivables section: customers, sales tax, quotes, invoices and receipts.
 #include "look.h"
 #include "parts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Screens of the Reports/Forms section.
 #include "look.h"
 #include "parts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Drives the real tutorial window through its 80 scenes, the way a user stepping with Next sees

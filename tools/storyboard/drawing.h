@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The storyboard's pictures: a scene's window with what lies where marked on it, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // orvane-storyboard: every scene of the tutorial as its window shows it.
 //
 //   orvane-storyboard [OUTPUT-DIR]   writes scene-NN-<picture>.png (the window as grabbed),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The storyboard's text: a web page that leads through the scenes, and the summary on stdout.

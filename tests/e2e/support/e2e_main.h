@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The main of an end-to-end test program: an X server of its own first, then the application,

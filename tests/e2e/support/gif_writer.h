@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // GIF files written byte by byte: Qt reads GIF but can't write it, and the odd and broken

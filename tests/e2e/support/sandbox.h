@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // A place of its own for one run of the program: a program directory with a copy of the binary

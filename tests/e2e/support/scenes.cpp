@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scenes.h"
 
 #include "script/tutorial_script.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What the tests expect of each scene, from the program's own script: its screenshot's file

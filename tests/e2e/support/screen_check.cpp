@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screen_check.h"
 
 #include "window/pointer_arrow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Reading the real screen: where the program's arrow pointer is drawn, and whether a picture or

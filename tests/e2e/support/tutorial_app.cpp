@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tutorial_app.h"
 
 #include <QDBusArgument>

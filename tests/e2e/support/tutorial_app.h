@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The tutorial program as a user and a screen reader meet it: started as a process on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The real conditions the end-to-end tests and the benchmark run under: an X server of their
