@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgif-dev fonts-liberation)
 if [[ "${1:-}" == "test" ]]; then
-    packages+=(xvfb xauth openbox xdotool x11-utils dbus-daemon aspell aspell-en desktop-file-utils)
+    packages+=(xvfb xauth openbox xdotool x11-utils dbus-daemon aspell aspell-en desktop-file-utils clang-format)
 fi
 
 missing=()
