@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "frm_main.h"
 
+#include "../script/callout.h"
+
 void frmMain::HelpTextMemo_MouseDown(int, int, float X, float Y) {
     MoveHelp = -1;
     OldX = platform::toInt16(X);
@@ -13,8 +15,10 @@ void frmMain::HelpTextMemo_MouseMove(int, int, float X, float Y) {
     }
     HelpTextMemo->setLeft((HelpTextMemo->Left() + X) - static_cast<float>(OldX));
     HelpTextMemo->setTop((HelpTextMemo->Top() + Y) - static_cast<float>(OldY));
-    HelpTextMemoBack->setLeft(HelpTextMemo->Left() - 120);
-    HelpTextMemoBack->setTop(HelpTextMemo->Top() - 120);
+    const script::Callout callout = script::calloutAt(HelpTextMemo->Caption().size(),
+                                                      HelpTextMemo->Left(), HelpTextMemo->Top());
+    HelpTextMemoBack->setLeft(callout.plate.left);
+    HelpTextMemoBack->setTop(callout.plate.top);
 }
 
 void frmMain::HelpTextMemo_MouseUp(int, int, float, float) {

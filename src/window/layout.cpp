@@ -4,6 +4,8 @@
 #include "pointer_arrow.h"
 #include "program_icon.h"
 
+#include "../script/callout.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -64,11 +66,11 @@ void frmMain::createControls() {
     labelPageNumber->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     HelpTextMemo = new Label(QString(), clientArea_);
-    HelpTextMemo->place(1470, 1770, 4605, 1365);
+    HelpTextMemo->place(1470, 1770, script::kCalloutTextWidth, 1365);
     HelpTextMemo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     HelpTextMemo->setWordWrap(true);
     HelpTextMemoBack = new Label(QString(), clientArea_);
-    HelpTextMemoBack->place(1365, 1665, 4875, 1605);
+    HelpTextMemoBack->place(1365, 1665, script::kCalloutPlateWidth, 1605);
     HelpTextMemoBack->setAutoFillBackground(true);
     QPalette plate = HelpTextMemoBack->palette();
     plate.setColor(QPalette::Window, kCalloutColour);

@@ -4,6 +4,7 @@
 #include "placeholder.h"
 
 #include "../platform/directories.h"
+#include "../script/callout.h"
 
 #include <cstdio>
 
@@ -60,14 +61,16 @@ void frmMain::placeCallout(const script::Scene& scene) {
         HelpTextMemoBack->hide();
         return;
     }
-    const double lines = scene.HelpText.size() / 50.0; // about 50 characters to a line
-    HelpTextMemo->setHeight(static_cast<float>(lines * 200 + 100));
-    HelpTextMemoBack->setHeight(static_cast<float>(lines * 200 + 245));
+    const script::Callout callout = script::calloutAt(
+        scene.HelpText.size(), Image1->Left() + static_cast<float>(scene.HelpLeft),
+        Image1->Top() + static_cast<float>(scene.HelpTop));
+    HelpTextMemo->setHeight(callout.text.height);
+    HelpTextMemoBack->setHeight(callout.plate.height);
     HelpTextMemo->show();
     HelpTextMemoBack->show();
     HelpTextMemo->setCaption(scene.HelpText);
-    HelpTextMemo->setLeft(Image1->Left() + static_cast<float>(scene.HelpLeft));
-    HelpTextMemo->setTop(Image1->Top() + static_cast<float>(scene.HelpTop));
-    HelpTextMemoBack->setLeft(HelpTextMemo->Left() - 120);
-    HelpTextMemoBack->setTop(HelpTextMemo->Top() - 120);
+    HelpTextMemo->setLeft(callout.text.left);
+    HelpTextMemo->setTop(callout.text.top);
+    HelpTextMemoBack->setLeft(callout.plate.left);
+    HelpTextMemoBack->setTop(callout.plate.top);
 }

@@ -4,6 +4,7 @@
 #include "platform/directories.h"
 #include "platform/picture.h"
 #include "platform/units.h"
+#include "script/callout.h"
 #include "script/scene_table.h"
 #include "window/frm_main.h"
 
@@ -32,6 +33,20 @@ QString sectionOf(const script::SceneTable& scenes, int number) {
     return QString();
 }
 
+bool placedAt(const platform::TwipGeometry& control, const script::TwipRect& place) {
+    return control.Left() == place.left && control.Top() == place.top &&
+           control.Width() == place.width && control.Height() == place.height;
+}
+
+// The window's callout against the place its scene gives it on the picture.
+bool calloutAsScripted(const frmMain& window, const script::Scene& scene) {
+    const script::Callout callout = script::calloutAt(
+        scene.HelpText.size(), window.Image1->Left() + static_cast<float>(scene.HelpLeft),
+        window.Image1->Top() + static_cast<float>(scene.HelpTop));
+    return placedAt(*window.HelpTextMemo, callout.text) &&
+           placedAt(*window.HelpTextMemoBack, callout.plate);
+}
+
 // What a reviewer would want to know about a scene before anyone else sees it.
 QStringList findProblems(const SceneShot& shot, const QRect& windowRect) {
     QStringList problems;
@@ -44,6 +59,9 @@ QStringList findProblems(const SceneShot& shot, const QRect& windowRect) {
                         .arg(shot.pictureRect.height());
     }
     if (!shot.helpText.isEmpty()) {
+        if (!shot.calloutAsScripted) {
+            problems << QStringLiteral("callout is not where its scene puts it");
+        }
         if (shot.calloutTextNeeds > shot.calloutText.height()) {
             problems << QStringLiteral("callout text cut off: it needs %1 pixels, has %2")
                             .arg(shot.calloutTextNeeds)
@@ -86,6 +104,7 @@ SceneShot record(frmMain& window, int number) {
         shot.calloutText = inWindow(&window, window.HelpTextMemo);
         shot.calloutPlate = inWindow(&window, window.HelpTextMemoBack);
         shot.calloutTextNeeds = window.HelpTextMemo->heightForWidth(window.HelpTextMemo->width());
+        shot.calloutAsScripted = calloutAsScripted(window, scene);
     }
     shot.glides = window.MousePict->isVisible();
     if (shot.glides) {

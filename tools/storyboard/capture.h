@@ -18,21 +18,22 @@ struct SceneShot {
     int sceneCount = 0;
     QString section; // the section the scene belongs to
     bool opensSection = false;
-    QString picture;          // the screenshot's file name, as the script gives it
-    QString pictureError;     // why the picture could not be loaded; empty when it was
-    QString helpText;         // empty: the scene shows no callout
-    QString pageLabel;        // the page label as shown
-    bool glides = false;      // the pointer glides to a target
-    QPoint glideStart;        // window pixels: where the pointer enters
-    QPoint pointerTarget;     // window pixels: the arrow's tip after the glide
-    QPoint targetOnPicture;   // pixels from the screenshot's top-left corner
-    QRect pictureRect;        // window pixels: the screenshot as drawn
-    QRect calloutText;        // window pixels: the callout's text label (when shown)
-    QRect calloutPlate;       // window pixels: the callout's pale-yellow plate (when shown)
-    int calloutTextNeeds = 0; // pixels the wrapped text needs at the callout's width
-    QRect bar;                // window pixels: the bar at the bottom
-    QStringList problems;     // what a reviewer should look at
-    QImage window;            // the window, as grabbed
+    QString picture;               // the screenshot's file name, as the script gives it
+    QString pictureError;          // why the picture could not be loaded; empty when it was
+    QString helpText;              // empty: the scene shows no callout
+    QString pageLabel;             // the page label as shown
+    bool glides = false;           // the pointer glides to a target
+    QPoint glideStart;             // window pixels: where the pointer enters
+    QPoint pointerTarget;          // window pixels: the arrow's tip after the glide
+    QPoint targetOnPicture;        // pixels from the screenshot's top-left corner
+    QRect pictureRect;             // window pixels: the screenshot as drawn
+    QRect calloutText;             // window pixels: the callout's text label (when shown)
+    QRect calloutPlate;            // window pixels: the callout's pale-yellow plate (when shown)
+    int calloutTextNeeds = 0;      // pixels the wrapped text needs at the callout's width
+    bool calloutAsScripted = true; // the callout lies where its scene puts it
+    QRect bar;                     // window pixels: the bar at the bottom
+    QStringList problems;          // what a reviewer should look at
+    QImage window;                 // the window, as grabbed
 };
 
 // Creates the tutorial window on the script, shows it filling the screen, and presents every
