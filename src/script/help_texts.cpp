@@ -8,7 +8,7 @@ namespace script {
 namespace {
 
 // Indexed by scene number. The section openings and the closing page show no callout.
-constexpr std::array<std::string_view, 81> kHelpTexts = {
+constexpr auto kHelpTexts = std::to_array<std::string_view>({
     // 0: unused: scenes count from 1
     "",
     // 1: tutorial tips page, no callout
@@ -316,7 +316,7 @@ constexpr std::array<std::string_view, 81> kHelpTexts = {
     "print on forms.",
     // 80: closing page, no callout
     "",
-};
+});
 
 } // namespace
 
