@@ -36,10 +36,10 @@ QPalette classicPalette() {
         p.setColor(group, QPalette::Window, colour::face);
         p.setColor(group, QPalette::Button, colour::face);
         p.setColor(group, QPalette::Base, white);
-        p.setColor(group, QPalette::AlternateBase, QColor(0xf3, 0xf1, 0xec));
+        p.setColor(group, QPalette::AlternateBase, colour::alternate);
         p.setColor(group, QPalette::Light, white);
-        p.setColor(group, QPalette::Midlight, QColor(0xe8, 0xe6, 0xe0));
-        p.setColor(group, QPalette::Mid, QColor(0xa8, 0xa4, 0x9c));
+        p.setColor(group, QPalette::Midlight, colour::midlight);
+        p.setColor(group, QPalette::Mid, colour::mid);
         p.setColor(group, QPalette::Dark, colour::shadow);
         p.setColor(group, QPalette::Shadow, colour::dark);
         p.setColor(group, QPalette::Highlight, colour::navy);

@@ -12,10 +12,13 @@
 // Every element that a scene's text explains must stay clear of that scene's callout, and a
 // pointer must land on its element; a picture that breaks either rule makes the run fail.
 
+#include "frames.h"
 #include "gifwriter.h"
-#include "kit.h"
 #include "look.h"
-#include "scenes.h"
+#include "rules.h"
+#include "screens.h"
+
+#include "script/tutorial_script.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,6 +29,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <optional>
+
+using namespace Qt::StringLiterals;
 
 using namespace shots;
 
@@ -36,20 +42,20 @@ QTextStream& err() {
     return s;
 }
 
-QImage reviewImage(const QImage& picture, const SceneSpec& scene, const Screen& screen) {
+QImage reviewImage(const QImage& picture, const script::Scene& scene, const Screen& screen) {
     QImage out = picture.copy();
     QPainter p(&out);
     const QRect callout = calloutArea(scene);
     if (!callout.isEmpty()) {
-        p.fillRect(callout, QColor(255, 255, 160, 150));
-        p.setPen(QColor(200, 120, 0));
+        p.fillRect(callout, colour::review::callout);
+        p.setPen(colour::review::calloutEdge);
         p.drawRect(callout.adjusted(0, 0, -1, -1));
     }
-    p.setPen(QPen(QColor(0, 170, 0), 2));
+    p.setPen(QPen(colour::review::explained, 2));
     for (const Screen::Mark& m : screen.explained())
         p.drawRect(m.inPicture().adjusted(0, 0, -1, -1));
     if (const auto tip = pointerTip(scene)) {
-        p.setPen(QPen(Qt::red, 2));
+        p.setPen(QPen(colour::review::pointer, 2));
         p.drawLine(*tip - QPoint(8, 0), *tip + QPoint(8, 0));
         p.drawLine(*tip - QPoint(0, 8), *tip + QPoint(0, 8));
     }
@@ -82,45 +88,76 @@ QString paletteDamage(const QImage& a, const QImage& b) {
         .arg(worst);
 }
 
-// The scene's rules: explained elements visible and clear of the callout; the pointer on its
-// element.
-QStringList problems(const SceneSpec& scene, const Screen& screen) {
-    QStringList out;
-    const QRect callout = calloutArea(scene);
-    const QRect picture(0, 0, kWidth, kHeight);
-    if (scene.textLength > 0 && screen.explained().isEmpty())
-        out << QStringLiteral("nothing marked as explained");
-    for (const Screen::Mark& m : screen.explained()) {
-        if (!m.widget || !m.widget->isVisibleTo(m.widget->window())) {
-            out << QStringLiteral("\"%1\" is not shown").arg(m.what);
-            continue;
+struct Options {
+    QString outDir = u"."_s;
+    QString reviewDir;
+    QStringList only; // picture names or scene numbers; empty: all
+};
+
+std::optional<Options> parseArguments() {
+    Options options;
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == u"--review" && i + 1 < args.size()) {
+            options.reviewDir = args[++i];
+        } else if (args[i] == u"--only" && i + 1 < args.size()) {
+            options.only = args[++i].split(u',');
+        } else if (args[i].startsWith(u'-')) {
+            return std::nullopt;
+        } else {
+            options.outDir = args[i];
         }
-        const QRect r = m.inPicture();
-        if (r.intersects(callout))
-            out << QStringLiteral("\"%1\" at (%2,%3 %4x%5) lies under the callout")
-                       .arg(m.what)
-                       .arg(r.x())
-                       .arg(r.y())
-                       .arg(r.width())
-                       .arg(r.height());
-        if (!picture.contains(r))
-            out << QStringLiteral("\"%1\" reaches outside the picture").arg(m.what);
     }
-    const auto tip = pointerTip(scene);
-    if (tip && screen.pointerTargets().isEmpty())
-        out << QStringLiteral("the pointer has no target");
-    if (!tip && !screen.pointerTargets().isEmpty())
-        out << QStringLiteral("a pointer target, but the scene has no pointer");
-    for (const Screen::Mark& m : screen.pointerTargets()) {
-        if (tip && !m.inPicture().contains(*tip))
-            out << QStringLiteral("the pointer at (%1,%2) misses \"%3\"")
-                       .arg(tip->x())
-                       .arg(tip->y())
-                       .arg(m.what);
-        if (tip && callout.contains(*tip))
-            out << QStringLiteral("the pointer lands under the callout");
+    return options;
+}
+
+// Every scene of the script has one drawing, and every drawing belongs to a scene of it.
+QStringList coverageProblems(int numberOfScenes) {
+    QStringList out;
+    QList<int> drawn;
+    for (const SceneDrawing& d : allDrawings()) {
+        if (d.scene < 1 || d.scene > numberOfScenes) {
+            out << u"a drawing for scene %1, which the script lacks"_s.arg(d.scene);
+        } else if (drawn.contains(d.scene)) {
+            out << u"scene %1 is drawn twice"_s.arg(d.scene);
+        }
+        drawn << d.scene;
+    }
+    for (int scene = 1; scene <= numberOfScenes; ++scene) {
+        if (!drawn.contains(scene)) {
+            out << u"scene %1 has no drawing"_s.arg(scene);
+        }
     }
     return out;
+}
+
+// Draws the scene's picture, writes it, and reports what breaks the rules. False when the picture
+// could not be written.
+bool drawScene(const script::Scene& scene, const SceneDrawing& drawing, const Options& options,
+               int& failures) {
+    const QString& file = scene.PictureFile;
+    auto screen = std::make_unique<Screen>(drawing.kind);
+    drawing.build(*screen);
+    const QImage image = screen->picture();
+    const IndexedImage indexed = reduceColours(image);
+    if (const QString e = writeGif(indexed, QDir(options.outDir).filePath(file)); !e.isEmpty()) {
+        err() << "orvane-screenshots: " << e << "\n";
+        return false;
+    }
+    for (const QString& p : problems(scene, *screen)) {
+        err() << file << ": " << p << "\n";
+        ++failures;
+    }
+    if (!options.reviewDir.isEmpty()) {
+        const QImage reduced = expand(indexed);
+        err() << file << ": " << colourCount(image) << " colours, " << paletteDamage(image, reduced)
+              << "\n";
+        const QString png = QDir(options.reviewDir).filePath(file.section(u'.', 0, 0) + u".png"_s);
+        reviewImage(reduced, scene, *screen).save(png);
+    }
+    screen.reset();
+    QCoreApplication::processEvents();
+    return true;
 }
 
 } // namespace
@@ -131,66 +168,46 @@ int main(int argc, char** argv) {
     qputenv("QT_SCALE_FACTOR", "1");
     QApplication app(argc, argv);
 
-    QString outDir = QStringLiteral(".");
-    QString reviewDir;
-    QStringList only;
-    const QStringList args = QCoreApplication::arguments().mid(1);
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args[i] == u"--review" && i + 1 < args.size()) {
-            reviewDir = args[++i];
-        } else if (args[i] == u"--only" && i + 1 < args.size()) {
-            only = args[++i].split(u',');
-        } else if (args[i].startsWith(u'-')) {
-            err() << "usage: orvane-screenshots [--review DIR] [--only NAME,...] [OUTPUT_DIR]\n";
-            return 2;
-        } else {
-            outDir = args[i];
-        }
+    const std::optional<Options> options = parseArguments();
+    if (!options) {
+        err() << "usage: orvane-screenshots [--review DIR] [--only NAME,...] [OUTPUT_DIR]\n";
+        return 2;
     }
-
     if (const QString problem = setUpLook(app); !problem.isEmpty()) {
         err() << "orvane-screenshots: " << problem << "\n";
         return 1;
     }
-    if (!QDir().mkpath(outDir) || (!reviewDir.isEmpty() && !QDir().mkpath(reviewDir))) {
+    if (!QDir().mkpath(options->outDir) ||
+        (!options->reviewDir.isEmpty() && !QDir().mkpath(options->reviewDir))) {
         err() << "orvane-screenshots: cannot create the output directory\n";
         return 1;
     }
 
+    // The program's own script: its pictures, texts, callouts and pointers.
+    auto scenes = std::make_unique<script::SceneTable>();
+    platform::Int16 numberOfScenes = 0;
+    script::loadScript(*scenes, numberOfScenes);
+
     int failures = 0;
+    for (const QString& p : coverageProblems(numberOfScenes)) {
+        err() << "orvane-screenshots: " << p << "\n";
+        ++failures;
+    }
     int written = 0;
-    for (const SceneSpec& scene : allScenes()) {
-        const QString file = QString::fromLatin1(scene.file);
-        if (!only.isEmpty() && !only.contains(file) &&
-            !only.contains(QString::number(scene.number)))
+    for (platform::Int16 number = 1; number <= numberOfScenes; ++number) {
+        const script::Scene& scene = (*scenes)(number);
+        const SceneDrawing* drawing = drawingFor(number);
+        if (drawing == nullptr ||
+            (!options->only.isEmpty() && !options->only.contains(scene.PictureFile) &&
+             !options->only.contains(QString::number(number)))) {
             continue;
-        // Scenes without a text are the tutorial's own pages, not screens of the product.
-        auto screen = std::make_unique<Screen>(scene.textLength == 0 ? Screen::Kind::Page
-                                                                     : Screen::Kind::Product);
-        scene.build(*screen);
-        const QImage image = screen->picture();
-        const IndexedImage indexed = reduceColours(image);
-        if (const QString e = writeGif(indexed, QDir(outDir).filePath(file)); !e.isEmpty()) {
-            err() << "orvane-screenshots: " << e << "\n";
+        }
+        if (!drawScene(scene, *drawing, *options, failures)) {
             return 1;
         }
         ++written;
-        for (const QString& p : problems(scene, *screen)) {
-            err() << file << ": " << p << "\n";
-            ++failures;
-        }
-        if (!reviewDir.isEmpty()) {
-            const QImage reduced = expand(indexed);
-            err() << file << ": " << colourCount(image) << " colours, "
-                  << paletteDamage(image, reduced) << "\n";
-            const QString png =
-                QDir(reviewDir).filePath(file.section(u'.', 0, 0) + QStringLiteral(".png"));
-            reviewImage(reduced, scene, *screen).save(png);
-        }
-        screen.reset();
-        QCoreApplication::processEvents();
     }
-    err() << "orvane-screenshots: wrote " << written << " pictures to " << outDir << "\n";
+    err() << "orvane-screenshots: wrote " << written << " pictures to " << options->outDir << "\n";
     if (failures > 0) {
         err() << "orvane-screenshots: " << failures << " problem(s)\n";
         return 1;

@@ -50,7 +50,7 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         constexpr int band = 176;
-        p.fillRect(rect(), QColor(0xfb, 0xfa, 0xf5));
+        p.fillRect(rect(), colour::pagePaper);
         p.fillRect(0, 0, band, height(), colour::brand);
 
         // The product's name and the tutorial's, at the top of the band.
@@ -77,7 +77,7 @@ protected:
                 p.setPen(colour::brand);
                 p.setFont(uiFont(12, true));
             } else {
-                p.setPen(i < section_ ? QColor(0xb8, 0xd4, 0xb0) : Qt::white);
+                p.setPen(i < section_ ? colour::brandDone : Qt::white);
                 p.setFont(uiFont(12));
             }
             p.drawText(row.adjusted(10, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
@@ -100,9 +100,9 @@ protected:
         big.setStyleStrategy(QFont::PreferAntialias);
         p.setFont(big);
         p.drawText(QRect(left, 60, textWidth, 46), Qt::AlignLeft | Qt::AlignVCenter, heading_);
-        p.fillRect(left, 112, 60, 3, QColor(0xe0, 0x82, 0x2a));
+        p.fillRect(left, 112, 60, 3, colour::accent);
 
-        p.setPen(QColor(0x30, 0x30, 0x30));
+        p.setPen(colour::pageText);
         p.setFont(uiFont(13));
         QRect introRect(left, 128, textWidth, 200);
         QRect used = p.boundingRect(introRect, Qt::TextWordWrap | Qt::AlignLeft, intro_);
@@ -112,7 +112,7 @@ protected:
             p.setBrush(colour::brand);
             p.setPen(Qt::NoPen);
             p.drawRect(left + 2, y + 6, 6, 6);
-            p.setPen(QColor(0x30, 0x30, 0x30));
+            p.setPen(colour::pageText);
             p.setFont(uiFont(12));
             const QRect r(left + 18, y, textWidth - 18, 80);
             const QRect b = p.boundingRect(r, Qt::TextWordWrap | Qt::AlignLeft, point);
@@ -301,7 +301,7 @@ NavigationAid navigationAid(Screen& s, const QString& module, const QRect& r,
     QWidget* body = aid.window->body();
     body->setAutoFillBackground(true);
     QPalette pal = body->palette();
-    pal.setColor(QPalette::Window, QColor(0xf6, 0xf4, 0xee));
+    pal.setColor(QPalette::Window, colour::aidBackground);
     body->setPalette(pal);
     const int w = body->width();
     const int h = body->height();
@@ -805,6 +805,10 @@ MainMenu mainMenuWindow(Screen& s, const QRect& r, bool active) {
     text->setGeometry(8, 28, cw - 16, ch - 34);
     menu.all = cards;
     return menu;
+}
+
+MainMenu mainMenuBehind(Screen& s) {
+    return mainMenuWindow(s, kWorkArea, false);
 }
 
 } // namespace shots

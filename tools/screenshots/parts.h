@@ -3,7 +3,7 @@
 // navigation aids, report windows and the help window.
 #pragma once
 
-#include "kit.h"
+#include "forms.h"
 
 #include <QMap>
 #include <QStringList>
@@ -152,6 +152,8 @@ struct MainMenu {
     QMap<QString, QWidget*> cards; // by module name
 };
 MainMenu mainMenuWindow(Screen& s, const QRect& r, bool active = true);
+// The Main Menu maximised and inactive, behind the window or dialog a scene is about.
+MainMenu mainMenuBehind(Screen& s);
 
 // ---- Sample records ------------------------------------------------------------------------
 

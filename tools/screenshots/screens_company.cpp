@@ -20,9 +20,6 @@ using namespace Qt::StringLiterals;
 namespace shots::screens {
 
 namespace {
-const QRect kFull(2, 96, 636, 361);
-} // namespace
-
 void preferences(Screen& s) {
     s.mainToolbar();
     ChildWindow* d = s.addDialog(u"Preferences"_s, QRect(20, 98, 600, 356), Glyph::Company);
@@ -54,7 +51,7 @@ void preferences(Screen& s) {
 
 void beginningBalances(Screen& s) {
     s.mainToolbar();
-    ChildWindow* w = s.addWindow(u"Beginning Balances"_s, kFull, Glyph::Ledger);
+    ChildWindow* w = s.addWindow(u"Beginning Balances"_s, kWorkArea, Glyph::Ledger);
     QWidget* body = w->body();
     auto* top = new QWidget(body);
     top->setGeometry(384, 6, 240, 50);
@@ -115,7 +112,7 @@ void companyInformation(Screen& s) {
 
 void paymentTerms(Screen& s) {
     s.windowToolbar();
-    ChildWindow* w = s.addWindow(u"Payment Terms"_s, kFull, Glyph::Calendar);
+    ChildWindow* w = s.addWindow(u"Payment Terms"_s, kWorkArea, Glyph::Calendar);
     QWidget* body = w->body();
     FormPane f(body, 8, 8, 110);
     f.lookup(u"Terms ID"_s, u"2-10-NET30"_s, 130);
@@ -146,7 +143,7 @@ void paymentTerms(Screen& s) {
 
 void users(Screen& s) {
     s.mainToolbar();
-    ChildWindow* w = s.addWindow(u"Users"_s, kFull, Glyph::Employees);
+    ChildWindow* w = s.addWindow(u"Users"_s, kWorkArea, Glyph::Employees);
     QWidget* body = w->body();
     labelAt(body, QRect(8, 6, 150, 18), u"Users"_s, true);
     QTableWidget* list =
@@ -175,7 +172,7 @@ void users(Screen& s) {
 void notes(Screen& s) {
     s.windowToolbar();
     s.toolButton(u"Notes"_s)->setDown(true);
-    customerRecord(s, kFull, 0, false);
+    customerRecord(s, kWorkArea, 0, false);
     ChildWindow* w = s.addDialog(u"Notes - GREENWAY"_s, QRect(398, 100, 238, 354), Glyph::Notes,
                                  TitleBar::Buttons::Close);
     QWidget* body = w->body();
@@ -197,6 +194,22 @@ void notes(Screen& s) {
     buttonAt(body, QRect(154, body->height() - 31, 70, 23), u"Close"_s, true);
     s.explain(w, u"Notes window"_s);
     s.explain(s.toolButton(u"Notes"_s), u"Notes button"_s);
+}
+
+} // namespace
+
+// The scenes this file draws.
+const auto kDrawings = std::to_array<SceneDrawing>({
+    {74, Screen::Kind::Product, preferences},
+    {75, Screen::Kind::Product, beginningBalances},
+    {76, Screen::Kind::Product, companyInformation},
+    {77, Screen::Kind::Product, paymentTerms},
+    {78, Screen::Kind::Product, users},
+    {79, Screen::Kind::Product, notes},
+});
+
+std::span<const SceneDrawing> companyDrawings() {
+    return kDrawings;
 }
 
 } // namespace shots::screens

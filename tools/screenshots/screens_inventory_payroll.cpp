@@ -19,8 +19,6 @@ namespace shots::screens {
 
 namespace {
 
-const QRect kFull(2, 96, 636, 361);
-
 // A white box with a caption and a grid of codes, for the payroll lists.
 QTableWidget* codeList(QWidget* host, const QRect& r, const QString& caption,
                        const QStringList& headers, const QList<int>& widths,
@@ -29,12 +27,10 @@ QTableWidget* codeList(QWidget* host, const QRect& r, const QString& caption,
     return gridAt(host, r.adjusted(0, 20, 0, 0), headers, widths, rows, selected);
 }
 
-} // namespace
-
 void item(Screen& s) {
     s.windowToolbar();
     RecordWindow rw =
-        recordWindow(s, u"Items"_s, Glyph::Items, kFull, u"Item ID"_s, u"ROSE-HT"_s,
+        recordWindow(s, u"Items"_s, Glyph::Items, kWorkArea, u"Item ID"_s, u"ROSE-HT"_s,
                      u"Description"_s, u"Rose Bush, Hybrid Tea"_s,
                      {u"General"_s, u"Quantities"_s, u"Vendors"_s, u"Custom Fields"_s}, 0);
     auto* left = new QWidget(rw.page);
@@ -62,7 +58,7 @@ void item(Screen& s) {
 
 void itemAdjustment(Screen& s) {
     s.windowToolbar();
-    ChildWindow* w = s.addWindow(u"Inventory Adjustments"_s, kFull, Glyph::Items);
+    ChildWindow* w = s.addWindow(u"Inventory Adjustments"_s, kWorkArea, Glyph::Items);
     QWidget* body = w->body();
     labelAt(body, QRect(8, 6, 320, 20), u"Rose Bush, Hybrid Tea"_s, true)
         ->setFont(uiFont(13, true));
@@ -98,7 +94,7 @@ void itemAdjustment(Screen& s) {
 void employee(Screen& s) {
     s.windowToolbar();
     RecordWindow rw = recordWindow(
-        s, u"Employees"_s, Glyph::Employees, kFull, u"Employee ID"_s, u"LOPEZ-M"_s, u"Name"_s,
+        s, u"Employees"_s, Glyph::Employees, kWorkArea, u"Employee ID"_s, u"LOPEZ-M"_s, u"Name"_s,
         u"Maria Lopez"_s, {u"General"_s, u"Pay Info"_s, u"Withholding"_s, u"Custom Fields"_s}, 0);
     FormPane left(rw.page, 8, 8, 80);
     left.memo(u"Address"_s, u"1318 Bayview Avenue\nApt. 6"_s, 170, 2);
@@ -121,7 +117,7 @@ void employee(Screen& s) {
 
 void earning(Screen& s) {
     s.windowToolbar();
-    ChildWindow* w = s.addWindow(u"Earning Types"_s, kFull, Glyph::Payroll);
+    ChildWindow* w = s.addWindow(u"Earning Types"_s, kWorkArea, Glyph::Payroll);
     QWidget* body = w->body();
     FormPane f(body, 8, 8, 100);
     f.lookup(u"Earning Type ID"_s, u"OVERTIME"_s, 130);
@@ -149,8 +145,8 @@ void earning(Screen& s) {
 
 void deduction(Screen& s) {
     s.windowToolbar();
-    mainMenuWindow(s, QRect(2, 96, 636, 361), false); // behind, inactive
-    ChildWindow* w = s.addWindow(u"Deductions"_s, QRect(2, 96, 274, 361), Glyph::Payroll);
+    mainMenuBehind(s);
+    ChildWindow* w = s.addWindow(u"Deductions"_s, workColumn(2, 274), Glyph::Payroll);
     QWidget* body = w->body();
     FormPane f(body, 8, 8, 96);
     f.lookup(u"Deduction ID"_s, u"HEALTH"_s, 120);
@@ -171,7 +167,7 @@ void deduction(Screen& s) {
 
 void contribution(Screen& s) {
     s.windowToolbar();
-    ChildWindow* w = s.addWindow(u"Contributions"_s, kFull, Glyph::Payroll);
+    ChildWindow* w = s.addWindow(u"Contributions"_s, kWorkArea, Glyph::Payroll);
     QWidget* body = w->body();
     FormPane f(body, 8, 8, 110);
     f.lookup(u"Contribution ID"_s, u"401K-MATCH"_s, 130);
@@ -197,8 +193,8 @@ void contribution(Screen& s) {
 
 void payrollTax(Screen& s) {
     s.windowToolbar();
-    mainMenuWindow(s, QRect(2, 96, 636, 361), false); // behind, inactive
-    ChildWindow* w = s.addWindow(u"Payroll Taxes"_s, QRect(346, 96, 290, 361), Glyph::Payroll);
+    mainMenuBehind(s);
+    ChildWindow* w = s.addWindow(u"Payroll Taxes"_s, workColumn(346, 290), Glyph::Payroll);
     QWidget* body = w->body();
     FormPane f(body, 8, 8, 104);
     f.lookup(u"Payroll Tax ID"_s, u"CA-SDI"_s, 120);
@@ -221,7 +217,7 @@ void payrollTax(Screen& s) {
 
 void payrollCheck(Screen& s) {
     s.windowToolbar();
-    ChildWindow* w = s.addWindow(u"Payroll Checks"_s, kFull, Glyph::Payroll);
+    ChildWindow* w = s.addWindow(u"Payroll Checks"_s, kWorkArea, Glyph::Payroll);
     QWidget* body = w->body();
     auto* who = new QWidget(body);
     who->setGeometry(8, 8, 300, 46);
@@ -259,6 +255,24 @@ void payrollCheck(Screen& s) {
     s.explain(earnings, u"earnings"_s);
     s.explain(taxes, u"taxes and deductions"_s);
     s.explain(netPay, u"Net Pay"_s);
+}
+
+} // namespace
+
+// The scenes this file draws.
+const auto kDrawings = std::to_array<SceneDrawing>({
+    {48, Screen::Kind::Product, item},
+    {49, Screen::Kind::Product, itemAdjustment},
+    {51, Screen::Kind::Product, employee},
+    {52, Screen::Kind::Product, earning},
+    {53, Screen::Kind::Product, deduction},
+    {54, Screen::Kind::Product, contribution},
+    {55, Screen::Kind::Product, payrollTax},
+    {56, Screen::Kind::Product, payrollCheck},
+});
+
+std::span<const SceneDrawing> inventoryPayrollDrawings() {
+    return kDrawings;
 }
 
 } // namespace shots::screens

@@ -16,8 +16,6 @@ namespace shots::screens {
 
 namespace {
 
-const QRect kFull(2, 96, 636, 361);
-
 QList<QStringList> chartOfAccounts() {
     return {{u"1000"_s, u"Cash - Operating"_s},
             {u"1010"_s, u"Cash - Payroll"_s},
@@ -39,12 +37,10 @@ QList<QStringList> chartOfAccounts() {
             {u"6500"_s, u"Depreciation"_s}};
 }
 
-} // namespace
-
 void account(Screen& s) {
     s.windowToolbar();
     ChildWindow* list =
-        s.addWindow(u"Chart of Accounts"_s, QRect(2, 96, 206, 361), Glyph::Ledger, false);
+        s.addWindow(u"Chart of Accounts"_s, workColumn(2, 206), Glyph::Ledger, false);
     QTableWidget* grid =
         gridAt(list->body(), QRect(4, 4, list->body()->width() - 8, list->body()->height() - 8),
                {u"Account"_s, u"Description"_s}, {54, 0}, chartOfAccounts(), 3);
@@ -68,7 +64,7 @@ void account(Screen& s) {
 
 void department(Screen& s) {
     s.windowToolbar();
-    ChildWindow* w = s.addWindow(u"Departments"_s, kFull, Glyph::Company);
+    ChildWindow* w = s.addWindow(u"Departments"_s, kWorkArea, Glyph::Company);
     QWidget* body = w->body();
     FormPane f(body, 8, 8, 96);
     f.lookup(u"Department ID"_s, u"NURSERY"_s, 120);
@@ -93,7 +89,7 @@ void department(Screen& s) {
 
 void budget(Screen& s) {
     s.windowToolbar();
-    ChildWindow* w = s.addWindow(u"Budgets"_s, kFull, Glyph::Budget);
+    ChildWindow* w = s.addWindow(u"Budgets"_s, kWorkArea, Glyph::Budget);
     QWidget* body = w->body();
     auto* top = new QWidget(body);
     top->setGeometry(8, 6, 600, 46);
@@ -129,7 +125,7 @@ void budget(Screen& s) {
 
 void accountingPeriods(Screen& s) {
     s.mainToolbar();
-    mainMenuWindow(s, QRect(2, 96, 636, 361), false); // behind, inactive
+    mainMenuBehind(s);
     ChildWindow* w =
         s.addDialog(u"Accounting Periods"_s, QRect(60, 100, 520, 352), Glyph::Calendar);
     QWidget* body = w->body();
@@ -158,7 +154,7 @@ void accountingPeriods(Screen& s) {
 
 void generalJournal(Screen& s) {
     s.windowToolbar();
-    ChildWindow* w = s.addWindow(u"General Journal"_s, kFull, Glyph::Journal);
+    ChildWindow* w = s.addWindow(u"General Journal"_s, kWorkArea, Glyph::Journal);
     QWidget* body = w->body();
     auto* top = new QWidget(body);
     top->setGeometry(8, 6, 610, 46);
@@ -195,7 +191,7 @@ void generalJournal(Screen& s) {
 
 void accountReconciliation(Screen& s) {
     s.windowToolbar();
-    ChildWindow* w = s.addWindow(u"Account Reconciliation"_s, kFull, Glyph::Bank);
+    ChildWindow* w = s.addWindow(u"Account Reconciliation"_s, kWorkArea, Glyph::Bank);
     QWidget* body = w->body();
     auto* top = new QWidget(body);
     top->setGeometry(8, 6, 146, 76);
@@ -230,6 +226,22 @@ void accountReconciliation(Screen& s) {
     s.explain(checks, u"checks"_s);
     s.explain(deposits, u"deposits"_s);
     s.explain(summary, u"difference"_s);
+}
+
+} // namespace
+
+// The scenes this file draws.
+const auto kDrawings = std::to_array<SceneDrawing>({
+    {58, Screen::Kind::Product, account},
+    {59, Screen::Kind::Product, department},
+    {60, Screen::Kind::Product, budget},
+    {61, Screen::Kind::Product, accountingPeriods},
+    {62, Screen::Kind::Product, generalJournal},
+    {63, Screen::Kind::Product, accountReconciliation},
+});
+
+std::span<const SceneDrawing> ledgerDrawings() {
+    return kDrawings;
 }
 
 } // namespace shots::screens

@@ -26,8 +26,6 @@ namespace shots::screens {
 namespace {
 
 // The whole workspace, for windows that fill it.
-const QRect kFull(2, 96, 636, 361);
-
 QList<MenuEntry> entries(const QStringList& titles, const QString& highlighted = {}) {
     QList<MenuEntry> out;
     for (const QString& t : titles)
@@ -62,22 +60,20 @@ const QStringList kEditMenu = {
     u"Paste\tCtrl+V"_s, u"-"_s, u"Find Record\tCtrl+F"_s, u"Change ID"_s,
     u"Alert Message"_s};
 
-Transaction invoiceWindow(Screen& s, const QRect& r = kFull) {
+Transaction invoiceWindow(Screen& s, const QRect& r = kWorkArea) {
     s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
     return transactionWindow(s, greenwayInvoice(r));
 }
 
-} // namespace
-
 void mainMenu(Screen& s) {
     s.mainToolbar();
-    MainMenu menu = mainMenuWindow(s, kFull, true);
+    MainMenu menu = mainMenuWindow(s, kWorkArea, true);
     s.explain(menu.all, u"the modules and their tasks"_s);
 }
 
 void navAidMaintenance(Screen& s) {
     s.mainToolbar();
-    NavigationAid aid = receivablesAid(s, kFull);
+    NavigationAid aid = receivablesAid(s, kWorkArea);
     static_cast<QToolButton*>(aid.buttons.value(u"Customers"_s))->setDown(true);
     s.setStatus(u"Add and change customers"_s);
     s.explain(aid.maintenance, u"maintenance tasks"_s);
@@ -85,7 +81,7 @@ void navAidMaintenance(Screen& s) {
 
 void navAidTasks(Screen& s) {
     s.mainToolbar();
-    NavigationAid aid = receivablesAid(s, kFull);
+    NavigationAid aid = receivablesAid(s, kWorkArea);
     static_cast<QToolButton*>(aid.buttons.value(u"Invoices"_s))->setDown(true);
     s.setStatus(u"Enter invoices for customers"_s);
     s.explain(aid.tasks, u"transaction tasks"_s);
@@ -94,7 +90,7 @@ void navAidTasks(Screen& s) {
 
 void navAidReports(Screen& s) {
     s.mainToolbar();
-    NavigationAid aid = receivablesAid(s, kFull);
+    NavigationAid aid = receivablesAid(s, kWorkArea);
     s.setStatus(u"Click a report to open it"_s);
     s.cursorAt(aid.reports->mapTo(&s, QPoint(250, 6)));
     s.explain(aid.reports, u"report list"_s);
@@ -102,7 +98,7 @@ void navAidReports(Screen& s) {
 
 void rightMouse(Screen& s) {
     s.windowToolbar();
-    customerRecord(s, kFull);
+    customerRecord(s, kWorkArea);
     DropMenu* menu = s.popup(QPoint(60, 262), entries(kShortcutMenu, u"Go To"_s));
     const QRect goTo = menu->entryRect(u"Go To"_s);
     DropMenu* sub = s.popup(QPoint(menu->x() + menu->width() - 4, menu->y() + goTo.top() - 3),
@@ -115,7 +111,7 @@ void rightMouse(Screen& s) {
 
 void copyRecord(Screen& s) {
     s.windowToolbar();
-    RecordWindow rw = customerRecord(s, kFull);
+    RecordWindow rw = customerRecord(s, kWorkArea);
     rw.id->setText(u"GREENWAY-2"_s);
     rw.id->setFocus();
     rw.id->selectAll();
@@ -129,7 +125,7 @@ void copyRecord(Screen& s) {
 
 void changeId(Screen& s) {
     s.windowToolbar();
-    customerRecord(s, kFull);
+    customerRecord(s, kWorkArea);
     DropMenu* m = s.openMenu(u"Edit"_s, entries(kEditMenu, u"Change ID"_s));
     s.setStatus(u"Give this record a new ID"_s);
     s.explain(m, m->entryRect(u"Change ID"_s), u"Change ID"_s);
@@ -137,7 +133,7 @@ void changeId(Screen& s) {
 
 void alertMessage(Screen& s) {
     s.windowToolbar();
-    customerRecord(s, kFull, 0, false);
+    customerRecord(s, kWorkArea, 0, false);
     ChildWindow* d = s.addDialog(u"Alert Message"_s, QRect(24, 226, 430, 212), Glyph::Alert);
     QWidget* body = d->body();
     labelAt(body, QRect(10, 8, 300, 18), u"Customer ID:  GREENWAY  Greenway Landscaping"_s);
@@ -156,7 +152,7 @@ void alertMessage(Screen& s) {
 void alertView(Screen& s) {
     s.windowToolbar();
     s.toolButton(u"Alert"_s)->setDown(true);
-    customerRecord(s, kFull, 0, false);
+    customerRecord(s, kWorkArea, 0, false);
     ChildWindow* d = s.addDialog(u"Alert - GREENWAY"_s, QRect(150, 132, 340, 140), Glyph::Alert,
                                  TitleBar::Buttons::Close);
     QWidget* body = d->body();
@@ -173,8 +169,6 @@ void alertView(Screen& s) {
     s.explain(d, u"alert message"_s);
 }
 
-namespace {
-
 // The Open Transaction window of File, Open.
 struct OpenWindow {
     ChildWindow* dialog;
@@ -184,7 +178,7 @@ struct OpenWindow {
 
 OpenWindow openTransaction(Screen& s, bool filtered) {
     s.mainToolbar();
-    mainMenuWindow(s, QRect(2, 96, 636, 361), false); // behind, inactive
+    mainMenuBehind(s);
     OpenWindow o;
     o.dialog = s.addDialog(u"Open Transaction"_s, QRect(20, 100, 600, 352), Glyph::Folder);
     QWidget* body = o.dialog->body();
@@ -236,8 +230,6 @@ OpenWindow openTransaction(Screen& s, bool filtered) {
     return o;
 }
 
-} // namespace
-
 void fileOpen(Screen& s) {
     OpenWindow o = openTransaction(s, false);
     s.explain(o.list, u"list of transactions"_s);
@@ -263,7 +255,7 @@ void transactionCopy(Screen& s) {
 
 void relatedReports(Screen& s) {
     s.windowToolbar();
-    customerRecord(s, kFull);
+    customerRecord(s, kWorkArea);
     DropMenu* menu = s.popup(QPoint(40, 226), entries(kShortcutMenu, u"Related Reports"_s));
     const QRect rel = menu->entryRect(u"Related Reports"_s);
     DropMenu* sub =
@@ -277,7 +269,7 @@ void relatedReports(Screen& s) {
 
 void accountingEntries(Screen& s) {
     s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
-    TransactionSpec form = greenwayInvoice(kFull);
+    TransactionSpec form = greenwayInvoice(kWorkArea);
     form.journal = true;
     form.showJournal = true;
     form.detailTab = u"Invoice"_s;
@@ -297,7 +289,7 @@ void accountingEntries(Screen& s) {
 
 void fastAdd(Screen& s) {
     s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
-    TransactionSpec form = greenwayInvoice(kFull);
+    TransactionSpec form = greenwayInvoice(kWorkArea);
     form.partyId = u"BAYVIEW"_s;
     form.address.clear();
     form.lines.clear();
@@ -385,7 +377,7 @@ void exportWizard(Screen& s) {
 
 void backUp(Screen& s) {
     s.mainToolbar();
-    mainMenuWindow(s, QRect(2, 96, 636, 361), false); // behind, inactive
+    mainMenuBehind(s);
     ChildWindow* d = s.addDialog(u"Back Up Company"_s, QRect(110, 128, 420, 236), Glyph::Disk);
     QWidget* body = d->body();
     auto* icon = new QLabel(body);
@@ -408,7 +400,7 @@ void backUp(Screen& s) {
 
 void restore(Screen& s) {
     s.mainToolbar();
-    mainMenuWindow(s, QRect(2, 96, 636, 361), false); // behind, inactive
+    mainMenuBehind(s);
     ChildWindow* d = s.addDialog(u"Restore Company"_s, QRect(60, 166, 520, 276), Glyph::Disk);
     QWidget* body = d->body();
     FormPane f(body, 12, 10, 96);
@@ -433,7 +425,7 @@ void restore(Screen& s) {
 
 void contextHelp(Screen& s) {
     s.mainToolbar(true);
-    NavigationAid aid = receivablesAid(s, kFull);
+    NavigationAid aid = receivablesAid(s, kWorkArea);
     s.setStatus(u"Click an item to see its help"_s);
     s.tip(QPoint(334, 246),
           u"<b>Invoices</b><br>Opens the Invoices window, where you bill a customer for the "
@@ -446,7 +438,7 @@ void contextHelp(Screen& s) {
 
 void helpContents(Screen& s) {
     s.mainToolbar();
-    mainMenuWindow(s, QRect(2, 96, 636, 361), false); // behind, inactive
+    mainMenuBehind(s);
     // Help opens in a window of its own, here below the frame's toolbar.
     HelpWindow hw = helpWindow(
         s, QRect(0, 238, 640, 221), 0,
@@ -487,7 +479,7 @@ void helpContents(Screen& s) {
 void helpIndex(Screen& s) {
     s.mainToolbar();
     HelpWindow hw = helpWindow(
-        s, QRect(0, 96, 640, 361), 1,
+        s, workColumn(0, 640), 1,
         u"<h2>Alert messages</h2><p>An alert message reminds you of something important "
         "about a customer, vendor or employee. Orvane shows it when you open the record or "
         "use it in a transaction.</p><p>To set up an alert message, open the record and "
@@ -525,8 +517,8 @@ void helpIndex(Screen& s) {
 
 void customerSupport(Screen& s) {
     s.mainToolbar();
-    mainMenuWindow(s, QRect(2, 96, 636, 361), false); // behind, inactive
-    ChildWindow* w = s.addWindow(u"Orvane Support Center"_s, QRect(330, 96, 306, 361), Glyph::Help);
+    mainMenuBehind(s);
+    ChildWindow* w = s.addWindow(u"Orvane Support Center"_s, workColumn(330, 306), Glyph::Help);
     QWidget* body = w->body();
     labelAt(body, QRect(10, 6, 280, 20), u"How can we help?"_s, true)->setFont(uiFont(14, true));
     auto* options = new QWidget(body);
@@ -560,6 +552,40 @@ void customerSupport(Screen& s) {
         y += 74;
     }
     s.explain(options, u"support options"_s);
+}
+
+} // namespace
+
+// The scenes this file draws.
+const auto kDrawings = std::to_array<SceneDrawing>({
+    {3, Screen::Kind::Product, mainMenu},
+    {4, Screen::Kind::Product, navAidMaintenance},
+    {5, Screen::Kind::Product, navAidTasks},
+    {6, Screen::Kind::Product, navAidReports},
+    {7, Screen::Kind::Product, rightMouse},
+    {8, Screen::Kind::Product, copyRecord},
+    {9, Screen::Kind::Product, changeId},
+    {10, Screen::Kind::Product, alertMessage},
+    {11, Screen::Kind::Product, alertView},
+    {12, Screen::Kind::Product, fileOpen},
+    {13, Screen::Kind::Product, fileOpenFilter},
+    {14, Screen::Kind::Product, transactionComment},
+    {15, Screen::Kind::Product, transactionCopy},
+    {16, Screen::Kind::Product, relatedReports},
+    {17, Screen::Kind::Product, accountingEntries},
+    {18, Screen::Kind::Product, fastAdd},
+    {19, Screen::Kind::Product, importWizard},
+    {20, Screen::Kind::Product, exportWizard},
+    {21, Screen::Kind::Product, backUp},
+    {22, Screen::Kind::Product, restore},
+    {23, Screen::Kind::Product, contextHelp},
+    {24, Screen::Kind::Product, helpContents},
+    {25, Screen::Kind::Product, helpIndex},
+    {26, Screen::Kind::Product, customerSupport},
+});
+
+std::span<const SceneDrawing> navigationDrawings() {
+    return kDrawings;
 }
 
 } // namespace shots::screens

@@ -11,7 +11,6 @@ QString t(const char* text) {
     return QString::fromUtf8(text);
 }
 const QString kNext = QStringLiteral("Click Next to begin this section.");
-} // namespace
 
 void tutorialTips(Screen& s) {
     titlePage(s, 0, t("Tutorial Tips"),
@@ -111,6 +110,26 @@ void congratulations(Screen& s) {
                  "knowledge base."),
                t("Run this tutorial again at any time to review a section.")},
               t("Click Exit to close the tutorial."));
+}
+
+} // namespace
+
+// The scenes this file draws.
+const auto kDrawings = std::to_array<SceneDrawing>({
+    {1, Screen::Kind::Page, tutorialTips},
+    {2, Screen::Kind::Page, navigationIntro},
+    {27, Screen::Kind::Page, receivablesIntro},
+    {39, Screen::Kind::Page, payablesIntro},
+    {47, Screen::Kind::Page, inventoryIntro},
+    {50, Screen::Kind::Page, payrollIntro},
+    {57, Screen::Kind::Page, generalLedgerIntro},
+    {64, Screen::Kind::Page, reportsIntro},
+    {73, Screen::Kind::Page, companyIntro},
+    {80, Screen::Kind::Page, congratulations},
+});
+
+std::span<const SceneDrawing> pageDrawings() {
+    return kDrawings;
 }
 
 } // namespace shots::screens

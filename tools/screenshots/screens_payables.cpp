@@ -22,8 +22,6 @@ namespace shots::screens {
 
 namespace {
 
-const QRect kFull(2, 96, 636, 361);
-
 // The Vendors window showing Coastal Nursery Wholesale.
 RecordWindow vendorRecord(Screen& s, const QRect& r, int tab) {
     s.windowToolbar();
@@ -48,17 +46,15 @@ RecordWindow vendorRecord(Screen& s, const QRect& r, int tab) {
     return rw;
 }
 
-} // namespace
-
 void vendor(Screen& s) {
-    RecordWindow rw = vendorRecord(s, kFull, 0);
+    RecordWindow rw = vendorRecord(s, kWorkArea, 0);
     s.explain(rw.id, u"Vendor ID"_s);
     s.explain(rw.name, u"Name"_s);
     s.explain(rw.tabs, u"vendor details"_s);
 }
 
 void vendorPurchases(Screen& s) {
-    RecordWindow rw = vendorRecord(s, kFull, 1);
+    RecordWindow rw = vendorRecord(s, kWorkArea, 1);
     auto* terms = new QWidget(rw.page);
     terms->setGeometry(442, 4, 172, 50);
     FormPane f(terms, 0, 0, 92);
@@ -103,7 +99,7 @@ void vendorCustom(Screen& s) {
 
 void companyPaymentMethod(Screen& s) {
     s.windowToolbar();
-    ChildWindow* w = s.addWindow(u"Payment Methods"_s, kFull, Glyph::Payments);
+    ChildWindow* w = s.addWindow(u"Payment Methods"_s, kWorkArea, Glyph::Payments);
     QWidget* body = w->body();
     FormPane f(body, 8, 8, 110);
     f.lookup(u"Payment Method ID"_s, u"CO-VISA"_s, 120);
@@ -137,7 +133,7 @@ void purchaseOrder(Screen& s) {
     TransactionSpec t;
     t.title = u"Purchase Orders"_s;
     t.icon = Glyph::Purchases;
-    t.rect = kFull;
+    t.rect = kWorkArea;
     t.partyLabel = u"Vendor ID"_s;
     t.partyId = u"COASTAL"_s;
     t.addressLabel = u"Vendor"_s;
@@ -170,7 +166,7 @@ void purchase(Screen& s) {
     TransactionSpec t;
     t.title = u"Purchases"_s;
     t.icon = Glyph::Purchases;
-    t.rect = kFull;
+    t.rect = kWorkArea;
     t.partyLabel = u"Vendor ID"_s;
     t.partyId = u"VALLEYSS"_s;
     t.leftFields = {{u"Vendor Invoice"_s, u"VS-20577"_s}};
@@ -203,7 +199,7 @@ void purchase(Screen& s) {
 
 void payment(Screen& s) {
     s.windowToolbar();
-    ChildWindow* w = s.addWindow(u"Payments"_s, kFull, Glyph::Payments);
+    ChildWindow* w = s.addWindow(u"Payments"_s, kWorkArea, Glyph::Payments);
     QWidget* body = w->body();
     auto* kind = groupAt(body, QRect(8, 4, 200, 104), u"Payment Type"_s);
     radioAt(kind, QPoint(10, 18), u"Payment of purchases"_s, true);
@@ -236,6 +232,23 @@ void payment(Screen& s) {
     totals.money(u"Discounts"_s, u"8.70"_s);
     totals.money(u"Total Paid"_s, u"1,146.60"_s);
     s.explain(body, QRect(0, 0, body->width(), body->height()), u"payment"_s);
+}
+
+} // namespace
+
+// The scenes this file draws.
+const auto kDrawings = std::to_array<SceneDrawing>({
+    {40, Screen::Kind::Product, vendor},
+    {41, Screen::Kind::Product, vendorPurchases},
+    {42, Screen::Kind::Product, vendorCustom},
+    {43, Screen::Kind::Product, companyPaymentMethod},
+    {44, Screen::Kind::Product, purchaseOrder},
+    {45, Screen::Kind::Product, purchase},
+    {46, Screen::Kind::Product, payment},
+});
+
+std::span<const SceneDrawing> payablesDrawings() {
+    return kDrawings;
 }
 
 } // namespace shots::screens

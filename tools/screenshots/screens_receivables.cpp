@@ -20,8 +20,6 @@ namespace shots::screens {
 
 namespace {
 
-const QRect kFull(2, 96, 636, 361);
-
 QCheckBox* checkBox(QWidget* root, const QString& text) {
     for (QCheckBox* c : root->findChildren<QCheckBox*>())
         if (c->text() == text)
@@ -35,11 +33,9 @@ ChildWindow* codeWindow(Screen& s, const QString& title, Glyph g, const QRect& r
     return s.addWindow(title, r, g);
 }
 
-} // namespace
-
 void customer(Screen& s) {
     s.windowToolbar();
-    RecordWindow rw = customerRecord(s, kFull);
+    RecordWindow rw = customerRecord(s, kWorkArea);
     s.explain(rw.id, u"Customer ID"_s);
     s.explain(rw.name, u"Name"_s);
     s.explain(rw.tabs->tabBar(), u"tabs"_s);
@@ -48,7 +44,7 @@ void customer(Screen& s) {
 
 void job(Screen& s) {
     s.windowToolbar();
-    RecordWindow rw = recordWindow(s, u"Jobs"_s, Glyph::Jobs, kFull, u"Job ID"_s, u"GW-MAPLE"_s,
+    RecordWindow rw = recordWindow(s, u"Jobs"_s, Glyph::Jobs, kWorkArea, u"Job ID"_s, u"GW-MAPLE"_s,
                                    u"Description"_s, u"Maple Street office park planting"_s,
                                    {u"General"_s, u"Estimates"_s, u"Custom Fields"_s}, 0);
     FormPane left(rw.page, 8, 8, 84);
@@ -69,8 +65,8 @@ void job(Screen& s) {
 }
 
 void customerPaymentMethod(Screen& s) {
-    mainMenuWindow(s, QRect(2, 96, 636, 361), false); // behind, inactive
-    ChildWindow* w = codeWindow(s, u"Payment Methods"_s, Glyph::Receipts, QRect(2, 96, 306, 361));
+    mainMenuBehind(s);
+    ChildWindow* w = codeWindow(s, u"Payment Methods"_s, Glyph::Receipts, workColumn(2, 306));
     QWidget* body = w->body();
     FormPane f(body, 8, 8, 100);
     f.lookup(u"Payment Method ID"_s, u"VISA"_s, 110);
@@ -93,9 +89,9 @@ void customerPaymentMethod(Screen& s) {
 }
 
 void salesTaxAuthority(Screen& s) {
-    mainMenuWindow(s, QRect(2, 96, 636, 361), false); // behind, inactive
+    mainMenuBehind(s);
     ChildWindow* w =
-        codeWindow(s, u"Sales Tax Authorities"_s, Glyph::SalesTax, QRect(346, 96, 290, 361));
+        codeWindow(s, u"Sales Tax Authorities"_s, Glyph::SalesTax, workColumn(346, 290));
     QWidget* body = w->body();
     FormPane f(body, 8, 8, 92);
     f.lookup(u"Authority ID"_s, u"ALDER-CO"_s, 120);
@@ -115,7 +111,7 @@ void salesTaxAuthority(Screen& s) {
 }
 
 void salesTaxLocation(Screen& s) {
-    ChildWindow* w = codeWindow(s, u"Sales Tax Locations"_s, Glyph::SalesTax, kFull);
+    ChildWindow* w = codeWindow(s, u"Sales Tax Locations"_s, Glyph::SalesTax, kWorkArea);
     QWidget* body = w->body();
     FormPane f(body, 8, 8, 84);
     QLineEdit* id = f.lookup(u"Location ID"_s, u"MILLBROOK"_s, 130);
@@ -143,7 +139,7 @@ void salesTaxLocation(Screen& s) {
 
 void quoteToInvoice(Screen& s) {
     s.windowToolbar(u"Convert to\nInvoice"_s);
-    transactionWindow(s, oakHollowQuote(kFull));
+    transactionWindow(s, oakHollowQuote(kWorkArea));
     QToolButton* convert = s.toolButton(u"Convert to\nInvoice"_s);
     s.pointAt(convert, u"Convert to Invoice"_s);
     s.explain(convert, u"Convert to Invoice"_s);
@@ -151,7 +147,7 @@ void quoteToInvoice(Screen& s) {
 
 void invoice(Screen& s) {
     s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
-    TransactionSpec form = greenwayInvoice(kFull);
+    TransactionSpec form = greenwayInvoice(kWorkArea);
     form.selectedLine = 2;
     Transaction t = transactionWindow(s, form);
     s.setStatus(u"Enter the items sold"_s);
@@ -164,7 +160,7 @@ void invoice(Screen& s) {
 
 void stockStatus(Screen& s) {
     s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
-    TransactionSpec form = greenwayInvoice(kFull);
+    TransactionSpec form = greenwayInvoice(kWorkArea);
     form.selectedLine = 1;
     transactionWindow(s, form);
     ChildWindow* d = s.addDialog(u"Stock Status - ROSE-HT"_s, QRect(330, 236, 300, 196),
@@ -183,7 +179,7 @@ void stockStatus(Screen& s) {
 
 void invoicePayment(Screen& s) {
     s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
-    TransactionSpec form = greenwayInvoice(kFull);
+    TransactionSpec form = greenwayInvoice(kWorkArea);
     form.partyId = u"MARTINEZ-R"_s;
     form.address = {u"Rosa Martinez"_s, u"27 Linden Court"_s, u"Bayside, CA 94520"_s};
     form.header = {{u"Invoice No."_s, u"10483"_s},
@@ -214,7 +210,7 @@ void invoicePayment(Screen& s) {
 
 void invoiceReturn(Screen& s) {
     s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
-    transactionWindow(s, greenwayInvoice(kFull));
+    transactionWindow(s, greenwayInvoice(kWorkArea));
     QToolButton* create = s.toolButton(u"Create\nReturn"_s);
     s.pointAt(create, u"Create Return"_s);
     s.explain(create, u"Create Return"_s);
@@ -225,7 +221,7 @@ void receipt(Screen& s) {
     TransactionSpec t;
     t.title = u"Receipts"_s;
     t.icon = Glyph::Receipts;
-    t.rect = kFull;
+    t.rect = kWorkArea;
     t.partyLabel = u"Customer ID"_s;
     t.partyId = u"GREENWAY"_s;
     t.leftFields = {{u"Name"_s, u"Greenway Landscaping"_s}, {u"Amount"_s, u"1,809.86"_s}};
@@ -252,6 +248,27 @@ void receipt(Screen& s) {
     s.explain(r.fields.value(u"Amount"_s), u"Amount"_s);
     s.explain(r.lines, u"invoices to apply"_s);
     s.explain(r.fields.value(u"Applied"_s), u"Applied"_s);
+}
+
+} // namespace
+
+// The scenes this file draws.
+const auto kDrawings = std::to_array<SceneDrawing>({
+    {28, Screen::Kind::Product, customer},
+    {29, Screen::Kind::Product, job},
+    {30, Screen::Kind::Product, customerPaymentMethod},
+    {31, Screen::Kind::Product, salesTaxAuthority},
+    {32, Screen::Kind::Product, salesTaxLocation},
+    {33, Screen::Kind::Product, quoteToInvoice},
+    {34, Screen::Kind::Product, invoice},
+    {35, Screen::Kind::Product, stockStatus},
+    {36, Screen::Kind::Product, invoicePayment},
+    {37, Screen::Kind::Product, invoiceReturn},
+    {38, Screen::Kind::Product, receipt},
+});
+
+std::span<const SceneDrawing> receivablesDrawings() {
+    return kDrawings;
 }
 
 } // namespace shots::screens

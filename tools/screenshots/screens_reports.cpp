@@ -21,8 +21,6 @@ namespace shots::screens {
 
 namespace {
 
-const QRect kFull(2, 96, 636, 361);
-
 // Aged Receivables, summary by customer.
 ReportPage agedSummary() {
     ReportPage p;
@@ -69,10 +67,8 @@ ReportPage customerLedgers() {
     return p;
 }
 
-} // namespace
-
 void reports(Screen& s) {
-    MainMenu menu = mainMenuWindow(s, QRect(2, 96, 636, 361), false);
+    MainMenu menu = mainMenuBehind(s);
     QWidget* card = menu.cards.value(u"Reports"_s);
     card->findChild<QToolButton*>()->setDown(true);
     ReportSelector rs = reportSelector(s, QRect(318, 274, 318, 183));
@@ -81,13 +77,13 @@ void reports(Screen& s) {
 }
 
 void reportSelector(Screen& s) {
-    mainMenuWindow(s, QRect(2, 96, 636, 361), false); // behind, inactive
-    ReportSelector rs = shots::reportSelector(s, QRect(280, 96, 356, 361));
+    mainMenuBehind(s);
+    ReportSelector rs = shots::reportSelector(s, workColumn(280, 356));
     s.explain(rs.window, u"Report Selector"_s);
 }
 
 void reportFilters(Screen& s) {
-    ReportWindow rw = reportWindow(s, u"Customer Ledgers"_s, kFull, 0);
+    ReportWindow rw = reportWindow(s, u"Customer Ledgers"_s, kWorkArea, 0);
     QTableWidget* grid =
         gridAt(rw.page, QRect(8, 8, 600, 74), {u"Filter"_s, u"From"_s, u"To"_s}, {160, 0, 200},
                {{u"Date"_s, u"03/01/27"_s, u"03/31/27"_s},
@@ -107,7 +103,7 @@ void reportFilters(Screen& s) {
 }
 
 void reportOptions(Screen& s) {
-    ReportWindow rw = reportWindow(s, u"Customer Ledgers"_s, kFull, 1);
+    ReportWindow rw = reportWindow(s, u"Customer Ledgers"_s, kWorkArea, 1);
     auto* printer = new QWidget(rw.page);
     printer->setGeometry(8, 8, 300, 150);
     FormPane f(printer, 0, 0, 80);
@@ -138,14 +134,14 @@ void reportOptions(Screen& s) {
 }
 
 void reportPreview(Screen& s) {
-    ReportWindow rw = reportWindow(s, u"Customer Ledgers"_s, kFull, 2);
+    ReportWindow rw = reportWindow(s, u"Customer Ledgers"_s, kWorkArea, 2);
     ReportPaper* paper = reportPaper(rw.page, QRect(0, 0, 620, 302), customerLedgers());
     s.explain(rw.tabs->tabBar(), u"Preview tab"_s);
     s.explain(paper, u"preview"_s);
 }
 
 void drillDown(Screen& s) {
-    ReportWindow rw = reportWindow(s, u"Aged Receivables"_s, kFull, 2);
+    ReportWindow rw = reportWindow(s, u"Aged Receivables"_s, kWorkArea, 2);
     ReportPage page = agedSummary();
     page.highlightRow = 3;
     ReportPaper* paper = reportPaper(rw.page, QRect(0, 0, 620, 302), page);
@@ -159,7 +155,7 @@ void drillDown(Screen& s) {
 }
 
 void drillBack(Screen& s) {
-    ReportWindow rw = reportWindow(s, u"Customer Ledgers"_s, kFull, 2, false);
+    ReportWindow rw = reportWindow(s, u"Customer Ledgers"_s, kWorkArea, 2, false);
     ReportPage page = customerLedgers();
     page.highlightRow = 12;
     ReportPaper* paper = reportPaper(rw.page, QRect(0, 0, 620, 302), page);
@@ -180,7 +176,7 @@ void drillBack(Screen& s) {
 
 void formAlignment(Screen& s) {
     s.mainToolbar();
-    mainMenuWindow(s, QRect(2, 96, 636, 361), false); // behind, inactive
+    mainMenuBehind(s);
     ChildWindow* d = s.addDialog(u"Form Alignment"_s, QRect(40, 98, 560, 178), Glyph::Print);
     QWidget* body = d->body();
     labelAt(body, QRect(8, 6, 150, 18), u"Form"_s);
@@ -202,6 +198,24 @@ void formAlignment(Screen& s) {
     buttonAt(body, QRect(186, 122, 90, 23), u"Print Test"_s);
     dialogButtons(body, {u"OK"_s, u"Cancel"_s, u"Help"_s}).first();
     s.explain(d, u"Form Alignment window"_s);
+}
+
+} // namespace
+
+// The scenes this file draws.
+const auto kDrawings = std::to_array<SceneDrawing>({
+    {65, Screen::Kind::Product, reports},
+    {66, Screen::Kind::Product, reportSelector},
+    {67, Screen::Kind::Product, reportFilters},
+    {68, Screen::Kind::Product, reportOptions},
+    {69, Screen::Kind::Product, reportPreview},
+    {70, Screen::Kind::Product, drillDown},
+    {71, Screen::Kind::Product, drillBack},
+    {72, Screen::Kind::Product, formAlignment},
+});
+
+std::span<const SceneDrawing> reportsDrawings() {
+    return kDrawings;
 }
 
 } // namespace shots::screens

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+// The rules a picture keeps with its scene of the script: every element that the scene's text
+// explains is shown, lies inside the picture and stays clear of the callout; a scene's pointer
+// lands on its element and not under the callout. A picture that breaks one fails the run.
+#pragma once
+
+#include "frames.h"
+
+#include "script/scene_table.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QStringList>
+
+#include <optional>
+
+namespace shots {
+
+// The area the callout and its plate cover, in pixels of the picture; empty for a scene without
+// text.
+QRect calloutArea(const script::Scene& scene);
+
+// Where the tip of the pointer comes to rest, in pixels of the picture; none unless it glides.
+std::optional<QPoint> pointerTip(const script::Scene& scene);
+
+// What the screen breaks of the rules, one line each; empty when it keeps them all.
+QStringList problems(const script::Scene& scene, const Screen& screen);
+
+} // namespace shots
