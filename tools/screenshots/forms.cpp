@@ -18,6 +18,8 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace shots {
 
 FormPane::FormPane(QWidget* host, int x, int y, int labelWidth)
@@ -99,8 +101,9 @@ QLabel* FormPane::heading(const QString& t) {
 
 QLabel* labelAt(QWidget* host, const QRect& r, const QString& text, bool bold) {
     auto* l = new QLabel(text, host);
-    if (bold)
+    if (bold) {
         l->setFont(uiFont(11, true));
+    }
     l->setGeometry(r);
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return l;
@@ -110,8 +113,9 @@ QLineEdit* fieldAt(QWidget* host, const QRect& r, const QString& text, bool righ
     auto* e = new QLineEdit(text, host);
     e->setGeometry(r);
     e->setCursorPosition(0);
-    if (rightAligned)
+    if (rightAligned) {
         e->setAlignment(Qt::AlignRight);
+    }
     return e;
 }
 
@@ -157,8 +161,9 @@ QTabWidget* tabsAt(QWidget* host, const QRect& r, const QStringList& tabs, int c
     auto* t = new QTabWidget(host);
     t->setGeometry(r);
     t->setUsesScrollButtons(false);
-    for (const QString& name : tabs)
+    for (const QString& name : tabs) {
         t->addTab(new QWidget, name);
+    }
     t->setCurrentIndex(current);
     return t;
 }
@@ -186,8 +191,9 @@ QTableWidget* gridAt(QWidget* host, const QRect& r, const QStringList& headers,
     for (int c = 0; c < headers.size(); ++c) {
         QString h = headers[c];
         right.append(h.startsWith(u'>'));
-        if (right.last())
+        if (right.last()) {
             h.remove(0, 1);
+        }
         auto* item = new QTableWidgetItem(h);
         item->setTextAlignment(right.last() ? Qt::AlignRight | Qt::AlignVCenter
                                             : Qt::AlignLeft | Qt::AlignVCenter);
@@ -207,8 +213,9 @@ QTableWidget* gridAt(QWidget* host, const QRect& r, const QStringList& headers,
             t->setItem(row, c, item);
         }
     }
-    if (selectedRow >= 0)
+    if (selectedRow >= 0) {
         t->selectRow(selectedRow);
+    }
     return t;
 }
 
@@ -227,18 +234,23 @@ QTreeWidget* listAt(QWidget* host, const QRect& r, const QStringList& headers,
     t->setHeaderLabels(shown);
     t->header()->setStretchLastSection(true);
     for (int c = 0; c < headers.size(); ++c) {
-        if (c < widths.size() && widths[c] > 0)
+        if (c < widths.size() && widths[c] > 0) {
             t->setColumnWidth(c, widths[c]);
-        if (right[c])
+        }
+        if (right[c]) {
             t->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        }
     }
     for (int row = 0; row < rows.size(); ++row) {
         auto* item = new QTreeWidgetItem(t, rows[row]);
-        for (int c = 0; c < headers.size(); ++c)
-            if (right[c])
+        for (int c = 0; c < headers.size(); ++c) {
+            if (right[c]) {
                 item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
-        if (row == selectedRow)
+            }
+        }
+        if (row == selectedRow) {
             item->setSelected(true);
+        }
     }
     return t;
 }
@@ -265,7 +277,7 @@ RecordWindow recordWindow(Screen& s, const QString& title, Glyph icon, const QRe
     FormPane top(body, 8, 8, 78);
     rw.id = top.lookup(idLabel, id, 150);
     rw.name = top.text(nameLabel, name, std::min(260, body->width() - 100));
-    rw.inactive = checkAt(body, QPoint(body->width() - 80, 10), QStringLiteral("Inactive"), false);
+    rw.inactive = checkAt(body, QPoint(body->width() - 80, 10), u"Inactive"_s, false);
     rw.tabs = tabsAt(body, QRect(6, top.y() + 4, body->width() - 12, body->height() - top.y() - 10),
                      tabs, currentTab);
     rw.page = rw.tabs->widget(currentTab);
@@ -288,8 +300,7 @@ protected:
         p.fillRect(rect(), colour::brand);
         p.setPen(colour::brandLight);
         p.setFont(uiFont(11, true));
-        p.drawText(QRect(8, 8, width() - 12, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("Steps"));
+        p.drawText(QRect(8, 8, width() - 12, 16), Qt::AlignLeft | Qt::AlignVCenter, u"Steps"_s);
         int y = 30;
         for (int i = 0; i < steps_.size(); ++i) {
             const QRect row(4, y, width() - 8, 19);
@@ -307,7 +318,7 @@ protected:
         p.drawPixmap((width() - 40) / 2, height() - 70, glyph(Glyph::Logo, 40));
         p.setPen(colour::brandLight);
         p.setFont(uiFont(12, true));
-        p.drawText(QRect(0, height() - 26, width(), 18), Qt::AlignCenter, QStringLiteral("Orvane"));
+        p.drawText(QRect(0, height() - 26, width(), 18), Qt::AlignCenter, u"Orvane"_s);
     }
 
 private:
@@ -333,10 +344,7 @@ WizardPage wizardPage(Screen& s, const QString& title, const QRect& r, const QSt
     auto* line = new QFrame(body);
     line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     line->setGeometry(8, body->height() - 42, body->width() - 16, 2);
-    wp.buttons = dialogButtons(body,
-                               {QStringLiteral("< Back"), QStringLiteral("Next >"),
-                                QStringLiteral("Finish"), QStringLiteral("Cancel")},
-                               1);
+    wp.buttons = dialogButtons(body, {u"< Back"_s, u"Next >"_s, u"Finish"_s, u"Cancel"_s}, 1);
     wp.buttons[0]->setEnabled(currentStep > 0);
     wp.buttons[2]->setEnabled(currentStep + 1 == steps.size());
     return wp;

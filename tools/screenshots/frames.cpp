@@ -11,6 +11,8 @@
 #include <QToolButton>
 #include <qdrawutil.h>
 
+using namespace Qt::StringLiterals;
+
 namespace shots {
 
 namespace {
@@ -49,7 +51,7 @@ void drawCaptionButton(QPainter& p, const QRect& r, const QPalette& pal, QChar k
         }
     } else if (kind == u'?') {
         p.setFont(uiFont(11, true));
-        p.drawText(r.adjusted(0, 0, 0, 0), Qt::AlignCenter, QStringLiteral("?"));
+        p.drawText(r.adjusted(0, 0, 0, 0), Qt::AlignCenter, u"?"_s);
     }
 }
 
@@ -83,9 +85,11 @@ public:
         separators_.clear();
     }
     QToolButton* find(const QString& text) const {
-        for (QToolButton* b : buttons_)
-            if (b->text() == text || b->toolTip() == text)
+        for (QToolButton* b : buttons_) {
+            if (b->text() == text || b->toolTip() == text) {
                 return b;
+            }
+        }
         return nullptr;
     }
 
@@ -103,8 +107,7 @@ protected:
         p.drawPixmap(width() - 104, 11, glyph(Glyph::Logo, 30));
         p.setPen(colour::brand);
         p.setFont(uiFont(18, true));
-        p.drawText(QRect(width() - 70, 10, 66, 32), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("Orvane"));
+        p.drawText(QRect(width() - 70, 10, 66, 32), Qt::AlignLeft | Qt::AlignVCenter, u"Orvane"_s);
         for (int x : separators_) {
             p.setPen(colour::shadow);
             p.drawLine(x, 6, x, height() - 8);
@@ -121,15 +124,14 @@ private:
 class StatusBar : public QWidget {
 public:
     explicit StatusBar(QWidget* parent) : QWidget(parent) {}
-    QString hint = QStringLiteral("Ready");
+    QString hint = u"Ready"_s;
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.fillRect(rect(), palette().window());
-        const QStringList texts = {hint, QStringLiteral("Bayside Garden Supply"),
-                                   QStringLiteral("Period 3 - 03/01/27 to 03/31/27"),
-                                   QStringLiteral("03/15/27")};
+        const QStringList texts = {hint, u"Bayside Garden Supply"_s,
+                                   u"Period 3 - 03/01/27 to 03/31/27"_s, u"03/15/27"_s};
         const int widths[] = {0, 130, 180, 62};
         int right = width() - 2;
         QList<QRect> panels(4);
@@ -230,10 +232,8 @@ void TitleBar::paintEvent(QPaintEvent*) {
 
 namespace {
 const QStringList& menuTitles() {
-    static const QStringList titles = {QStringLiteral("File"),    QStringLiteral("Edit"),
-                                       QStringLiteral("Lists"),   QStringLiteral("Tasks"),
-                                       QStringLiteral("Reports"), QStringLiteral("Options"),
-                                       QStringLiteral("Window"),  QStringLiteral("Help")};
+    static const QStringList titles = {u"File"_s,    u"Edit"_s,    u"Lists"_s,  u"Tasks"_s,
+                                       u"Reports"_s, u"Options"_s, u"Window"_s, u"Help"_s};
     return titles;
 }
 } // namespace
@@ -245,8 +245,9 @@ QRect MenuStrip::titleRect(const QString& title) const {
     int x = 2;
     for (const QString& t : menuTitles()) {
         const int w = fm.horizontalAdvance(t) + 14;
-        if (t == title)
+        if (t == title) {
             return QRect(x, 1, w, height() - 2);
+        }
         x += w;
     }
     return {};
@@ -263,8 +264,9 @@ void MenuStrip::paintEvent(QPaintEvent*) {
         opt.rect = titleRect(t);
         opt.menuRect = rect();
         opt.state = QStyle::State_Enabled;
-        if (t == open_)
+        if (t == open_) {
             opt.state |= QStyle::State_Selected | QStyle::State_Sunken;
+        }
         style()->drawControl(QStyle::CE_MenuBarItem, &opt, &p, this);
     }
 }
@@ -278,8 +280,9 @@ DropMenu::DropMenu(QWidget* parent, const QList<MenuEntry>& entries, int minWidt
     for (const MenuEntry& e : entries_) {
         const QStringList parts = e.title.split(u'\t');
         textW = std::max(textW, fm.horizontalAdvance(parts[0]));
-        if (parts.size() > 1)
+        if (parts.size() > 1) {
             keyW = std::max(keyW, fm.horizontalAdvance(parts[1]));
+        }
     }
     const int w = std::max(minWidth, textW + keyW + (keyW ? 24 : 0) + 56);
     int y = 3;
@@ -294,10 +297,12 @@ DropMenu::DropMenu(QWidget* parent, const QList<MenuEntry>& entries, int minWidt
 QRect DropMenu::entryRect(const QString& title) const {
     for (qsizetype i = 0; i < entries_.size(); ++i) {
         QString t = entries_[i].title.section(u'\t', 0, 0);
-        if (t.endsWith(QStringLiteral(" >")))
+        if (t.endsWith(u" >"_s)) {
             t.chop(2);
-        if (t == title)
+        }
+        if (t == title) {
             return rects_[i];
+        }
     }
     return {};
 }
@@ -308,9 +313,11 @@ void DropMenu::paintEvent(QPaintEvent*) {
     qDrawWinPanel(&p, rect(), palette(), false);
     const QFontMetrics fm(font());
     int keyW = 0;
-    for (const MenuEntry& e : entries_)
-        if (e.title.contains(u'\t'))
+    for (const MenuEntry& e : entries_) {
+        if (e.title.contains(u'\t')) {
             keyW = std::max(keyW, fm.horizontalAdvance(e.title.section(u'\t', 1)));
+        }
+    }
     for (qsizetype i = 0; i < entries_.size(); ++i) {
         const MenuEntry& e = entries_[i];
         QStyleOptionMenuItem opt;
@@ -320,14 +327,15 @@ void DropMenu::paintEvent(QPaintEvent*) {
         opt.maxIconWidth = 20;
         opt.reservedShortcutWidth = keyW ? keyW + 12 : 0;
         opt.state = QStyle::State_Enabled;
-        if (e.disabled)
+        if (e.disabled) {
             opt.state = QStyle::State_None;
+        }
         if (e.title == u"-") {
             opt.menuItemType = QStyleOptionMenuItem::Separator;
         } else {
             QString text = e.title;
             opt.menuItemType = QStyleOptionMenuItem::Normal;
-            if (text.endsWith(QStringLiteral(" >"))) {
+            if (text.endsWith(u" >"_s)) {
                 opt.menuItemType = QStyleOptionMenuItem::SubMenu;
                 text.chop(2);
             }
@@ -335,8 +343,9 @@ void DropMenu::paintEvent(QPaintEvent*) {
             opt.checkType =
                 e.checked ? QStyleOptionMenuItem::NonExclusive : QStyleOptionMenuItem::NotCheckable;
             opt.checked = e.checked;
-            if (e.highlighted)
+            if (e.highlighted) {
                 opt.state |= QStyle::State_Selected;
+            }
         }
         if (opt.state & QStyle::State_Selected) {
             // The classic flat highlight; the style's own would add a gradient.
@@ -370,10 +379,11 @@ void ChildWindow::paintEvent(QPaintEvent*) {
 Screen::Screen(Kind kind) {
     setFixedSize(kWidth, kHeight);
     setAutoFillBackground(true);
-    if (kind == Kind::Page)
+    if (kind == Kind::Page) {
         return;
-    auto* title = new TitleBar(this, QStringLiteral("Orvane - Bayside Garden Supply"), Glyph::Logo,
-                               true, TitleBar::Buttons::MinMaxClose, kTitleHeight);
+    }
+    auto* title = new TitleBar(this, u"Orvane - Bayside Garden Supply"_s, Glyph::Logo, true,
+                               TitleBar::Buttons::MinMaxClose, kTitleHeight);
     title->setGeometry(0, 0, kWidth, kTitleHeight);
     menu_ = new MenuStrip(this);
     menu_->setGeometry(0, kMenuTop, kWidth, kMenuHeight);
@@ -394,17 +404,12 @@ void Screen::mainToolbar(bool whatsThisPressed) {
     tools_->clear();
     // Compact buttons with pictures only, 20 pixels apart; the "?" sits at x = 250.
     const QList<QPair<Glyph, QString>> main = {
-        {Glyph::MainMenu, QStringLiteral("Main Menu")},
-        {Glyph::Customers, QStringLiteral("Customers")},
-        {Glyph::Invoices, QStringLiteral("Invoices")},
-        {Glyph::Receipts, QStringLiteral("Receipts")},
-        {Glyph::Vendors, QStringLiteral("Vendors")},
-        {Glyph::Purchases, QStringLiteral("Purchases")},
-        {Glyph::Payments, QStringLiteral("Payments")},
-        {Glyph::Items, QStringLiteral("Items")},
-        {Glyph::Employees, QStringLiteral("Employees")},
-        {Glyph::Accounts, QStringLiteral("Accounts")},
-        {Glyph::Reports, QStringLiteral("Reports")},
+        {Glyph::MainMenu, u"Main Menu"_s},  {Glyph::Customers, u"Customers"_s},
+        {Glyph::Invoices, u"Invoices"_s},   {Glyph::Receipts, u"Receipts"_s},
+        {Glyph::Vendors, u"Vendors"_s},     {Glyph::Purchases, u"Purchases"_s},
+        {Glyph::Payments, u"Payments"_s},   {Glyph::Items, u"Items"_s},
+        {Glyph::Employees, u"Employees"_s}, {Glyph::Accounts, u"Accounts"_s},
+        {Glyph::Reports, u"Reports"_s},
     };
     int x = 12;
     for (qsizetype i = 0; i < main.size(); ++i) {
@@ -417,8 +422,8 @@ void Screen::mainToolbar(bool whatsThisPressed) {
         }
     }
     tools_->separator(kHelpButtonX - 14);
-    QToolButton* help = tools_->add(Glyph::WhatsThis, QStringLiteral("?"), kHelpButtonX, 22, true);
-    help->setToolTip(QStringLiteral("What's This?"));
+    QToolButton* help = tools_->add(Glyph::WhatsThis, u"?"_s, kHelpButtonX, 22, true);
+    help->setToolTip(u"What's This?"_s);
     help->setCheckable(true);
     help->setChecked(whatsThisPressed);
 }
@@ -428,8 +433,9 @@ void Screen::windowToolbar(const QString& conversion, Glyph conversionGlyph) {
     const QFontMetrics fm(tools_->font());
     auto widthOf = [&](const QString& t) {
         int w = 0;
-        for (const QString& line : t.split(u'\n'))
+        for (const QString& line : t.split(u'\n')) {
             w = std::max(w, fm.horizontalAdvance(line));
+        }
         return std::max(36, w + 10);
     };
     int x = 2;
@@ -438,8 +444,8 @@ void Screen::windowToolbar(const QString& conversion, Glyph conversionGlyph) {
         tools_->add(g, t, x + w / 2, w, false);
         x += w;
     };
-    add(Glyph::Close, QStringLiteral("Close"));
-    add(Glyph::Save, QStringLiteral("Save"));
+    add(Glyph::Close, u"Close"_s);
+    add(Glyph::Save, u"Save"_s);
     if (!conversion.isEmpty()) {
         const int w = std::max(widthOf(conversion), 2 * (kConversionX - x) - 8);
         tools_->separator(kConversionX - w / 2 - 3);
@@ -451,20 +457,20 @@ void Screen::windowToolbar(const QString& conversion, Glyph conversionGlyph) {
         tools_->separator(x + 1);
         x += 4;
     }
-    add(Glyph::New, QStringLiteral("New"));
-    add(Glyph::Delete, QStringLiteral("Delete"));
+    add(Glyph::New, u"New"_s);
+    add(Glyph::Delete, u"Delete"_s);
     tools_->separator(x + 1);
     x += 4;
-    add(Glyph::Print, QStringLiteral("Print"));
-    add(Glyph::Email, QStringLiteral("Email"));
+    add(Glyph::Print, u"Print"_s);
+    add(Glyph::Email, u"Email"_s);
     tools_->separator(x + 1);
     x += 4;
-    add(Glyph::Alert, QStringLiteral("Alert"));
-    add(Glyph::Notes, QStringLiteral("Notes"));
-    add(Glyph::Journal, QStringLiteral("Journal"));
+    add(Glyph::Alert, u"Alert"_s);
+    add(Glyph::Notes, u"Notes"_s);
+    add(Glyph::Journal, u"Journal"_s);
     tools_->separator(x + 1);
     x += 4;
-    add(Glyph::Help, QStringLiteral("Help"));
+    add(Glyph::Help, u"Help"_s);
 }
 
 void Screen::customToolbar(const QList<QPair<Glyph, QString>>& buttons) {
@@ -551,8 +557,9 @@ void Screen::pointAt(QWidget* w, const QString& what) {
 }
 
 QRect Screen::Mark::inPicture() const {
-    if (!widget)
+    if (!widget) {
         return {};
+    }
     const QRect r = local.isNull() ? widget->rect() : local;
     return QRect(widget->mapTo(widget->window(), r.topLeft()), r.size());
 }
@@ -560,12 +567,14 @@ QRect Screen::Mark::inPicture() const {
 QImage Screen::picture() {
     show();
     QCoreApplication::processEvents();
-    for (const auto& work : late_)
+    for (const auto& work : late_) {
         work();
+    }
     QCoreApplication::processEvents();
     // No text cursor: the first field would otherwise show one.
-    if (QWidget* f = focusWidget())
+    if (QWidget* f = focusWidget()) {
         f->clearFocus();
+    }
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     render(&image);

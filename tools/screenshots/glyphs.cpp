@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <QPolygon>
 
+using namespace Qt::StringLiterals;
+
 namespace shots {
 
 namespace {
@@ -18,8 +20,9 @@ void page(QPainter& p, int x, int y, int w, int h) {
     p.setBrush(paper);
     p.drawRect(x, y, w, h);
     p.setPen(grey);
-    for (int ly = y + 4; ly < y + h - 1; ly += 3)
+    for (int ly = y + 4; ly < y + h - 1; ly += 3) {
         p.drawLine(x + 2, ly, x + w - 3, ly);
+    }
 }
 
 void person(QPainter& p, int x, int y, const QColor& shirt) {
@@ -73,13 +76,13 @@ void drawGlyph(QPainter& p, Glyph g) {
         page(p, 3, 1, 13, 17);
         p.setPen(green);
         p.setFont(uiFont(11, true));
-        p.drawText(QRect(3, 8, 13, 10), Qt::AlignCenter, QStringLiteral("$"));
+        p.drawText(QRect(3, 8, 13, 10), Qt::AlignCenter, u"$"_s);
         break;
     case Glyph::Quotes:
         page(p, 3, 1, 13, 17);
         p.setPen(navy);
         p.setFont(uiFont(11, true));
-        p.drawText(QRect(3, 7, 13, 10), Qt::AlignCenter, QStringLiteral("Q"));
+        p.drawText(QRect(3, 7, 13, 10), Qt::AlignCenter, u"Q"_s);
         break;
     case Glyph::Receipts:
         banknote(p, 1, 4);
@@ -155,7 +158,7 @@ void drawGlyph(QPainter& p, Glyph g) {
                                 QPoint(9, 16), QPoint(6, 10), QPoint(10, 10)}));
         p.setPen(navy);
         p.setFont(uiFont(14, true));
-        p.drawText(QRect(9, 0, 11, 14), Qt::AlignCenter, QStringLiteral("?"));
+        p.drawText(QRect(9, 0, 11, 14), Qt::AlignCenter, u"?"_s);
         break;
     case Glyph::Close: // a door with an arrow
         p.setPen(ink);
@@ -253,7 +256,7 @@ void drawGlyph(QPainter& p, Glyph g) {
         p.drawEllipse(1, 1, 17, 17);
         p.setPen(paper);
         p.setFont(uiFont(14, true));
-        p.drawText(QRect(1, 1, 18, 18), Qt::AlignCenter, QStringLiteral("?"));
+        p.drawText(QRect(1, 1, 18, 18), Qt::AlignCenter, u"?"_s);
         break;
     case Glyph::Convert: // page, arrow, page
         page(p, 0, 3, 8, 11);
@@ -304,9 +307,11 @@ void drawGlyph(QPainter& p, Glyph g) {
         p.setBrush(red);
         p.drawRect(1, 3, 18, 4);
         p.setPen(grey);
-        for (int x = 4; x < 18; x += 4)
-            for (int y = 10; y < 18; y += 3)
+        for (int x = 4; x < 18; x += 4) {
+            for (int y = 10; y < 18; y += 3) {
                 p.drawPoint(x, y);
+            }
+        }
         break;
     case Glyph::Jobs: // a spade and a ticket
         p.setPen(ink);
@@ -320,7 +325,7 @@ void drawGlyph(QPainter& p, Glyph g) {
         page(p, 3, 1, 14, 18);
         p.setPen(red);
         p.setFont(uiFont(11, true));
-        p.drawText(QRect(3, 6, 14, 12), Qt::AlignCenter, QStringLiteral("%"));
+        p.drawText(QRect(3, 6, 14, 12), Qt::AlignCenter, u"%"_s);
         break;
     case Glyph::Statements:
         page(p, 1, 3, 12, 15);
@@ -346,8 +351,9 @@ void drawGlyph(QPainter& p, Glyph g) {
         p.setBrush(light);
         p.drawPolygon(QPolygon({QPoint(1, 6), QPoint(10, 1), QPoint(19, 6)}));
         p.drawRect(1, 16, 18, 2);
-        for (int x = 3; x < 18; x += 5)
+        for (int x = 3; x < 18; x += 5) {
             p.drawRect(x, 7, 2, 8);
+        }
         break;
     case Glyph::Budget: // a pie
         p.setPen(ink);
@@ -365,8 +371,8 @@ void drawGlyph(QPainter& p, Glyph g) {
     case Glyph::Sort:
         p.setPen(navy);
         p.setFont(uiFont(10, true));
-        p.drawText(QRect(0, 0, 11, 10), Qt::AlignCenter, QStringLiteral("A"));
-        p.drawText(QRect(0, 10, 11, 10), Qt::AlignCenter, QStringLiteral("Z"));
+        p.drawText(QRect(0, 0, 11, 10), Qt::AlignCenter, u"A"_s);
+        p.drawText(QRect(0, 10, 11, 10), Qt::AlignCenter, u"Z"_s);
         p.setPen(QPen(ink, 2));
         p.drawLine(15, 2, 15, 17);
         p.drawLine(12, 14, 15, 17);

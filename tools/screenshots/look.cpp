@@ -4,17 +4,21 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QPalette>
+#include <QStringList>
 #include <QStyleFactory>
+
+using namespace Qt::StringLiterals;
 
 namespace shots {
 
 namespace {
 
-const char* const kFontDir = "/usr/share/fonts/truetype/liberation/";
-const char* const kFontFiles[] = {
-    "LiberationSans-Regular.ttf",  "LiberationSans-Bold.ttf",       "LiberationSans-Italic.ttf",
-    "LiberationSerif-Regular.ttf", "LiberationSerif-Bold.ttf",      "LiberationSerif-Italic.ttf",
-    "LiberationMono-Regular.ttf",  "LiberationSans-BoldItalic.ttf",
+const QString kFontDir = u"/usr/share/fonts/truetype/liberation/"_s;
+const QStringList kFontFiles = {
+    u"LiberationSans-Regular.ttf"_s, u"LiberationSans-Bold.ttf"_s,
+    u"LiberationSans-Italic.ttf"_s,  u"LiberationSerif-Regular.ttf"_s,
+    u"LiberationSerif-Bold.ttf"_s,   u"LiberationSerif-Italic.ttf"_s,
+    u"LiberationMono-Regular.ttf"_s, u"LiberationSans-BoldItalic.ttf"_s,
 };
 
 QFont makeFont(const QString& family, int pixelSize, bool bold, bool italic) {
@@ -61,26 +65,28 @@ QPalette classicPalette() {
 } // namespace
 
 QFont uiFont(int pixelSize, bool bold) {
-    return makeFont(QStringLiteral("Liberation Sans"), pixelSize, bold, false);
+    return makeFont(u"Liberation Sans"_s, pixelSize, bold, false);
 }
 
 QFont serifFont(int pixelSize, bool bold, bool italic) {
-    return makeFont(QStringLiteral("Liberation Serif"), pixelSize, bold, italic);
+    return makeFont(u"Liberation Serif"_s, pixelSize, bold, italic);
 }
 
 QFont monoFont(int pixelSize) {
-    return makeFont(QStringLiteral("Liberation Mono"), pixelSize, false, false);
+    return makeFont(u"Liberation Mono"_s, pixelSize, false, false);
 }
 
 QString setUpLook(QApplication& app) {
-    for (const char* file : kFontFiles) {
-        const QString path = QLatin1String(kFontDir) + QLatin1String(file);
-        if (QFontDatabase::addApplicationFont(path) < 0)
-            return QStringLiteral("cannot load the font ") + path;
+    for (const QString& file : kFontFiles) {
+        const QString path = kFontDir + file;
+        if (QFontDatabase::addApplicationFont(path) < 0) {
+            return u"cannot load the font "_s + path;
+        }
     }
-    QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"));
-    if (!style)
-        return QStringLiteral("the Fusion style is missing");
+    QStyle* style = QStyleFactory::create(u"Fusion"_s);
+    if (!style) {
+        return u"the Fusion style is missing"_s;
+    }
     QApplication::setStyle(style);
     QApplication::setPalette(classicPalette());
     app.setFont(uiFont(11));

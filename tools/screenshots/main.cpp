@@ -52,8 +52,9 @@ QImage reviewImage(const QImage& picture, const script::Scene& scene, const Scre
         p.drawRect(callout.adjusted(0, 0, -1, -1));
     }
     p.setPen(QPen(colour::review::explained, 2));
-    for (const Screen::Mark& m : screen.explained())
+    for (const Screen::Mark& m : screen.explained()) {
         p.drawRect(m.inPicture().adjusted(0, 0, -1, -1));
+    }
     if (const auto tip = pointerTip(scene)) {
         p.setPen(QPen(colour::review::pointer, 2));
         p.drawLine(*tip - QPoint(8, 0), *tip + QPoint(8, 0));
@@ -64,9 +65,11 @@ QImage reviewImage(const QImage& picture, const script::Scene& scene, const Scre
 
 int colourCount(const QImage& image) {
     QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
             colours.insert(image.pixel(x, y));
+        }
+    }
     return int(colours.size());
 }
 
@@ -83,9 +86,8 @@ QString paletteDamage(const QImage& a, const QImage& b) {
             worst = std::max(worst, d);
         }
     }
-    return QStringLiteral("%1 pixels changed by the palette, by at most %2 in a channel")
-        .arg(changed)
-        .arg(worst);
+    return u"%1 pixels changed by the palette, by at most %2 in a channel"_s.arg(changed).arg(
+        worst);
 }
 
 struct Options {

@@ -26,12 +26,9 @@ namespace shots {
 // ---- Title pages ---------------------------------------------------------------------------
 
 const QStringList& sectionNames() {
-    static const QStringList names = {
-        QStringLiteral("Tutorial Tips"),  QStringLiteral("Navigation"),
-        QStringLiteral("Receivables"),    QStringLiteral("Payables"),
-        QStringLiteral("Inventory"),      QStringLiteral("Payroll"),
-        QStringLiteral("General Ledger"), QStringLiteral("Reports/Forms"),
-        QStringLiteral("Company")};
+    static const QStringList names = {u"Tutorial Tips"_s,  u"Navigation"_s,    u"Receivables"_s,
+                                      u"Payables"_s,       u"Inventory"_s,     u"Payroll"_s,
+                                      u"General Ledger"_s, u"Reports/Forms"_s, u"Company"_s};
     return names;
 }
 
@@ -57,18 +54,16 @@ protected:
         p.drawPixmap(16, 18, glyph(Glyph::Logo, 32));
         p.setPen(Qt::white);
         p.setFont(uiFont(20, true));
-        p.drawText(QRect(56, 16, band - 60, 24), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("Orvane"));
+        p.drawText(QRect(56, 16, band - 60, 24), Qt::AlignLeft | Qt::AlignVCenter, u"Orvane"_s);
         p.setPen(colour::brandLight);
         p.setFont(uiFont(11));
         p.drawText(QRect(56, 38, band - 60, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("Guided Tutorial"));
+                   u"Guided Tutorial"_s);
 
         // The section list.
         p.setFont(uiFont(11, true));
         p.setPen(colour::brandLight);
-        p.drawText(QRect(16, 86, band - 20, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("SECTIONS"));
+        p.drawText(QRect(16, 86, band - 20, 16), Qt::AlignLeft | Qt::AlignVCenter, u"SECTIONS"_s);
         int y = 108;
         for (int i = 0; i < sectionNames().size(); ++i) {
             const QRect row(10, y, band - 20, 24);
@@ -81,7 +76,7 @@ protected:
                 p.setFont(uiFont(12));
             }
             p.drawText(row.adjusted(10, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                       QString::number(i + 1) + QStringLiteral(".  ") + sectionNames()[i]);
+                       QString::number(i + 1) + u".  "_s + sectionNames()[i]);
             y += 28;
         }
 
@@ -91,9 +86,8 @@ protected:
         if (section_ >= 0) {
             p.setPen(colour::shadow);
             p.setFont(uiFont(12, true));
-            p.drawText(
-                QRect(left, 40, textWidth, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                QStringLiteral("SECTION %1 OF %2").arg(section_ + 1).arg(sectionNames().size()));
+            p.drawText(QRect(left, 40, textWidth, 18), Qt::AlignLeft | Qt::AlignVCenter,
+                       u"SECTION %1 OF %2"_s.arg(section_ + 1).arg(sectionNames().size()));
         }
         p.setPen(colour::brand);
         QFont big = serifFont(34, true);
@@ -154,10 +148,9 @@ Transaction transactionWindow(Screen& s, const TransactionSpec& form) {
     int x0 = 8;
     int y0 = 8;
     if (form.journal) {
-        t.tabs = tabsAt(
-            body, QRect(4, 4, w - 8, h - 8),
-            {form.detailTab.isEmpty() ? form.title : form.detailTab, QStringLiteral("Journal")},
-            form.showJournal ? 1 : 0);
+        t.tabs = tabsAt(body, QRect(4, 4, w - 8, h - 8),
+                        {form.detailTab.isEmpty() ? form.title : form.detailTab, u"Journal"_s},
+                        form.showJournal ? 1 : 0);
         host = t.tabs->widget(0);
         // A tab page is the tab widget less its tab bar (21) and frame (2 + 2).
         w = w - 8 - 4;
@@ -169,16 +162,17 @@ Transaction transactionWindow(Screen& s, const TransactionSpec& form) {
             // The transaction's key figures above its entries.
             FormPane summary(jp, 8, 8, 74);
             summary.text(form.partyLabel, form.partyId, 110)->setReadOnly(true);
-            for (const auto& [label, value] : form.header.mid(0, 2))
+            for (const auto& [label, value] : form.header.mid(0, 2)) {
                 summary.text(label, value, 110)->setReadOnly(true);
-            if (!form.totals.isEmpty())
+            }
+            if (!form.totals.isEmpty()) {
                 summary.money(form.totals.last().first, form.totals.last().second, 110)
                     ->setReadOnly(true);
+            }
             labelAt(jp, QRect(8, form.journalTop - 22, w - 16, 18),
-                    QStringLiteral("Accounting entries Orvane makes for this transaction"), true);
+                    u"Accounting entries Orvane makes for this transaction"_s, true);
             t.journal = gridAt(jp, QRect(8, form.journalTop, w - 16, h - form.journalTop - 8),
-                               {QStringLiteral("Account"), QStringLiteral("Description"),
-                                QStringLiteral(">Debit"), QStringLiteral(">Credit")},
+                               {u"Account"_s, u"Description"_s, u">Debit"_s, u">Credit"_s},
                                {70, 0, 80, 80}, form.journalLines);
         }
     }
@@ -235,7 +229,7 @@ Transaction transactionWindow(Screen& s, const TransactionSpec& form) {
     }
     if (form.hasComment) {
         const int commentRight = form.totals.isEmpty() ? w - 8 : w - 8 - 80 - 64 - 10;
-        labelAt(host, QRect(x0, gridBottom + 4, 56, kFieldHeight), QStringLiteral("Comment"));
+        labelAt(host, QRect(x0, gridBottom + 4, 56, kFieldHeight), u"Comment"_s);
         t.comment =
             fieldAt(host, QRect(x0 + 58, gridBottom + 4, commentRight - x0 - 58, kFieldHeight),
                     form.comment);
@@ -297,7 +291,7 @@ NavigationAid navigationAid(Screen& s, const QString& module, const QRect& r,
                             const QList<QPair<Glyph, QString>>& printing,
                             const QStringList& reports) {
     NavigationAid aid;
-    aid.window = s.addWindow(module + QStringLiteral(" Navigation Aid"), r, Glyph::MainMenu);
+    aid.window = s.addWindow(module + u" Navigation Aid"_s, r, Glyph::MainMenu);
     QWidget* body = aid.window->body();
     body->setAutoFillBackground(true);
     QPalette pal = body->palette();
@@ -308,18 +302,16 @@ NavigationAid navigationAid(Screen& s, const QString& module, const QRect& r,
     const int split = 312;         // left edge of the right side
     const int reportsTop = h - 86; // top of the report list
 
-    auto* left =
-        groupAt(body, QRect(4, 2, split - 10, reportsTop - 6), QStringLiteral("Maintenance"));
+    auto* left = groupAt(body, QRect(4, 2, split - 10, reportsTop - 6), u"Maintenance"_s);
     aid.maintenance = new QWidget(left);
     aid.maintenance->setGeometry(8, 18, split - 26, reportsTop - 30);
     int y = 0;
     static const QMap<QString, QString> hints = {
-        {QStringLiteral("Customers"), QStringLiteral("Add and change customers and prospects, "
-                                                     "their addresses, terms and defaults.")},
-        {QStringLiteral("Jobs"), QStringLiteral("Set up jobs to track the income and costs of "
-                                                "each project for a customer.")},
-        {QStringLiteral("Sales Tax"),
-         QStringLiteral("Set up sales tax authorities and the locations built from them.")},
+        {u"Customers"_s, u"Add and change customers and prospects, "
+                         "their addresses, terms and defaults."_s},
+        {u"Jobs"_s, u"Set up jobs to track the income and costs of "
+                    "each project for a customer."_s},
+        {u"Sales Tax"_s, u"Set up sales tax authorities and the locations built from them."_s},
     };
     for (const auto& [g, text] : maintenance) {
         aid.buttons.insert(text, bigButton(aid.maintenance, QPoint(0, y), g, text));
@@ -330,8 +322,7 @@ NavigationAid navigationAid(Screen& s, const QString& module, const QRect& r,
         y += 70;
     }
 
-    auto* right =
-        groupAt(body, QRect(split, 2, w - split - 4, reportsTop - 6), QStringLiteral("Tasks"));
+    auto* right = groupAt(body, QRect(split, 2, w - split - 4, reportsTop - 6), u"Tasks"_s);
     aid.tasks = new QWidget(right);
     aid.tasks->setGeometry(40, 22, right->width() - 46, 62);
     int x = 0;
@@ -352,15 +343,14 @@ NavigationAid navigationAid(Screen& s, const QString& module, const QRect& r,
         aid.buttons.insert(text, bigButton(aid.printing, QPoint(x, 2), g, text, 94));
         x += 100;
     }
-    auto* printHint = new QLabel(QStringLiteral("Print or e-mail the forms for the "
-                                                "transactions you have entered."),
+    auto* printHint = new QLabel(u"Print or e-mail the forms for the "
+                                 "transactions you have entered."_s,
                                  right);
     printHint->setWordWrap(true);
     printHint->setGeometry(40, 184, right->width() - 52, 32);
     printHint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* bottom =
-        groupAt(body, QRect(4, reportsTop, w - 8, h - reportsTop - 4), QStringLiteral("Reports"));
+    auto* bottom = groupAt(body, QRect(4, reportsTop, w - 8, h - reportsTop - 4), u"Reports"_s);
     aid.reports = new QWidget(bottom);
     aid.reports->setGeometry(10, 18, bottom->width() - 20, bottom->height() - 24);
     const int columns = 3;
@@ -382,20 +372,18 @@ NavigationAid navigationAid(Screen& s, const QString& module, const QRect& r,
 }
 
 NavigationAid receivablesAid(Screen& s, const QRect& r) {
-    return navigationAid(s, QStringLiteral("Receivables"), r,
-                         {{Glyph::Customers, QStringLiteral("Customers")},
-                          {Glyph::Jobs, QStringLiteral("Jobs")},
-                          {Glyph::SalesTax, QStringLiteral("Sales Tax")}},
-                         {{Glyph::Quotes, QStringLiteral("Quotes")},
-                          {Glyph::Invoices, QStringLiteral("Invoices")},
-                          {Glyph::Receipts, QStringLiteral("Receipts")}},
-                         {{Glyph::Print, QStringLiteral("Print Invoices")},
-                          {Glyph::Statements, QStringLiteral("Print Statements")}},
-                         {QStringLiteral("Customer List"), QStringLiteral("Aged Receivables"),
-                          QStringLiteral("Customer Ledgers"), QStringLiteral("Invoice Register"),
-                          QStringLiteral("Sales Journal"), QStringLiteral("Cash Receipts Journal"),
-                          QStringLiteral("Quote Register"), QStringLiteral("Job Profitability"),
-                          QStringLiteral("Sales Tax Summary")});
+    return navigationAid(
+        s, u"Receivables"_s, r,
+        {{Glyph::Customers, u"Customers"_s},
+         {Glyph::Jobs, u"Jobs"_s},
+         {Glyph::SalesTax, u"Sales Tax"_s}},
+        {{Glyph::Quotes, u"Quotes"_s},
+         {Glyph::Invoices, u"Invoices"_s},
+         {Glyph::Receipts, u"Receipts"_s}},
+        {{Glyph::Print, u"Print Invoices"_s}, {Glyph::Statements, u"Print Statements"_s}},
+        {u"Customer List"_s, u"Aged Receivables"_s, u"Customer Ledgers"_s, u"Invoice Register"_s,
+         u"Sales Journal"_s, u"Cash Receipts Journal"_s, u"Quote Register"_s,
+         u"Job Profitability"_s, u"Sales Tax Summary"_s});
 }
 
 // ---- Report windows ------------------------------------------------------------------------
@@ -412,10 +400,12 @@ constexpr int kPaperRowHeight = 14;
 
 QRect ReportPaper::rowRect(int row) const {
     int y = kPaperFirstRow;
-    for (int i = 0; i < row && i < page_.rows.size(); ++i)
+    for (int i = 0; i < row && i < page_.rows.size(); ++i) {
         y += kPaperRowHeight + (page_.rows[i].value(0).startsWith(u'*') ? 1 : 0);
-    if (row < page_.rows.size() && page_.rows[row].value(0).startsWith(u'*'))
+    }
+    if (row < page_.rows.size() && page_.rows[row].value(0).startsWith(u'*')) {
         y += 1;
+    }
     return QRect(20, y, width() - 44, kPaperRowHeight);
 }
 
@@ -428,7 +418,7 @@ void ReportPaper::paintEvent(QPaintEvent*) {
     p.setPen(Qt::black);
     p.setFont(uiFont(11, true));
     p.drawText(QRect(sheet.left(), sheet.top() + 8, sheet.width(), 14), Qt::AlignCenter,
-               QStringLiteral("Bayside Garden Supply"));
+               u"Bayside Garden Supply"_s);
     p.setFont(uiFont(13, true));
     p.drawText(QRect(sheet.left(), sheet.top() + 22, sheet.width(), 18), Qt::AlignCenter,
                page_.title);
@@ -449,8 +439,9 @@ void ReportPaper::paintEvent(QPaintEvent*) {
         }
     };
     QStringList heads;
-    for (const QString& h : page_.headers)
+    for (const QString& h : page_.headers) {
         heads << (h.startsWith(u'>') ? h.mid(1) : h);
+    }
     drawRow(heads, true);
     y += 15;
     p.drawLine(x0, y, sheet.right() - 12, y);
@@ -488,48 +479,43 @@ ReportPaper* reportPaper(QWidget* host, const QRect& r, const ReportPage& page) 
 
 ReportWindow reportWindow(Screen& s, const QString& report, const QRect& r, int currentTab,
                           bool active) {
-    s.customToolbar({{Glyph::Close, QStringLiteral("Close")},
-                     {Glyph::Save, QStringLiteral("Save")},
-                     {Glyph::Page, QStringLiteral("|")},
-                     {Glyph::Print, QStringLiteral("Print")},
-                     {Glyph::Email, QStringLiteral("Email")},
-                     {Glyph::Folder, QStringLiteral("Export")},
-                     {Glyph::Page, QStringLiteral("|")},
-                     {Glyph::Help, QStringLiteral("Help")}});
+    s.customToolbar({{Glyph::Close, u"Close"_s},
+                     {Glyph::Save, u"Save"_s},
+                     {Glyph::Page, u"|"_s},
+                     {Glyph::Print, u"Print"_s},
+                     {Glyph::Email, u"Email"_s},
+                     {Glyph::Folder, u"Export"_s},
+                     {Glyph::Page, u"|"_s},
+                     {Glyph::Help, u"Help"_s}});
     ReportWindow rw;
-    rw.window = s.addWindow(QStringLiteral("Report - ") + report, r, Glyph::Reports, active);
+    rw.window = s.addWindow(u"Report - "_s + report, r, Glyph::Reports, active);
     QWidget* body = rw.window->body();
-    rw.tabs =
-        tabsAt(body, QRect(4, 4, body->width() - 8, body->height() - 8),
-               {QStringLiteral("Filters"), QStringLiteral("Options"), QStringLiteral("Preview")},
-               currentTab);
+    rw.tabs = tabsAt(body, QRect(4, 4, body->width() - 8, body->height() - 8),
+                     {u"Filters"_s, u"Options"_s, u"Preview"_s}, currentTab);
     rw.page = rw.tabs->widget(currentTab);
     return rw;
 }
 
 ReportSelector reportSelector(Screen& s, const QRect& r) {
-    s.customToolbar({{Glyph::Close, QStringLiteral("Close")},
-                     {Glyph::Page, QStringLiteral("|")},
-                     {Glyph::Reports, QStringLiteral("Preview")},
-                     {Glyph::Print, QStringLiteral("Print")},
-                     {Glyph::Filter, QStringLiteral("Filters")},
-                     {Glyph::Page, QStringLiteral("|")},
-                     {Glyph::Help, QStringLiteral("Help")}});
+    s.customToolbar({{Glyph::Close, u"Close"_s},
+                     {Glyph::Page, u"|"_s},
+                     {Glyph::Reports, u"Preview"_s},
+                     {Glyph::Print, u"Print"_s},
+                     {Glyph::Filter, u"Filters"_s},
+                     {Glyph::Page, u"|"_s},
+                     {Glyph::Help, u"Help"_s}});
     ReportSelector rs;
-    rs.window = s.addWindow(QStringLiteral("Report Selector"), r, Glyph::Reports);
+    rs.window = s.addWindow(u"Report Selector"_s, r, Glyph::Reports);
     QWidget* body = rs.window->body();
     const int split = std::max(124, std::min(150, body->width() / 3));
     rs.modules = new QWidget(body);
     rs.modules->setGeometry(6, 6, split - 6, body->height() - 12);
-    labelAt(rs.modules, QRect(0, 0, split, 18), QStringLiteral("Modules"), true);
+    labelAt(rs.modules, QRect(0, 0, split, 18), u"Modules"_s, true);
     const QList<QPair<Glyph, QString>> modules = {
-        {Glyph::Customers, QStringLiteral("Receivables")},
-        {Glyph::Vendors, QStringLiteral("Payables")},
-        {Glyph::Items, QStringLiteral("Inventory")},
-        {Glyph::Payroll, QStringLiteral("Payroll")},
-        {Glyph::Ledger, QStringLiteral("General Ledger")},
-        {Glyph::Reports, QStringLiteral("Financial Statements")},
-        {Glyph::Company, QStringLiteral("Company")},
+        {Glyph::Customers, u"Receivables"_s}, {Glyph::Vendors, u"Payables"_s},
+        {Glyph::Items, u"Inventory"_s},       {Glyph::Payroll, u"Payroll"_s},
+        {Glyph::Ledger, u"General Ledger"_s}, {Glyph::Reports, u"Financial Statements"_s},
+        {Glyph::Company, u"Company"_s},
     };
     auto* list = new QTreeWidget(rs.modules);
     list->setGeometry(0, 20, split - 6, body->height() - 32);
@@ -544,24 +530,24 @@ ReportSelector reportSelector(Screen& s, const QRect& r) {
         auto* item = new QTreeWidgetItem(list, {name});
         item->setIcon(0, QIcon(glyph(g, itemHeight > 22 ? 20 : 16)));
         item->setSizeHint(0, QSize(10, itemHeight));
-        item->setSelected(name == QStringLiteral("Receivables"));
+        item->setSelected(name == u"Receivables"_s);
     }
     rs.reports = new QWidget(body);
     rs.reports->setGeometry(split + 6, 6, body->width() - split - 12, body->height() - 12);
-    labelAt(rs.reports, QRect(0, 0, 200, 18), QStringLiteral("Receivables reports"), true);
+    labelAt(rs.reports, QRect(0, 0, 200, 18), u"Receivables reports"_s, true);
     listAt(rs.reports, QRect(0, 20, rs.reports->width(), rs.reports->height() - 20),
-           {QStringLiteral("Report"), QStringLiteral("Description")}, {130, 0},
-           {{QStringLiteral("Aged Receivables"), QStringLiteral("What customers owe, by age")},
-            {QStringLiteral("Cash Receipts Journal"), QStringLiteral("Receipts and accounts")},
-            {QStringLiteral("Customer Ledgers"), QStringLiteral("Transactions by customer")},
-            {QStringLiteral("Customer List"), QStringLiteral("Addresses and contacts")},
-            {QStringLiteral("Customer Sales History"), QStringLiteral("Sales by customer")},
-            {QStringLiteral("Invoice Register"), QStringLiteral("Invoices in a period")},
-            {QStringLiteral("Job Profitability"), QStringLiteral("Revenue and cost by job")},
-            {QStringLiteral("Quote Register"), QStringLiteral("Open and converted quotes")},
-            {QStringLiteral("Sales Journal"), QStringLiteral("Sales and their accounts")},
-            {QStringLiteral("Sales Tax Summary"), QStringLiteral("Tax collected by authority")},
-            {QStringLiteral("Statements"), QStringLiteral("Customer statements")}},
+           {u"Report"_s, u"Description"_s}, {130, 0},
+           {{u"Aged Receivables"_s, u"What customers owe, by age"_s},
+            {u"Cash Receipts Journal"_s, u"Receipts and accounts"_s},
+            {u"Customer Ledgers"_s, u"Transactions by customer"_s},
+            {u"Customer List"_s, u"Addresses and contacts"_s},
+            {u"Customer Sales History"_s, u"Sales by customer"_s},
+            {u"Invoice Register"_s, u"Invoices in a period"_s},
+            {u"Job Profitability"_s, u"Revenue and cost by job"_s},
+            {u"Quote Register"_s, u"Open and converted quotes"_s},
+            {u"Sales Journal"_s, u"Sales and their accounts"_s},
+            {u"Sales Tax Summary"_s, u"Tax collected by authority"_s},
+            {u"Statements"_s, u"Customer statements"_s}},
            2);
     return rs;
 }
@@ -571,16 +557,13 @@ ReportSelector reportSelector(Screen& s, const QRect& r) {
 HelpWindow helpWindow(Screen& s, const QRect& r, int currentTab, const QString& topicHtml,
                       int navigatorWidth) {
     HelpWindow hw;
-    hw.window =
-        s.addDialog(QStringLiteral("Orvane Help"), r, Glyph::Help, TitleBar::Buttons::MinMaxClose);
+    hw.window = s.addDialog(u"Orvane Help"_s, r, Glyph::Help, TitleBar::Buttons::MinMaxClose);
     QWidget* body = hw.window->body();
     const int w = body->width();
     const int h = body->height();
     // A small toolbar of its own.
     int x = 4;
-    for (const QString& t :
-         {QStringLiteral("Hide"), QStringLiteral("Back"), QStringLiteral("Forward"),
-          QStringLiteral("Print"), QStringLiteral("Options")}) {
+    for (const QString& t : {u"Hide"_s, u"Back"_s, u"Forward"_s, u"Print"_s, u"Options"_s}) {
         auto* b = new QToolButton(body);
         b->setText(t);
         b->setAutoRaise(true);
@@ -590,10 +573,8 @@ HelpWindow helpWindow(Screen& s, const QRect& r, int currentTab, const QString& 
     auto* line = new QFrame(body);
     line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     line->setGeometry(0, 26, w, 2);
-    hw.tabs =
-        tabsAt(body, QRect(4, 32, navigatorWidth, h - 36),
-               {QStringLiteral("Contents"), QStringLiteral("Index"), QStringLiteral("Search")},
-               currentTab);
+    hw.tabs = tabsAt(body, QRect(4, 32, navigatorWidth, h - 36),
+                     {u"Contents"_s, u"Index"_s, u"Search"_s}, currentTab);
     hw.page = hw.tabs->widget(currentTab);
     hw.topic = new QTextBrowser(body);
     hw.topic->setGeometry(navigatorWidth + 8, 32, w - navigatorWidth - 12, h - 36);
@@ -601,8 +582,8 @@ HelpWindow helpWindow(Screen& s, const QRect& r, int currentTab, const QString& 
     hw.topic->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     hw.topic->document()->setDefaultFont(uiFont(12));
     hw.topic->document()->setDefaultStyleSheet(
-        QStringLiteral("h2 { color: #2e6b3a; font-size: 16px; } p { margin-bottom: 6px; } "
-                       "a { color: #1c3f94; }"));
+        u"h2 { color: #2e6b3a; font-size: 16px; } p { margin-bottom: 6px; } "
+        "a { color: #1c3f94; }"_s);
     hw.topic->setHtml(topicHtml);
     return hw;
 }
@@ -611,29 +592,27 @@ HelpWindow helpWindow(Screen& s, const QRect& r, int currentTab, const QString& 
 
 RecordWindow customerRecord(Screen& s, const QRect& r, int tab, bool active) {
     RecordWindow rw = recordWindow(
-        s, QStringLiteral("Customers"), Glyph::Customers, r, QStringLiteral("Customer ID"),
-        QStringLiteral("GREENWAY"), QStringLiteral("Name"), QStringLiteral("Greenway Landscaping"),
-        {QStringLiteral("General"), QStringLiteral("Sales Defaults"),
-         QStringLiteral("Payment History"), QStringLiteral("Custom Fields")},
-        tab, active);
+        s, u"Customers"_s, Glyph::Customers, r, u"Customer ID"_s, u"GREENWAY"_s, u"Name"_s,
+        u"Greenway Landscaping"_s,
+        {u"General"_s, u"Sales Defaults"_s, u"Payment History"_s, u"Custom Fields"_s}, tab, active);
     QWidget* page = rw.page;
     const int pageWidth = r.width() - 24;
     if (tab == 0) {
         FormPane left(page, 8, 8, 70);
-        left.text(QStringLiteral("Contact"), QStringLiteral("Tom Alvarez"), 160);
-        left.memo(QStringLiteral("Address"), QStringLiteral("88 Orchard Lane\nSuite 4"), 160, 2);
-        left.text(QStringLiteral("City"), QStringLiteral("Millbrook"), 160);
-        left.text(QStringLiteral("State, Zip"), QStringLiteral("CA   94522"), 90);
-        left.choice(QStringLiteral("Type"), QStringLiteral("Landscaper"), 120);
+        left.text(u"Contact"_s, u"Tom Alvarez"_s, 160);
+        left.memo(u"Address"_s, u"88 Orchard Lane\nSuite 4"_s, 160, 2);
+        left.text(u"City"_s, u"Millbrook"_s, 160);
+        left.text(u"State, Zip"_s, u"CA   94522"_s, 90);
+        left.choice(u"Type"_s, u"Landscaper"_s, 120);
         if (pageWidth >= 440) {
             FormPane right(page, pageWidth / 2 + 10, 8, 74);
             const int fw = std::min(150, pageWidth / 2 - 96);
-            right.text(QStringLiteral("Telephone 1"), QStringLiteral("(555) 014-0188"), fw);
-            right.text(QStringLiteral("Telephone 2"), QStringLiteral("(555) 014-0189"), fw);
-            right.text(QStringLiteral("Fax"), QStringLiteral("(555) 014-0190"), fw);
-            right.text(QStringLiteral("E-mail"), QStringLiteral("tom@greenwayland.example"), fw);
-            right.date(QStringLiteral("Since"), QStringLiteral("04/12/24"), 90);
-            right.check(QStringLiteral("Prospect"), false);
+            right.text(u"Telephone 1"_s, u"(555) 014-0188"_s, fw);
+            right.text(u"Telephone 2"_s, u"(555) 014-0189"_s, fw);
+            right.text(u"Fax"_s, u"(555) 014-0190"_s, fw);
+            right.text(u"E-mail"_s, u"tom@greenwayland.example"_s, fw);
+            right.date(u"Since"_s, u"04/12/24"_s, 90);
+            right.check(u"Prospect"_s, false);
         }
     }
     return rw;
@@ -641,74 +620,57 @@ RecordWindow customerRecord(Screen& s, const QRect& r, int tab, bool active) {
 
 TransactionSpec greenwayInvoice(const QRect& r) {
     TransactionSpec t;
-    t.title = QStringLiteral("Invoices");
+    t.title = u"Invoices"_s;
     t.icon = Glyph::Invoices;
     t.rect = r;
-    t.partyLabel = QStringLiteral("Customer ID");
-    t.partyId = QStringLiteral("GREENWAY");
+    t.partyLabel = u"Customer ID"_s;
+    t.partyId = u"GREENWAY"_s;
     t.address = sample::greenwayAddress();
-    t.header = {{QStringLiteral("Invoice No."), QStringLiteral("10482")},
-                {QStringLiteral("Date"), QStringLiteral("03/15/27")},
-                {QStringLiteral("Terms"), QStringLiteral("2% 10, Net 30")},
-                {QStringLiteral("Ship Via"), QStringLiteral("Our Truck")},
-                {QStringLiteral("Sales Tax"), QStringLiteral("MILLBROOK")}};
-    t.lineHeaders = {QStringLiteral(">Quantity"), QStringLiteral("Item ID"),
-                     QStringLiteral("Description"), QStringLiteral(">Unit Price"),
-                     QStringLiteral(">Amount")};
+    t.header = {{u"Invoice No."_s, u"10482"_s},
+                {u"Date"_s, u"03/15/27"_s},
+                {u"Terms"_s, u"2% 10, Net 30"_s},
+                {u"Ship Via"_s, u"Our Truck"_s},
+                {u"Sales Tax"_s, u"MILLBROOK"_s}};
+    t.lineHeaders = {u">Quantity"_s, u"Item ID"_s, u"Description"_s, u">Unit Price"_s,
+                     u">Amount"_s};
     t.lineWidths = {58, 80, 0, 70, 76};
-    t.lines = {
-        {QStringLiteral("40"), QStringLiteral("MUL-CED-2"), QStringLiteral("Cedar Mulch, 2 cu ft"),
-         QStringLiteral("6.49"), QStringLiteral("259.60")},
-        {QStringLiteral("12"), QStringLiteral("ROSE-HT"), QStringLiteral("Rose Bush, Hybrid Tea"),
-         QStringLiteral("24.50"), QStringLiteral("294.00")},
-        {QStringLiteral("6"), QStringLiteral("DRIP-KIT"), QStringLiteral("Drip Irrigation Kit"),
-         QStringLiteral("49.00"), QStringLiteral("294.00")},
-        {QStringLiteral("4"), QStringLiteral("SHEAR-PR"), QStringLiteral("Pruning Shears"),
-         QStringLiteral("18.75"), QStringLiteral("75.00")}};
-    t.totals = {{QStringLiteral("Subtotal"), QStringLiteral("922.60")},
-                {QStringLiteral("Sales Tax"), QStringLiteral("73.81")},
-                {QStringLiteral("Total"), QStringLiteral("996.41")}};
-    t.comment = QStringLiteral("Deliver to the Maple Street site");
-    t.journalLines = {{QStringLiteral("1100"), QStringLiteral("Accounts Receivable"),
-                       QStringLiteral("996.41"), QString()},
-                      {QStringLiteral("4000"), QStringLiteral("Sales - Plants"), QString(),
-                       QStringLiteral("294.00")},
-                      {QStringLiteral("4010"), QStringLiteral("Sales - Supplies"), QString(),
-                       QStringLiteral("628.60")},
-                      {QStringLiteral("2100"), QStringLiteral("Sales Tax Payable"), QString(),
-                       QStringLiteral("73.81")}};
+    t.lines = {{u"40"_s, u"MUL-CED-2"_s, u"Cedar Mulch, 2 cu ft"_s, u"6.49"_s, u"259.60"_s},
+               {u"12"_s, u"ROSE-HT"_s, u"Rose Bush, Hybrid Tea"_s, u"24.50"_s, u"294.00"_s},
+               {u"6"_s, u"DRIP-KIT"_s, u"Drip Irrigation Kit"_s, u"49.00"_s, u"294.00"_s},
+               {u"4"_s, u"SHEAR-PR"_s, u"Pruning Shears"_s, u"18.75"_s, u"75.00"_s}};
+    t.totals = {
+        {u"Subtotal"_s, u"922.60"_s}, {u"Sales Tax"_s, u"73.81"_s}, {u"Total"_s, u"996.41"_s}};
+    t.comment = u"Deliver to the Maple Street site"_s;
+    t.journalLines = {{u"1100"_s, u"Accounts Receivable"_s, u"996.41"_s, QString()},
+                      {u"4000"_s, u"Sales - Plants"_s, QString(), u"294.00"_s},
+                      {u"4010"_s, u"Sales - Supplies"_s, QString(), u"628.60"_s},
+                      {u"2100"_s, u"Sales Tax Payable"_s, QString(), u"73.81"_s}};
     return t;
 }
 
 TransactionSpec oakHollowQuote(const QRect& r) {
     TransactionSpec t;
-    t.title = QStringLiteral("Quotes");
+    t.title = u"Quotes"_s;
     t.icon = Glyph::Quotes;
     t.rect = r;
-    t.partyLabel = QStringLiteral("Customer ID");
-    t.partyId = QStringLiteral("OAKHOLLOW");
-    t.address = {QStringLiteral("Oak Hollow Estates HOA"), QStringLiteral("Attn: Ben Carver"),
-                 QStringLiteral("5 Hollow Creek Road"), QStringLiteral("Bayside, CA 94520")};
-    t.header = {{QStringLiteral("Quote No."), QStringLiteral("Q-2071")},
-                {QStringLiteral("Date"), QStringLiteral("03/10/27")},
-                {QStringLiteral("Good Until"), QStringLiteral("04/09/27")},
-                {QStringLiteral("Terms"), QStringLiteral("Net 30")},
-                {QStringLiteral("Sales Tax"), QStringLiteral("BAYSIDE")}};
-    t.lineHeaders = {QStringLiteral(">Quantity"), QStringLiteral("Item ID"),
-                     QStringLiteral("Description"), QStringLiteral(">Unit Price"),
-                     QStringLiteral(">Amount")};
+    t.partyLabel = u"Customer ID"_s;
+    t.partyId = u"OAKHOLLOW"_s;
+    t.address = {u"Oak Hollow Estates HOA"_s, u"Attn: Ben Carver"_s, u"5 Hollow Creek Road"_s,
+                 u"Bayside, CA 94520"_s};
+    t.header = {{u"Quote No."_s, u"Q-2071"_s},
+                {u"Date"_s, u"03/10/27"_s},
+                {u"Good Until"_s, u"04/09/27"_s},
+                {u"Terms"_s, u"Net 30"_s},
+                {u"Sales Tax"_s, u"BAYSIDE"_s}};
+    t.lineHeaders = {u">Quantity"_s, u"Item ID"_s, u"Description"_s, u">Unit Price"_s,
+                     u">Amount"_s};
     t.lineWidths = {58, 80, 0, 70, 76};
-    t.lines = {
-        {QStringLiteral("1"), QStringLiteral("BENCH-TK"), QStringLiteral("Teak Garden Bench"),
-         QStringLiteral("289.00"), QStringLiteral("289.00")},
-        {QStringLiteral("24"), QStringLiteral("POT-TC-12"), QStringLiteral("Terracotta Pot, 12 in"),
-         QStringLiteral("14.95"), QStringLiteral("358.80")},
-        {QStringLiteral("30"), QStringLiteral("SOIL-PT1"), QStringLiteral("Potting Soil, 1 cu ft"),
-         QStringLiteral("8.25"), QStringLiteral("247.50")}};
-    t.totals = {{QStringLiteral("Subtotal"), QStringLiteral("895.30")},
-                {QStringLiteral("Sales Tax"), QStringLiteral("67.15")},
-                {QStringLiteral("Total"), QStringLiteral("962.45")}};
-    t.comment = QStringLiteral("Spring planting for the clubhouse entrance");
+    t.lines = {{u"1"_s, u"BENCH-TK"_s, u"Teak Garden Bench"_s, u"289.00"_s, u"289.00"_s},
+               {u"24"_s, u"POT-TC-12"_s, u"Terracotta Pot, 12 in"_s, u"14.95"_s, u"358.80"_s},
+               {u"30"_s, u"SOIL-PT1"_s, u"Potting Soil, 1 cu ft"_s, u"8.25"_s, u"247.50"_s}};
+    t.totals = {
+        {u"Subtotal"_s, u"895.30"_s}, {u"Sales Tax"_s, u"67.15"_s}, {u"Total"_s, u"962.45"_s}};
+    t.comment = u"Spring planting for the clubhouse entrance"_s;
     return t;
 }
 

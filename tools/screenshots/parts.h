@@ -12,6 +12,8 @@ class QTextBrowser;
 
 namespace shots {
 
+using namespace Qt::StringLiterals;
+
 // ---- Title pages ---------------------------------------------------------------------------
 
 // The tutorial's nine sections, in order.
@@ -31,7 +33,7 @@ struct TransactionSpec {
     QString partyLabel; // "Customer ID"; empty: no party
     QString partyId;
     QList<QPair<QString, QString>> leftFields; // labelled fields under the party
-    QString addressLabel = QStringLiteral("Bill To");
+    QString addressLabel = u"Bill To"_s;
     QStringList address;                   // empty: no address box
     QList<QPair<QString, QString>> header; // labelled fields down the right side
     QStringList lineHeaders;               // '>' marks a right-aligned column

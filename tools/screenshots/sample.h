@@ -7,56 +7,54 @@
 
 namespace shots::sample {
 
-inline QString s(const char* text) {
-    return QString::fromUtf8(text);
-}
+using namespace Qt::StringLiterals;
 
 inline QStringList greenwayAddress() {
-    return {s("Greenway Landscaping"), s("Attn: Tom Alvarez"), s("88 Orchard Lane"),
-            s("Millbrook, CA 94522")};
+    return {u"Greenway Landscaping"_s, u"Attn: Tom Alvarez"_s, u"88 Orchard Lane"_s,
+            u"Millbrook, CA 94522"_s};
 }
 
 inline QStringList coastalAddress() {
-    return {s("Coastal Nursery Wholesale"), s("2200 Seaview Parkway"), s("Port Alder, CA 94110")};
+    return {u"Coastal Nursery Wholesale"_s, u"2200 Seaview Parkway"_s, u"Port Alder, CA 94110"_s};
 }
 
 // Item ID, description, unit price.
 inline QList<QStringList> items() {
     return {
-        {s("MUL-CED-2"), s("Cedar Mulch, 2 cu ft"), s("6.49")},
-        {s("POT-TC-12"), s("Terracotta Pot, 12 in"), s("14.95")},
-        {s("ROSE-HT"), s("Rose Bush, Hybrid Tea"), s("24.50")},
-        {s("HOSE-50"), s("Garden Hose, 50 ft"), s("32.00")},
-        {s("SHEAR-PR"), s("Pruning Shears"), s("18.75")},
-        {s("SEED-LM5"), s("Lawn Seed Mix, 5 lb"), s("21.99")},
-        {s("DRIP-KIT"), s("Drip Irrigation Kit"), s("49.00")},
-        {s("SOIL-PT1"), s("Potting Soil, 1 cu ft"), s("8.25")},
-        {s("FERT-ALL"), s("All-Purpose Fertilizer"), s("12.40")},
-        {s("BENCH-TK"), s("Teak Garden Bench"), s("289.00")},
+        {u"MUL-CED-2"_s, u"Cedar Mulch, 2 cu ft"_s, u"6.49"_s},
+        {u"POT-TC-12"_s, u"Terracotta Pot, 12 in"_s, u"14.95"_s},
+        {u"ROSE-HT"_s, u"Rose Bush, Hybrid Tea"_s, u"24.50"_s},
+        {u"HOSE-50"_s, u"Garden Hose, 50 ft"_s, u"32.00"_s},
+        {u"SHEAR-PR"_s, u"Pruning Shears"_s, u"18.75"_s},
+        {u"SEED-LM5"_s, u"Lawn Seed Mix, 5 lb"_s, u"21.99"_s},
+        {u"DRIP-KIT"_s, u"Drip Irrigation Kit"_s, u"49.00"_s},
+        {u"SOIL-PT1"_s, u"Potting Soil, 1 cu ft"_s, u"8.25"_s},
+        {u"FERT-ALL"_s, u"All-Purpose Fertilizer"_s, u"12.40"_s},
+        {u"BENCH-TK"_s, u"Teak Garden Bench"_s, u"289.00"_s},
     };
 }
 
 // Customer ID, name, contact, telephone, balance.
 inline QList<QStringList> customers() {
     return {
-        {s("BRIGHTON"), s("Brighton Park District"), s("Ellen Hart"), s("555-0131"), s("1,240.00")},
-        {s("GREENWAY"), s("Greenway Landscaping"), s("Tom Alvarez"), s("555-0188"), s("3,418.62")},
-        {s("HILLCREST"), s("Hillcrest Nursery"), s("Priya Nair"), s("555-0142"), s("0.00")},
-        {s("MARTINEZ-R"), s("Rosa Martinez"), s("Rosa Martinez"), s("555-0176"), s("86.40")},
-        {s("OAKHOLLOW"), s("Oak Hollow Estates HOA"), s("Ben Carver"), s("555-0119"),
-         s("2,075.00")},
-        {s("PINEWOOD"), s("Pinewood Golf Club"), s("Gary Mills"), s("555-0164"), s("5,932.18")},
-        {s("SUNSET-CG"), s("Sunset Community Garden"), s("Ann Lee"), s("555-0157"), s("312.75")},
-        {s("WILLOWBRK"), s("Willowbrook Apartments"), s("Dana Ruiz"), s("555-0105"), s("740.00")},
+        {u"BRIGHTON"_s, u"Brighton Park District"_s, u"Ellen Hart"_s, u"555-0131"_s, u"1,240.00"_s},
+        {u"GREENWAY"_s, u"Greenway Landscaping"_s, u"Tom Alvarez"_s, u"555-0188"_s, u"3,418.62"_s},
+        {u"HILLCREST"_s, u"Hillcrest Nursery"_s, u"Priya Nair"_s, u"555-0142"_s, u"0.00"_s},
+        {u"MARTINEZ-R"_s, u"Rosa Martinez"_s, u"Rosa Martinez"_s, u"555-0176"_s, u"86.40"_s},
+        {u"OAKHOLLOW"_s, u"Oak Hollow Estates HOA"_s, u"Ben Carver"_s, u"555-0119"_s,
+         u"2,075.00"_s},
+        {u"PINEWOOD"_s, u"Pinewood Golf Club"_s, u"Gary Mills"_s, u"555-0164"_s, u"5,932.18"_s},
+        {u"SUNSET-CG"_s, u"Sunset Community Garden"_s, u"Ann Lee"_s, u"555-0157"_s, u"312.75"_s},
+        {u"WILLOWBRK"_s, u"Willowbrook Apartments"_s, u"Dana Ruiz"_s, u"555-0105"_s, u"740.00"_s},
     };
 }
 
 // Vendor ID, name.
 inline QList<QStringList> vendors() {
     return {
-        {s("COASTAL"), s("Coastal Nursery Wholesale")}, {s("GREENLEAF"), s("GreenLeaf Tools Inc.")},
-        {s("PACPOT"), s("Pacific Pottery Co.")},        {s("SUNRAIN"), s("SunRain Irrigation")},
-        {s("VALLEYSS"), s("Valley Soil & Stone")},
+        {u"COASTAL"_s, u"Coastal Nursery Wholesale"_s}, {u"GREENLEAF"_s, u"GreenLeaf Tools Inc."_s},
+        {u"PACPOT"_s, u"Pacific Pottery Co."_s},        {u"SUNRAIN"_s, u"SunRain Irrigation"_s},
+        {u"VALLEYSS"_s, u"Valley Soil & Stone"_s},
     };
 }
 

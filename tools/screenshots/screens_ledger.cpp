@@ -140,8 +140,8 @@ void accountingPeriods(Screen& s) {
     QList<QStringList> rows;
     for (int m = 0; m < 12; ++m) {
         rows.append({QString::number(m + 1), months[m],
-                     QStringLiteral("%1/01/27").arg(m + 1, 2, 10, QChar(u'0')),
-                     QStringLiteral("%1/%2/27").arg(m + 1, 2, 10, QChar(u'0')).arg(lastDay[m]),
+                     u"%1/01/27"_s.arg(m + 1, 2, 10, QChar(u'0')),
+                     u"%1/%2/27"_s.arg(m + 1, 2, 10, QChar(u'0')).arg(lastDay[m]),
                      m < 2 ? u"Closed"_s : u"Open"_s});
     }
     gridAt(body, QRect(8, 80, 380, body->height() - 88),

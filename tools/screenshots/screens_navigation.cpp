@@ -28,9 +28,10 @@ namespace {
 // The whole workspace, for windows that fill it.
 QList<MenuEntry> entries(const QStringList& titles, const QString& highlighted = {}) {
     QList<MenuEntry> out;
-    for (const QString& t : titles)
+    for (const QString& t : titles) {
         out.append({t, t.section(u'\t', 0, 0) == highlighted ||
                            (t.endsWith(u" >"_s) && t.chopped(2) == highlighted)});
+    }
     return out;
 }
 
@@ -299,8 +300,9 @@ void fastAdd(Screen& s) {
     Transaction t = transactionWindow(s, form);
     const QPoint below = t.party->mapTo(&s, QPoint(0, t.party->height()));
     QList<QStringList> rows = {{u"<New>"_s, QString()}};
-    for (const QStringList& c : sample::customers().mid(0, 5))
+    for (const QStringList& c : sample::customers().mid(0, 5)) {
         rows.append({c[0], c[1]});
+    }
     QTreeWidget* list = listAt(&s, QRect(below.x(), below.y(), 250, 126),
                                {u"Customer ID"_s, u"Name"_s}, {84, 0}, rows, 0);
     list->raise();
@@ -328,8 +330,9 @@ void importWizard(Screen& s) {
     QWidget* kinds = groupAt(c, QRect(0, 4, 130, 150), u"Data"_s);
     const QStringList names = {u"Customers"_s, u"Vendors"_s,           u"Items"_s,
                                u"Employees"_s, u"Chart of Accounts"_s, u"General Journal"_s};
-    for (int i = 0; i < names.size(); ++i)
+    for (int i = 0; i < names.size(); ++i) {
         radioAt(kinds, QPoint(10, 20 + i * 20), names[i], i == 0);
+    }
     FormPane f(c, 0, 164, 96);
     f.lookup(u"Import from file"_s, u"C:\\ORVANE\\DATA\\NEWCUST.CSV"_s, 300);
     f.choice(u"File format"_s, u"Comma-separated values"_s, 180);
@@ -459,8 +462,9 @@ void helpContents(Screen& s) {
     auto book = [&](const QString& name, const QStringList& topics, bool expand) {
         auto* item = new QTreeWidgetItem(tree, {name});
         item->setIcon(0, expand ? open : closed);
-        for (const QString& t : topics)
+        for (const QString& t : topics) {
             (new QTreeWidgetItem(item, {t}))->setIcon(0, page);
+        }
         item->setExpanded(expand);
         return item;
     };

@@ -21,9 +21,11 @@ namespace shots::screens {
 namespace {
 
 QCheckBox* checkBox(QWidget* root, const QString& text) {
-    for (QCheckBox* c : root->findChildren<QCheckBox*>())
-        if (c->text() == text)
+    for (QCheckBox* c : root->findChildren<QCheckBox*>()) {
+        if (c->text() == text) {
             return c;
+        }
+    }
     return nullptr;
 }
 
@@ -153,8 +155,9 @@ void invoice(Screen& s) {
     s.setStatus(u"Enter the items sold"_s);
     s.explain(t.party, u"Customer ID"_s);
     s.explain(t.address, u"Bill To"_s);
-    for (const QString& f : {u"Invoice No."_s, u"Date"_s, u"Terms"_s})
+    for (const QString& f : {u"Invoice No."_s, u"Date"_s, u"Terms"_s}) {
         s.explain(t.fields.value(f), f);
+    }
     s.explain(t.fields.value(u"Total"_s), u"Total"_s);
 }
 
