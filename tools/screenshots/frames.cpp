@@ -2,6 +2,7 @@
 #include "frames.h"
 
 #include "look.h"
+#include "sample.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -130,8 +131,7 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.fillRect(rect(), palette().window());
-        const QStringList texts = {hint, u"Bayside Garden Supply"_s,
-                                   u"Period 3 - 03/01/27 to 03/31/27"_s, u"03/15/27"_s};
+        const QStringList texts = {hint, sample::kCompany, sample::kPeriod, sample::kToday};
         const int widths[] = {0, 130, 180, 62};
         int right = width() - 2;
         QList<QRect> panels(4);
@@ -382,7 +382,7 @@ Screen::Screen(Kind kind) {
     if (kind == Kind::Page) {
         return;
     }
-    auto* title = new TitleBar(this, u"Orvane - Bayside Garden Supply"_s, Glyph::Logo, true,
+    auto* title = new TitleBar(this, u"Orvane - "_s + sample::kCompany, Glyph::Logo, true,
                                TitleBar::Buttons::MinMaxClose, kTitleHeight);
     title->setGeometry(0, 0, kWidth, kTitleHeight);
     menu_ = new MenuStrip(this);

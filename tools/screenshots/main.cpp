@@ -1,18 +1,48 @@
 // SPDX-License-Identifier: MIT
-// orvane-screenshots: draws the 80 screenshots of the Orvane tutorial and writes them as GIF
-// files.
+// orvane-screenshots: draws the screenshots of the Orvane tutorial and writes them as GIF files.
 //
 //   orvane-screenshots [--review DIR] [--only NAME,...] [OUTPUT_DIR]
 //
-// OUTPUT_DIR defaults to the working directory. --review also writes each picture as PNG with
-// the scene's callout area, the elements its text explains and its pointer target drawn on
-// top, and tells how many colours each screen had and how many pixels the palette changed. --only
-// draws the named pictures (file names or scene numbers) alone.
+// OUTPUT_DIR defaults to the working directory. --review also writes each picture as PNG with the
+// scene's callout area, the elements its text explains and its pointer target drawn on top, and
+// tells how many colours each screen had and how many pixels the palette changed. --only draws
+// the named pictures (file names or scene numbers) alone.
 //
-// Every element that a scene's text explains must stay clear of that scene's callout, and a
-// pointer must land on its element; a picture that breaks either rule makes the run fail.
+// The map
+//
+//   main.cpp           this loop: the program's script in, one GIF per scene out
+//   rules.cpp          the rules every picture keeps with its scene (below)
+//   screens.h/.cpp     SceneDrawing, and the lookup of a scene's drawing in the files' tables
+//   screens_*.cpp      the builders, one file per part of the tutorial, each ending with its
+//                      table: scene number, kind of screen, builder
+//   parts.h/.cpp       larger parts several screens share: title pages, transaction windows,
+//                      navigation aids, report windows, help, the Main Menu, sample records
+//   forms.h/.cpp       fields in rows, free-standing widgets, tables, record windows, wizards
+//   frames.h/.cpp      the main window (title, menu bar, toolbar, workspace, status bar), windows
+//                      and dialogs in it, menus, tips; the picture's geometry (kWorkArea...)
+//   glyphs.h/.cpp      the pictograms of toolbars and windows
+//   colours.h          every colour of the pictures, the pictograms' palette included
+//   look.h/.cpp        fonts, the Fusion style and the classic palette
+//   sample.h           the sample company's data that several screens show
+//   gifwriter.h/.cpp   the reduction to 256 colours and the GIF file
+//
+// Data flows one way. The program's script (src/script) gives each scene its picture's name,
+// its text, the callout's offsets and the pointer's target; tools/ adds only which builder draws
+// the scene and what kind of screen it is. For each scene: a Screen of that kind, the builder
+// fills it, the picture is rendered, reduced, written, and checked against the rules.
+//
+// To add a screen: add the scene to the script (its row in src/script/tutorial_script.h, its
+// text in src/script/help_texts.cpp); in the screens_*.cpp of its part, write a builder that
+// marks with explain() what the text is about and with pointAt() where a gliding pointer lands;
+// add {scene, kind, builder} to that file's table. Then `cmake --build build --target pictures`
+// and look at the result with --review.
+//
+// The rules (a picture that breaks one makes the run fail, after all pictures are written):
+// every scene of the script has one drawing and every drawing a scene; a scene with a text marks
+// what the text explains; each explained element is shown, inside the picture and clear of the
+// callout as the program places it (script::calloutAt); a gliding pointer lands on its marked
+// element and not under the callout; a scene without a glide marks no pointer target.
 
-#include "frames.h"
 #include "gifwriter.h"
 #include "look.h"
 #include "rules.h"

@@ -418,7 +418,7 @@ void ReportPaper::paintEvent(QPaintEvent*) {
     p.setPen(Qt::black);
     p.setFont(uiFont(11, true));
     p.drawText(QRect(sheet.left(), sheet.top() + 8, sheet.width(), 14), Qt::AlignCenter,
-               u"Bayside Garden Supply"_s);
+               sample::kCompany);
     p.setFont(uiFont(13, true));
     p.drawText(QRect(sheet.left(), sheet.top() + 22, sheet.width(), 18), Qt::AlignCenter,
                page_.title);
@@ -719,8 +719,7 @@ MainMenu mainMenuWindow(Screen& s, const QRect& r, bool active) {
     MainMenu menu;
     menu.window = s.addWindow(u"Main Menu"_s, r, Glyph::MainMenu, active);
     QWidget* body = menu.window->body();
-    labelAt(body, QRect(10, 2, 300, 22), u"Bayside Garden Supply"_s, true)
-        ->setFont(uiFont(15, true));
+    labelAt(body, QRect(10, 2, 300, 22), sample::kCompany, true)->setFont(uiFont(15, true));
     auto* cards = new QWidget(body);
     cards->setGeometry(4, 26, body->width() - 8, body->height() - 30);
     const int cw = (cards->width() - 3 * 6) / 4;

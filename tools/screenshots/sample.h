@@ -9,6 +9,11 @@ namespace shots::sample {
 
 using namespace Qt::StringLiterals;
 
+// The company every screen works in, its open period and the program's date.
+inline const QString kCompany = u"Bayside Garden Supply"_s;
+inline const QString kPeriod = u"Period 3 - 03/01/27 to 03/31/27"_s;
+inline const QString kToday = u"03/15/27"_s;
+
 inline QStringList greenwayAddress() {
     return {u"Greenway Landscaping"_s, u"Attn: Tom Alvarez"_s, u"88 Orchard Lane"_s,
             u"Millbrook, CA 94522"_s};
