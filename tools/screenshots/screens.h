@@ -13,6 +13,8 @@
 
 namespace shots {
 
+// What the pictures add to a scene of the script. Further facts of a scene's picture (such as
+// the names its text uses) become fields here, filled in the files' tables.
 struct SceneDrawing {
     int scene;         // the scene's number in the program's script
     Screen::Kind kind; // a window of Orvane, or a page of the tutorial itself

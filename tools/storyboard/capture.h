@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Drives the real tutorial window through its 80 scenes, the way a user stepping with Next sees
+// Drives the real tutorial window through all its scenes, the way a user stepping with Next sees
 // them, and keeps for each scene the window's picture and where things landed on it.
 
 #include <QImage>
