@@ -1,116 +1,61 @@
 // SPDX-License-Identifier: MIT
 // The tutorial's own pages: the tips page, the title page of each section and the closing
-// page.
+// page. Their words come from the tutorial's script, which also reads them to screen readers.
 #include "parts.h"
 #include "screens.h"
+
+#include "script/title_pages.h"
 
 namespace shots::screens {
 
 namespace {
-QString t(const char* text) {
-    return QString::fromUtf8(text);
+// Draws the page that the script words for `picture`; `section` is the one the page marks in
+// its list of sections (-1: none).
+void wordedPage(Screen& s, int section, const char* picture) {
+    const script::TitlePage* page = script::titlePage(QString::fromLatin1(picture));
+    Q_ASSERT(page != nullptr);
+    titlePage(s, section, page->heading, page->intro, page->points, page->footer);
 }
-const QString kNext = QStringLiteral("Click Next to begin this section.");
 } // namespace
 
 void tutorialTips(Screen& s) {
-    titlePage(s, 0, t("Tutorial Tips"),
-              t("Welcome to the Orvane tutorial. Each page shows a window of Orvane with a "
-                "short explanation beside it. A few tips before you start:"),
-              {t("Click Next (Alt+N) to go to the next page and Previous (Alt+P) to go back "
-                 "one page."),
-               t("Pick a name in the Section list to jump straight to the first page of that "
-                 "section."),
-               t("If the yellow help text covers part of a window, drag it aside with the "
-                 "mouse."),
-               t("The page counter at the bottom shows where you are in the tutorial."),
-               t("Click Exit (Alt+E) to leave the tutorial at any time.")},
-              t("Click Next to start with Navigation."));
+    wordedPage(s, 0, "TutorialTips.GIF");
 }
 
 void navigationIntro(Screen& s) {
-    titlePage(s, 1, t("Navigation"),
-              t("Find your way around Orvane: the Main Menu, navigation aids, menus and "
-                "shortcuts that save you time every day."),
-              {t("The Main Menu and the navigation aids of each module"),
-               t("Right mouse button shortcuts, alert messages and notes"),
-               t("Opening, copying and commenting transactions"),
-               t("Import and export wizards, backing up and restoring"),
-               t("Orvane Help and the Orvane Support Center")},
-              kNext);
+    wordedPage(s, 1, "NavigationIntro.GIF");
 }
 
 void receivablesIntro(Screen& s) {
-    titlePage(s, 2, t("Receivables"),
-              t("Keep track of what your customers owe you, from the first quote to the "
-                "payment in your bank account."),
-              {t("Customers, prospects and jobs"), t("Payment methods and sales tax"),
-               t("Quotes, invoices and sales returns"), t("Receipts of customer payments")},
-              kNext);
+    wordedPage(s, 2, "ReceivablesIntro.GIF");
 }
 
 void payablesIntro(Screen& s) {
-    titlePage(s, 3, t("Payables"),
-              t("Manage what you buy and what you owe: vendors, purchase orders, purchases "
-                "and the payments you make."),
-              {t("Vendor records and their purchase history"), t("Company payment methods"),
-               t("Purchase orders and purchases"), t("Payments, prepayments and refunds")},
-              kNext);
+    wordedPage(s, 3, "PayablesIntro.GIF");
 }
 
 void inventoryIntro(Screen& s) {
-    titlePage(s, 4, t("Inventory"),
-              t("Know what you have on hand and what it is worth. Orvane updates your stock "
-                "with every sale and purchase."),
-              {t("Item records: prices, costs and stock levels"),
-               t("Inventory adjustments and their ledger entries")},
-              kNext);
+    wordedPage(s, 4, "InventoryIntro.GIF");
 }
 
 void payrollIntro(Screen& s) {
-    titlePage(s, 5, t("Payroll"),
-              t("Pay your employees and keep the payroll taxes right, check after check."),
-              {t("Employee records"), t("Earning types, deductions and contributions"),
-               t("Payroll taxes"), t("Payroll checks")},
-              kNext);
+    wordedPage(s, 5, "PayrollIntro.GIF");
 }
 
 void generalLedgerIntro(Screen& s) {
-    titlePage(s, 6, t("General Ledger"),
-              t("The heart of your books: the chart of accounts, budgets, accounting periods "
-                "and your own journal entries."),
-              {t("The chart of accounts and departments"), t("Budgets"),
-               t("Accounting periods and the fiscal year"),
-               t("General journal entries and account reconciliation")},
-              kNext);
+    wordedPage(s, 6, "GeneralLedgerIntro.GIF");
 }
 
 void reportsIntro(Screen& s) {
-    titlePage(s, 7, t("Reports/Forms"),
-              t("Turn your data into information: choose a report, narrow it down, preview "
-                "it and follow any figure back to its source."),
-              {t("The Report Selector and its modules"), t("Filters, options and preview"),
-               t("Drill Down and Drill Back"), t("Form Alignment for printed forms")},
-              kNext);
+    wordedPage(s, 7, "ReportsIntro.GIF");
 }
 
 void companyIntro(Screen& s) {
-    titlePage(s, 8, t("Company"),
-              t("Set up Orvane the way your company works, and decide who may use it."),
-              {t("Preferences and company information"), t("Beginning balances"),
-               t("Payment terms"), t("Users and passwords"), t("Notes on your records")},
-              kNext);
+    wordedPage(s, 8, "CompanyIntro.GIF");
 }
 
 void congratulations(Screen& s) {
-    titlePage(s, -1, t("Congratulations!"),
-              t("You have finished the Orvane tutorial. You now know your way around "
-                "Orvane's modules and the windows you will use every day."),
-              {t("Open Orvane Help (F1) whenever you need more detail on a window or field."),
-               t("Visit the Orvane Support Center for training classes and the online "
-                 "knowledge base."),
-               t("Run this tutorial again at any time to review a section.")},
-              t("Click Exit to close the tutorial."));
+    wordedPage(s, -1, "Congratulations.GIF");
 }
 
 } // namespace shots::screens
