@@ -77,6 +77,9 @@ void ScreenReader::startOrca() {
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
     environment.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("runtime")));
+    // Orca's own words ("push button", its greeting) in English, whatever the machine's locale.
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    environment.remove(QStringLiteral("LANGUAGE"));
     // No speech server: Orca's speech client would start one (which wants a sound device) unless
     // the command it starts is missing. Orca then logs what it would say, and says nothing.
     environment.insert(QStringLiteral("SPEECHD_CMD"), home.filePath(QStringLiteral("no-speech")));
