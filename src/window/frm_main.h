@@ -12,6 +12,7 @@
 //   pointer_glide.cpp  MoveMouse: the pointer's glide to the spot a scene's text is about
 //   resizing.cpp       Form_Resize: the bar follows the window's size; the scene is shown anew
 //   dragging.cpp       the callout's mouse handlers: the user drags the callout aside
+//   accessibility.cpp  what a screen reader learns beyond the controls: roles, the page notice
 //
 // Data flows one way: the script (src/script) fills the scene table once at load; every change
 // of scene stores the new index in CurrentScene and calls SetCurrentScene, which reads the record
@@ -23,6 +24,10 @@
 #include <QWidget>
 
 #include <functional>
+
+namespace accessibility {
+class PageNotice;
+}
 
 class frmMain : public QWidget {
     Q_OBJECT
@@ -110,4 +115,5 @@ private:
     Qt::WindowStates lastResizeState_;
     bool resizeSeen_ = false;
     bool forwardingExpose_ = false;
+    accessibility::PageNotice* pageNotice_ = nullptr;
 };

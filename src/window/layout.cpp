@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "frm_main.h"
 
+#include "accessibility.h"
 #include "pointer_arrow.h"
 #include "program_icon.h"
 
@@ -28,6 +29,7 @@ constexpr int kNormalLeft = 3510, kNormalTop = 1770, kNormalWidth = 9480, kNorma
 frmMain::frmMain(script::SceneTable& scenes, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), Scenes(scenes),
       clientArea_(new QWidget(this)) {
+    accessibility::installInterfaces();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Orvane Tutorial"));
     setWindowIcon(programIcon());
@@ -41,6 +43,7 @@ frmMain::frmMain(script::SceneTable& scenes, QWidget* parent)
     stackControls();
     setTabOrderAndNames();
     connectHandlers();
+    pageNotice_ = new accessibility::PageNotice(*this);
 }
 
 frmMain::~frmMain() = default;
@@ -111,6 +114,8 @@ void frmMain::setTabOrderAndNames() {
     name(btnExit, "btnExit", QStringLiteral("Exit"));
     name(cmbCurrentSection, "cmbCurrentSection", QStringLiteral("Section"));
     name(LabelSection, "LabelSection", QStringLiteral("Section:"));
+    // The label names the list for a screen reader. It has no access key, so it adds no key.
+    LabelSection->setBuddy(cmbCurrentSection);
     name(HelpTextMemoBack, "HelpTextMemoBack", QStringLiteral("Help text background"));
     name(MousePict, "MousePict", QStringLiteral("Pointer"));
     name(Image1, "Image1", QStringLiteral("Screenshot"));

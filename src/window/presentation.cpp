@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "frm_main.h"
 
+#include "accessibility.h"
 #include "placeholder.h"
 
 #include "../platform/directories.h"
 #include "../script/callout.h"
+#include "../script/title_pages.h"
 
 #include <cstdio>
 
@@ -36,6 +38,7 @@ void frmMain::SetCurrentScene() {
         MoveMouse();
     }
     placeCallout(Scenes(CurrentScene));
+    pageNotice_->scenePresented();
 }
 
 // Loads the scene's screenshot from the working directory, on every presentation, and keeps its
@@ -49,7 +52,10 @@ void frmMain::showPicture(const QString& fileName) {
                      qPrintable(load.error));
         load.picture = placeholderPicture(fileName, load.error);
     }
-    Image1->setAccessibleDescription(fileName);
+    // A screen reader reads what the picture says where the script words it: the tutorial's own
+    // pages. Any other screenshot goes by its file name.
+    const script::TitlePage* page = script::titlePage(fileName);
+    Image1->setAccessibleDescription(page != nullptr ? script::spokenText(*page) : fileName);
     Image1->setPicture(load.picture);
     Image1->setHeight(static_cast<float>(load.picture.himetricHeight));
     Image1->setWidth(static_cast<float>(load.picture.himetricWidth));
