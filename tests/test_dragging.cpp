@@ -30,19 +30,18 @@ QPoint onCallout(const TestWindow& w, QPoint pixel) {
 
 // An 800 x 600 window, shown, at scene 1 of two scenes with callouts and no glide.
 bool showTwoScenes(TestWindow& w) {
-    w->resize(800, 600);
-    w.scenes(1) = {.HelpText = QStringLiteral("Drag this callout aside to see what it covers."),
-                   .HelpTop = 1500,
-                   .HelpLeft = 1500,
-                   .MouseY = 0,
-                   .MouseX = 0,
-                   .SectionName = {},
-                   .PictureFile = kPicture};
+    fixture::oneScene(w,
+                      {.HelpText = QStringLiteral("Drag this callout aside to see what it covers."),
+                       .HelpTop = 1500,
+                       .HelpLeft = 1500,
+                       .MouseY = 0,
+                       .MouseX = 0,
+                       .SectionName = {},
+                       .PictureFile = kPicture});
     w.scenes(2) = w.scenes(1);
     w.scenes(2).HelpTop = 600;
     w.scenes(2).HelpLeft = 4000;
     w->NumberOfScenes = 2;
-    w->CurrentScene = 1;
     w->show();
     return QTest::qWaitForWindowExposed(w.window);
 }
@@ -57,7 +56,7 @@ QPointF sceneCallout(const TestWindow& w) {
 class DraggingTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(fixture::writeWhitePicture(kPicture, 640, 480)); }
+    void initTestCase() { QVERIFY(fixture::writePicture(kPicture, {640, 480})); }
     void cleanupTestCase() { QFile::remove(fixture::besideProgram(kPicture)); }
 
     // The handlers' own arithmetic, with positions that are no whole pixels.

@@ -109,9 +109,32 @@ private Q_SLOTS:
         QCOMPARE(opaque, 178); // the arrow's pixels, outline included
     }
 
+    // The icon: a page on a transparent surround with the arrow's first rows on it, in three
+    // forms. At 32 pixels the arrow's tip is at (6, 10) and 17 of its rows are drawn, at 16
+    // pixels it is at (3, 5) with 10 rows: below them lies the surround.
+    void iconComesInThreeForms_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("colours");
+        QTest::addColumn<QPoint>("page");      // a pixel of the page's white
+        QTest::addColumn<QPoint>("arrowFoot"); // the left edge of the arrow's last row drawn
+        QTest::newRow("32, two colours") << 32 << 2 << QPoint(2, 20) << QPoint(6, 26);
+        QTest::newRow("32, sixteen colours") << 32 << 16 << QPoint(2, 20) << QPoint(6, 26);
+        QTest::newRow("16, sixteen colours") << 16 << 16 << QPoint(1, 10) << QPoint(3, 14);
+    }
     void iconComesInThreeForms() {
-        QCOMPARE(programIconImage(32, 2).size(), QSize(32, 32));
-        QCOMPARE(programIconImage(16, 16).size(), QSize(16, 16));
+        QFETCH(int, size);
+        QFETCH(int, colours);
+        QFETCH(QPoint, page);
+        QFETCH(QPoint, arrowFoot);
+        const QImage icon = programIconImage(size, colours);
+        QCOMPARE(icon.size(), QSize(size, size));
+        QCOMPARE(icon.pixelColor(size - 1, 0).alpha(), 0); // the surround
+        QCOMPARE(icon.pixelColor(page), QColor(Qt::white));
+        QCOMPARE(icon.pixelColor(arrowFoot), QColor(Qt::black));
+        QCOMPARE(icon.pixelColor(arrowFoot + QPoint(0, 1)).alpha(), 0);
+    }
+
+    void iconsMonochromeFormIsBlackAndWhite() {
         const QImage mono = programIconImage(32, 2);
         for (int y = 0; y < 32; ++y) {
             for (int x = 0; x < 32; ++x) {
@@ -120,6 +143,24 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(programIcon().availableSizes().size(), 2); // 16 and 32 pixels
+    }
+
+    // The window's one-pixel border frames the client area, which stops inside it: the bar, which
+    // spans the window's outer width at its bottom, leaves the border lines visible.
+    void borderLinesFrameTheClientArea() {
+        TestWindow w;
+        w->resize(800, 600);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window));
+        w->Form_Resize();
+        const QImage shot = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRgb border = w->palette().color(QPalette::Shadow).rgb();
+        for (const QPoint at : {QPoint(0, 0), QPoint(400, 0), QPoint(0, 590), QPoint(400, 599),
+                                QPoint(799, 590), QPoint(799, 300)}) {
+            QVERIFY2(shot.pixel(at) == border,
+                     qPrintable(QStringLiteral("(%1, %2)").arg(at.x()).arg(at.y())));
+        }
+        QVERIFY(shot.pixel(400, 598) != border); // the bar
     }
 
     // Stacking, front to back: the bar, the callout text, its plate, the pointer, the screenshot.

@@ -4,13 +4,12 @@
 
 #include "tutorial_test.h"
 
-#include "gif_fixture.h"
-
 #include "platform/controls.h"
 #include "platform/picture.h"
 #include "platform/runtime_error.h"
 #include "platform/units.h"
 
+#include <QBuffer>
 #include <QTemporaryDir>
 
 using namespace platform;
@@ -26,10 +25,29 @@ template <class Action> ErrorKind errorOf(Action&& action) {
     return ErrorKind::PathNotFound;
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+QImage solid(QSize size, QRgb colour) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+// Bands of colour two rows high: a row out of place shows.
+QImage bands(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            image.setPixel(x, y, QColor::fromHsv((y / 2) % 7 * 50, 200, 210).rgb());
+        }
+    }
+    return image;
+}
+
+QByteArray png(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
 }
 
 } // namespace
@@ -40,6 +58,7 @@ private Q_SLOTS:
     void himetricAndTwips() {
         QCOMPARE(pixelsToHimetric(640), 16933);
         QCOMPARE(pixelsToHimetric(480), 12700);
+        QCOMPARE(pixelsToHimetric(2), 53); // 52.92: rounded, not cut
         QCOMPARE(himetricToTwips(12700), 7200.0f);
         QVERIFY(qAbs(himetricToTwips(16933) - 9599.81f) < 0.005f);
     }
@@ -121,37 +140,58 @@ private Q_SLOTS:
         QVERIFY(label.x() < -100000);
     }
 
-    void loadsGifWithHimetricSize() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("tiny.GIF"));
-        writeFile(path, fixture::gif(640, 480));
-        const PictureLoad load = loadPicture(path);
-        QVERIFY2(load.ok(), qPrintable(load.error));
-        QCOMPARE(load.picture.pixmap.size(), QSize(640, 480));
-        QCOMPARE(load.picture.himetricWidth, 16933);
-        QCOMPARE(load.picture.himetricHeight, 12700);
-    }
-
-    void badPicturesSayWhy_data() {
+    // A picture is shown as it is, or not at all with the reason why. The reason is the start
+    // of the error text; an empty reason: the picture loads and shows `shows`.
+    void picturesLoadOrSayWhy_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("empty") << QByteArray() << QStringLiteral("empty file");
-        QTest::newRow("text") << QByteArray("just some words\n")
-                              << QStringLiteral("not a GIF picture");
-        QTest::newRow("huge") << fixture::gif(30000, 30000, 1, 16)
-                              << QStringLiteral("picture too large (30000 x 30000 pixels)");
-        QTest::newRow("truncated")
-            << fixture::gif(640, 480).left(30) << QStringLiteral("damaged GIF picture");
+        QTest::addColumn<QImage>("shows");
+        const QImage screen = solid({640, 480}, qRgb(12, 34, 56));
+        const QImage first = solid({160, 120}, qRgb(200, 30, 30));
+        const QByteArray whole = gifs::solidGif({160, 120}, qRgb(200, 30, 30));
+        const QString tooLarge = QStringLiteral("picture too large (%1 x %2 pixels)");
+        QTest::newRow("screenshot")
+            << gifs::solidGif({640, 480}, qRgb(12, 34, 56)) << QString() << screen;
+        QTest::newRow("one pixel")
+            << gifs::solidGif({1, 1}, qRgb(1, 2, 3)) << QString() << solid({1, 1}, qRgb(1, 2, 3));
+        QTest::newRow("interlaced")
+            << gifs::gifFile({{bands({160, 120}), true, 0}}) << QString() << bands({160, 120});
+        QTest::newRow("animated: its first frame")
+            << gifs::gifFile({{first, false, 10}, {solid({160, 120}, qRgb(0, 0, 255)), false, 10}})
+            << QString() << first;
+        QTest::newRow("as wide as allowed") << gifs::solidGif({4096, 1}, qRgb(9, 9, 9)) << QString()
+                                            << solid({4096, 1}, qRgb(9, 9, 9));
+        QTest::newRow("empty") << QByteArray() << QStringLiteral("empty file") << QImage();
+        QTest::newRow("text") << QByteArray("Tutorial tips: press Alt+N.\n")
+                              << QStringLiteral("not a GIF picture") << QImage();
+        QTest::newRow("PNG") << png(screen) << QStringLiteral("not a GIF picture") << QImage();
+        QTest::newRow("cut off in its pixels") << whole.left(whole.size() * 3 / 5)
+                                               << QStringLiteral("damaged GIF picture") << QImage();
+        QTest::newRow("cut off in its header")
+            << whole.left(30) << QStringLiteral("damaged GIF picture") << QImage();
+        QTest::newRow("too wide") << gifs::solidGif({30000, 100}, qRgb(9, 9, 9))
+                                  << tooLarge.arg(30000).arg(100) << QImage();
+        QTest::newRow("too high") << gifs::solidGif({100, 30000}, qRgb(9, 9, 9))
+                                  << tooLarge.arg(100).arg(30000) << QImage();
+        QTest::newRow("claims 30000 x 30000") << gifs::gifDeclaring({30000, 30000}, {30000, 30000})
+                                              << tooLarge.arg(30000).arg(30000) << QImage();
     }
-    void badPicturesSayWhy() {
+    void picturesLoadOrSayWhy() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, reason);
+        QFETCH(QImage, shows);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("bad.GIF"));
-        writeFile(path, bytes);
+        const QString path = dir.filePath(QStringLiteral("Scene.GIF"));
+        QVERIFY(gifs::writeFile(path, bytes));
         const PictureLoad load = loadPicture(path);
-        QVERIFY(!load.ok());
-        QVERIFY2(load.error.startsWith(reason), qPrintable(load.error));
+        if (!reason.isEmpty()) {
+            QVERIFY2(!load.ok() && load.error.startsWith(reason), qPrintable(load.error));
+            return;
+        }
+        QVERIFY2(load.ok(), qPrintable(load.error));
+        QCOMPARE(load.picture.pixmap.toImage().convertToFormat(QImage::Format_RGB32), shows);
+        QCOMPARE(load.picture.himetricWidth, pixelsToHimetric(shows.width()));
+        QCOMPARE(load.picture.himetricHeight, pixelsToHimetric(shows.height()));
     }
 
     void missingPictureIsNotFound() {
@@ -159,11 +199,13 @@ private Q_SLOTS:
         QCOMPARE(load.error, QStringLiteral("not found"));
     }
 
-    void pngContentIsNotAGif() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("disguised.GIF"));
-        QImage(8, 8, QImage::Format_RGB32).save(path, "PNG");
-        QCOMPARE(loadPicture(path).error, QStringLiteral("not a GIF picture"));
+    // The report of an error names its kind.
+    void errorsAreReportedUnderTheirNames() {
+        QCOMPARE(RuntimeError(ErrorKind::Overflow, {}).name(), QStringLiteral("Overflow"));
+        QCOMPARE(RuntimeError(ErrorKind::SubscriptOutOfRange, {}).name(),
+                 QStringLiteral("Subscript out of range"));
+        QCOMPARE(RuntimeError(ErrorKind::PathNotFound, {}).name(),
+                 QStringLiteral("Path not found"));
     }
 };
 

@@ -3,27 +3,21 @@
 // centred from the window's outer size, the ends of the script, the section shown in the list,
 // and the callout sized from its text and placed beside the screenshot.
 
-#include "tutorial_test.h"
+#include "motion_fixture.h"
 
-#include "gif_fixture.h"
+#include "window/placeholder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 using platform::Int16;
 
 namespace {
-const QString kPicture = QStringLiteral("PresentationFixture.GIF");
-const QString kCorrupt = QStringLiteral("PresentationCorrupt.GIF");
+const QString kPicture = QStringLiteral("PresentationFixture.GIF"); // 640 x 480, black
 
-QString besideProgram(const QString& name) {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;
-}
-
-void fuzzyCompare(float actual, float expected) {
-    QVERIFY2(qAbs(actual - expected) < 0.01f,
-             qPrintable(QStringLiteral("%1 is not %2").arg(actual).arg(expected)));
+bool near(float actual, float expected) {
+    return qAbs(actual - expected) < 0.01f;
 }
 
 // A window of 800 x 600 pixels (12000 x 9000 twips) on a script of `count` scenes, each with
@@ -45,18 +39,8 @@ QColor placeholderGrey() {
 class PresentationTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() {
-        QFile picture(besideProgram(kPicture));
-        QVERIFY(picture.open(QIODevice::WriteOnly));
-        picture.write(fixture::gif(640, 480, 0));
-        QFile corrupt(besideProgram(kCorrupt));
-        QVERIFY(corrupt.open(QIODevice::WriteOnly));
-        corrupt.write(fixture::gif(640, 480, 0).left(200));
-    }
-    void cleanupTestCase() {
-        QFile::remove(besideProgram(kPicture));
-        QFile::remove(besideProgram(kCorrupt));
-    }
+    void initTestCase() { QVERIFY(fixture::writePicture(kPicture, {640, 480}, qRgb(0, 0, 0))); }
+    void cleanupTestCase() { QFile::remove(fixture::besideProgram(kPicture)); }
 
     void pageLabelHasDoubleBlanks() {
         TestWindow w;
@@ -68,16 +52,20 @@ private Q_SLOTS:
         QCOMPARE(w->labelPageNumber->Caption(), QStringLiteral("Page  42 of  80"));
     }
 
+    // Started from elsewhere, the program still finds its pictures: each presentation makes the
+    // program's directory the working directory.
     void pictureIsCentredFromTheOuterSize() {
         TestWindow w;
         prepare(w, 80, 5);
+        QTemporaryDir elsewhere;
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
         w->SetCurrentScene();
         QVERIFY(w->Image1->isVisibleTo(w.window));
         QCOMPARE(w->Image1->Width(), 16933.0f); // the raw HIMETRIC numbers
         QCOMPARE(w->Image1->Height(), 12700.0f);
-        fuzzyCompare(w->Image1->Left(), 1200.1f);
+        QVERIFY(near(w->Image1->Left(), 1200.1f));
         QCOMPARE(w->Image1->Top(), 900.0f);
-        QCOMPARE(w->Image1->picture().pixmap.size(), QSize(640, 480));
+        QCOMPARE(w->Image1->picture().pixmap.toImage().pixelColor(20, 20), QColor(Qt::black));
         QCOMPARE(QDir::currentPath(), QCoreApplication::applicationDirPath());
     }
 
@@ -92,9 +80,9 @@ private Q_SLOTS:
         QCOMPARE(w->HelpTextMemoBack->Height(), 1377.0f);
         QCOMPARE(w->HelpTextMemo->Width(), 4605.0f); // widths stay as designed
         QCOMPARE(w->HelpTextMemoBack->Width(), 4875.0f);
-        fuzzyCompare(w->HelpTextMemo->Left(), 1200.1f + 5200);
+        QVERIFY(near(w->HelpTextMemo->Left(), 1200.1f + 5200));
         QCOMPARE(w->HelpTextMemo->Top(), 900.0f + 800);
-        fuzzyCompare(w->HelpTextMemoBack->Left(), 1200.1f + 5200 - 120);
+        QVERIFY(near(w->HelpTextMemoBack->Left(), 1200.1f + 5200 - 120));
         QCOMPARE(w->HelpTextMemoBack->Top(), 900.0f + 800 - 120);
         QCOMPARE(w->HelpTextMemo->Caption(), w.scenes(3).HelpText);
         QVERIFY(w->HelpTextMemo->isVisibleTo(w.window));
@@ -112,7 +100,7 @@ private Q_SLOTS:
         w.scenes(21).HelpLeft = -600;
         w->SetCurrentScene();
         QCOMPARE(w->HelpTextMemo->Top(), 200.0f);
-        fuzzyCompare(w->HelpTextMemo->Left(), 600.1f);
+        QVERIFY(near(w->HelpTextMemo->Left(), 600.1f));
         QVERIFY(w->HelpTextMemo->Top() < w->Image1->Top());
     }
 
@@ -189,14 +177,8 @@ private Q_SLOTS:
         QCOMPARE(pauses, glides ? 60 : 0);
     }
 
-    void unreadablePictureShowsAPlaceholder_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("missing") << QStringLiteral("NotThere.GIF") << QStringLiteral("not found");
-        QTest::newRow("corrupt") << kCorrupt << QStringLiteral("damaged GIF picture");
-    }
     void unreadablePictureShowsAPlaceholder() {
-        QFETCH(QString, file);
+        const QString file = QStringLiteral("NotThere.GIF");
         TestWindow w;
         prepare(w, 80, 3);
         w.scenes(3).PictureFile = file;
@@ -207,16 +189,42 @@ private Q_SLOTS:
         QCOMPARE(shown.size(), QSize(640, 480));
         QCOMPARE(shown.pixelColor(20, 20), placeholderGrey());
         QCOMPARE(w->Image1->Width(), 16933.0f);
-        fuzzyCompare(w->Image1->Left(), 1200.1f);
+        QVERIFY(near(w->Image1->Left(), 1200.1f));
         QCOMPARE(w->Image1->accessibleDescription(), file);
         // Everything else of the presentation goes on.
         QCOMPARE(w->labelPageNumber->Caption(), QStringLiteral("Page  3 of  80"));
         QVERIFY(w->HelpTextMemo->isVisibleTo(w.window));
-        fuzzyCompare(w->HelpTextMemo->Left(), 1300.1f);
+        QVERIFY(near(w->HelpTextMemo->Left(), 1300.1f));
         // The file is loaded afresh on every presentation: once it is there, it shows.
         w.scenes(3).PictureFile = kPicture;
         w->SetCurrentScene();
         QCOMPARE(w->Image1->picture().pixmap.toImage().pixelColor(20, 20), QColor(Qt::black));
+    }
+
+    // The placeholder page says which file is missing and why: each of the two changes it.
+    void placeholderNamesTheFileAndTheReason() {
+        const auto page = [](const char* file, const char* reason) {
+            return placeholderPicture(QLatin1String(file), QLatin1String(reason)).pixmap.toImage();
+        };
+        const QImage missing = page("Help.GIF", "not found");
+        QCOMPARE(missing.size(), QSize(640, 480));
+        QVERIFY(missing != page("Job.GIF", "not found"));
+        QVERIFY(missing != page("Help.GIF", "empty file"));
+    }
+
+    // The presentation repaints the window before it returns: the new page number is on the
+    // screen at once, not only once the event loop comes round.
+    void theNewPageIsOnTheScreenBeforeTheEventLoopRuns() {
+        TestWindow w;
+        prepare(w, 80, 5);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window));
+        w->CurrentScene = 6;
+        w->SetCurrentScene();
+        const QRect label(w->labelPageNumber->mapTo(w.window, QPoint(0, 0)),
+                          w->labelPageNumber->size());
+        QCOMPARE(fixture::onScreen(w.window).copy(label),
+                 fixture::paintedNow(w.window).copy(label));
     }
 };
 

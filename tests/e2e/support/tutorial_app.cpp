@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tutorial_app.h"
 
+#include "scenes.h"
+
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -214,7 +216,7 @@ QString Tutorial::pageLabel() {
 }
 
 void Tutorial::waitForScene(int scene) {
-    const QString expected = QStringLiteral("Page  %1 of  80").arg(scene);
+    const QString expected = e2e::pageLabel(scene);
     QString last;
     const bool shown = waitFor([&] {
         if (!running()) {
