@@ -35,11 +35,13 @@ tar -C "$source_dir" "${excludes[@]}" -cf - . | tar -C "$copy" -xf -
 package_version=$(dpkg-parsechangelog -l "$copy/debian/changelog" -S Version)
 [[ ${package_version%-*} == "$project_version" ]] ||
     fail "debian/changelog gives $package_version, the project is $project_version"
-grep -q "<release version=\"$project_version\"" "$copy/packaging/org.orvane.tutorial.metainfo.xml" ||
+metainfo=$copy/packaging/org.orvane.tutorial.metainfo.xml
+grep -q "<release version=\"$project_version\"" "$metainfo" ||
     fail "the AppStream metadata has no release $project_version"
 
 echo "building the package with dpkg-buildpackage"
-if ! (cd "$copy" && CCACHE_BASEDIR=$copy dpkg-buildpackage -b -us -uc -Jauto) >"$work/build.log" 2>&1; then
+if ! (cd "$copy" && CCACHE_BASEDIR=$copy dpkg-buildpackage -b -us -uc -Jauto) \
+    >"$work/build.log" 2>&1; then
     tail -40 "$work/build.log" >&2
     fail "dpkg-buildpackage failed"
 fi
@@ -69,7 +71,9 @@ done < <(find "$source_dir/pictures" -maxdepth 1 -type f -iname '*.gif' -printf 
 ((${#expected[@]} == 9 + 8 + 80)) || fail "expected 80 pictures in $source_dir/pictures"
 
 dpkg-deb -c "$deb" >"$work/contents"
-actual=$(awk '$1 !~ /^d/ { $1 = $2 = $3 = $4 = $5 = ""; sub(/^ *\.\//, ""); print }' "$work/contents" | sort)
+# Every entry but directories, as "path" or "path -> target".
+actual=$(awk '$1 !~ /^d/ { $1 = $2 = $3 = $4 = $5 = ""; sub(/^ *\.\//, ""); print }' \
+    "$work/contents" | sort)
 if ! diff <(printf '%s\n' "${expected[@]}" | sort) <(echo "$actual") >"$work/layout.diff"; then
     cat "$work/layout.diff" >&2
     fail "the package's files differ from the layout (< missing, > unexpected)"
@@ -81,7 +85,8 @@ grep -q "^-rwxr-xr-x root/root .* ./$programdir/orvane-tutorial$" "$work/content
 field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Package) == orvane-tutorial ]] || fail "Package: $(field Package)"
 [[ $(field Version) == "$package_version" ]] || fail "Version: $(field Version)"
-[[ $(field Architecture) == $(dpkg --print-architecture) ]] || fail "Architecture: $(field Architecture)"
+[[ $(field Architecture) == $(dpkg --print-architecture) ]] ||
+    fail "Architecture: $(field Architecture)"
 for name in Maintainer Section Priority Installed-Size Description; do
     [[ -n $(field "$name") ]] || fail "no $name field"
 done
@@ -94,7 +99,8 @@ done
     fail "Built-Using doesn't name the built-in font's package: $(field Built-Using)"
 
 # What the package installs, checked by the tools that desktops and Debian use.
-lintian --info --pedantic --fail-on error,warning "$deb" || fail "lintian reports errors or warnings"
+lintian --info --pedantic --fail-on error,warning "$deb" ||
+    fail "lintian reports errors or warnings"
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 desktop-file-validate "$root/usr/share/applications/orvane-tutorial.desktop" ||
@@ -103,4 +109,5 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/org.orvane.tutorial.met
     fail "appstreamcli rejects the metadata"
 # The tree as a software centre reads it: the metadata's desktop entry and its icon are there.
 appstreamcli validate-tree --no-net "$root" || fail "appstreamcli rejects the installed tree"
-echo "package $(basename "$deb"): $(wc -l <<<"$actual") files, layout, fields, lintian, desktop entry and metadata ok"
+echo "package $(basename "$deb"): $(wc -l <<<"$actual") files; layout, fields, lintian," \
+    "desktop entry and metadata ok"
