@@ -31,13 +31,15 @@ excludes=(--exclude=./.git --exclude='./build*' --exclude='./obj-*')
 [[ $build_dir == "$source_dir"/* ]] && excludes+=("--exclude=./${build_dir#"$source_dir"/}")
 tar -C "$source_dir" "${excludes[@]}" -cf - . | tar -C "$copy" -xf -
 
-# The versions agree: the project's, the package's and the AppStream release's.
+# The versions agree: the project's, the package's, the AppStream release's and the manual's.
 package_version=$(dpkg-parsechangelog -l "$copy/debian/changelog" -S Version)
 [[ ${package_version%-*} == "$project_version" ]] ||
     fail "debian/changelog gives $package_version, the project is $project_version"
 metainfo=$copy/packaging/org.orvane.tutorial.metainfo.xml
 grep -q "<release version=\"$project_version\"" "$metainfo" ||
     fail "the AppStream metadata has no release $project_version"
+grep -q "^\.TH .*\"orvane-tutorial $project_version\"" "$copy/packaging/orvane-tutorial.1" ||
+    fail "the manual page names another version"
 
 echo "building the package with dpkg-buildpackage"
 if ! (cd "$copy" && CCACHE_BASEDIR=$copy dpkg-buildpackage -b -us -uc -Jauto) \
@@ -81,7 +83,8 @@ fi
 grep -q "^-rwxr-xr-x root/root .* ./$programdir/orvane-tutorial$" "$work/contents" ||
     fail "the program is not an executable owned by root"
 
-# The control fields. The X11 platform plugin must come with the Qt libraries that the tools found.
+# The control fields. Depends, as the tools computed it, must hold the package that carries Qt's
+# X11 platform plugin on this system (libqt6gui6 on Debian 12).
 field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Package) == orvane-tutorial ]] || fail "Package: $(field Package)"
 [[ $(field Version) == "$package_version" ]] || fail "Version: $(field Version)"
