@@ -36,7 +36,7 @@ launcher=$prefix/bin/orvane-tutorial
     fail "the launcher doesn't lead to the program"
 realdir=$(cd "$programdir" && pwd -P)
 
-# The desktop entry and the icon in both sizes.
+# The desktop entry and the icon in every size of the icon theme.
 desktop=$prefix/share/applications/orvane-tutorial.desktop
 [[ -f $desktop ]] || fail "no desktop entry"
 grep -qx 'Exec=orvane-tutorial' "$desktop" || fail "the desktop entry doesn't run the launcher"
@@ -44,7 +44,7 @@ grep -qx 'Icon=orvane-tutorial' "$desktop" || fail "the desktop entry names anot
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the desktop entry"
 fi
-for size in 16 32; do
+for size in 16 22 24 32 48 64 128 256; do
     icon=$prefix/share/icons/hicolor/${size}x${size}/apps/orvane-tutorial.png
     [[ -f $icon ]] || fail "no ${size}px icon"
     # The PNG signature, then the width and height at the start of the IHDR chunk.
@@ -55,6 +55,8 @@ for size in 16 32; do
     height=$(((byte[20] << 24) + (byte[21] << 16) + (byte[22] << 8) + byte[23]))
     ((width == size && height == size)) || fail "the ${size}px icon is ${width} x ${height}"
 done
+grep -q '<svg ' "$prefix/share/icons/hicolor/scalable/apps/orvane-tutorial.svg" ||
+    fail "no scalable icon"
 
 # Every screenshot of the checkout lies beside the installed program.
 list_pictures() { find "$1" -maxdepth 1 -type f -iname '*.gif' -printf '%f\n' | sort; }

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgif-dev fonts-liberation)
 if [[ "${1:-}" == "test" ]]; then
     packages+=(xvfb xauth openbox xdotool x11-utils dbus-daemon aspell aspell-en desktop-file-utils clang-format
-        orca at-spi2-core)
+        orca at-spi2-core dpkg-dev debhelper lintian appstream)
 fi
 
 missing=()
