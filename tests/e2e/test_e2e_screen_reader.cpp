@@ -10,6 +10,7 @@
 #include "support/tutorial_app.h"
 
 #include "script/title_pages.h"
+#include "script/tutorial_script.h"
 
 #include <algorithm>
 #include <memory>
@@ -20,7 +21,7 @@ using e2e::Tutorial;
 
 namespace {
 QString pageNumber(int scene) {
-    return QStringLiteral("Page %1 of %2").arg(scene).arg(e2e::kScenes);
+    return QStringLiteral("Page %1 of %2").arg(scene).arg(script::kScriptScenes);
 }
 
 // What the page says: its callout's text, or the words of its own page.
