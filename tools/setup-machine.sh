@@ -7,6 +7,9 @@ set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgif-dev fonts-liberation)
 if [[ "${1:-}" == "test" ]]; then
     packages+=(xvfb xauth openbox xdotool x11-utils dbus-daemon aspell aspell-en desktop-file-utils clang-format)
+    # The desktops the tutorial is tried on: Wayland (weston), and dark colour schemes with
+    # larger fonts from qt6ct, the GTK platform theme and the Adwaita style.
+    packages+=(weston qt6-wayland qt6ct qt6-gtk-platformtheme adwaita-qt6 fonts-dejavu-core)
 fi
 
 missing=()
