@@ -312,6 +312,7 @@ private:
         };
         QVERIFY2(e2e::waitFor(plateShows, 20000), "the callout's pale-yellow plate isn't shown");
         E2E_CHECK(keepGrab(screen));
+        QVERIFY2(screen.rect().contains(text), "the help text reaches off the screen");
         int dark = 0, lastInkRow = -1;
         for (int y = text.top(); y <= text.bottom(); ++y) {
             for (int x = text.left(); x <= text.right(); ++x) {
