@@ -277,8 +277,18 @@ private:
     void checkFillsWorkArea() {
         const QRect window = tutorial_->extents(QStringLiteral("Orvane Tutorial"));
         if (wayland()) {
-            // A Wayland client doesn't know where it is; its size is the output's.
+            // A Wayland client doesn't know where it is; its size is the output's, and the
+            // compositor's black background shows at none of the output's corners.
             QCOMPARE(window.size(), current->screen);
+            const QImage screen = grabScreen();
+            const QRect inside = QRect(QPoint(0, 0), current->screen).adjusted(3, 3, -4, -4);
+            for (const QPoint corner :
+                 {inside.topLeft(), inside.topRight(), inside.bottomLeft(), inside.bottomRight()}) {
+                QVERIFY2(screen.isNull() || screen.pixel(corner) != qRgb(0, 0, 0),
+                         qPrintable(QStringLiteral("the background shows at %1,%2")
+                                        .arg(corner.x())
+                                        .arg(corner.y())));
+            }
             return;
         }
         accessibleToScreen_ = static_cast<double>(current->screen.width()) / window.width();
