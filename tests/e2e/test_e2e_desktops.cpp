@@ -40,6 +40,10 @@ namespace {
 
 enum class Server { X11, Wayland };
 
+// The desktop's colours: the toolkit's own, or dark ones from qt6ct (with the dark scheme and an
+// 11-point general font, in a configuration directory of the program's own) or from elsewhere.
+enum class Theme { Light, Qt6ctDark, Dark };
+
 struct Environment {
     const char* row;
     Server server;
@@ -47,43 +51,43 @@ struct Environment {
     QSize screen;          // in the display's own pixels
     double scale;          // device pixels to the program's pixels
     QStringList variables; // NAME=value for the program
-    bool qt6ctDark; // qt6ct with the dark scheme and an 11-point font, from its own directory
+    Theme theme;
 };
 
 const QList<Environment>& environments() {
     static const QList<Environment> rows{
-        {"x11", Server::X11, false, {1024, 768}, 1, {}, false},
-        {"x11_openbox", Server::X11, true, {1024, 768}, 1, {}, false},
+        {"x11", Server::X11, false, {1024, 768}, 1, {}, Theme::Light},
+        {"x11_openbox", Server::X11, true, {1024, 768}, 1, {}, Theme::Light},
         {"wayland_weston",
          Server::Wayland,
          false,
          {1024, 768},
          1,
          {QStringLiteral("QT_QPA_PLATFORM=wayland")},
-         false},
-        {"screen_800x600", Server::X11, true, {800, 600}, 1, {}, false},
-        {"screen_1920x1080", Server::X11, true, {1920, 1080}, 1, {}, false},
+         Theme::Light},
+        {"screen_800x600", Server::X11, true, {800, 600}, 1, {}, Theme::Light},
+        {"screen_1920x1080", Server::X11, true, {1920, 1080}, 1, {}, Theme::Light},
         {"screen_3840x2160_scale_2",
          Server::X11,
          true,
          {3840, 2160},
          2,
          {QStringLiteral("QT_SCALE_FACTOR=2")},
-         false},
+         Theme::Light},
         {"font_dpi_120",
          Server::X11,
          true,
          {1024, 768},
          1.25,
          {QStringLiteral("QT_FONT_DPI=120")},
-         false},
+         Theme::Light},
         {"qt6ct_dark",
          Server::X11,
          true,
          {1024, 768},
          1,
          {QStringLiteral("QT_QPA_PLATFORMTHEME=qt6ct")},
-         true},
+         Theme::Qt6ctDark},
         // GNOME's way: the GTK platform theme reads the dark GTK theme's colours and font. GTK's
         // own accessibility bridge stays off: it would wait 25 s for a registry that the test's
         // accessibility bus doesn't have (the program's Qt bridge doesn't need one).
@@ -94,7 +98,7 @@ const QList<Environment>& environments() {
          1,
          {QStringLiteral("QT_QPA_PLATFORMTHEME=gtk3"), QStringLiteral("GTK_THEME=Adwaita:dark"),
           QStringLiteral("NO_AT_BRIDGE=1")},
-         false},
+         Theme::Dark},
         // Debian's Adwaita style for Qt, dark variant: the style brings its own palette.
         {"style_adwaita_dark",
          Server::X11,
@@ -102,7 +106,7 @@ const QList<Environment>& environments() {
          {1024, 768},
          1,
          {QStringLiteral("QT_STYLE_OVERRIDE=adwaita-dark")},
-         false},
+         Theme::Dark},
     };
     return rows;
 }
@@ -245,7 +249,7 @@ private:
             environment.remove(QStringLiteral("DISPLAY"));
             environment.insert(QStringLiteral("WAYLAND_DISPLAY"), weston->socketPath());
         }
-        if (current->qt6ctDark) {
+        if (current->theme == Theme::Qt6ctDark) {
             const QString config =
                 environment.value(QStringLiteral("XDG_CONFIG_HOME")) + QStringLiteral("/qt6ct");
             QDir().mkpath(config);
@@ -293,6 +297,22 @@ private:
         }
         accessibleToScreen_ = static_cast<double>(current->screen.width()) / window.width();
         QCOMPARE(windowGeometry(tutorial_->windowId()), workArea(current->openbox));
+    }
+
+    // The window's background follows the desktop's colours: dark where the theme is dark. (A
+    // theme that isn't installed is left out silently, and the row would prove nothing.)
+    void checkWindowColours() {
+        const QPoint inside = onScreen(QStringLiteral("Orvane Tutorial")).topLeft() + QPoint(4, 4);
+        QColor background;
+        const bool asExpected = e2e::waitFor(
+            [&] {
+                background = QColor(grabScreen().pixel(inside));
+                return (background.lightness() < 128) == (current->theme != Theme::Light);
+            },
+            10000);
+        QVERIFY2(
+            asExpected,
+            qPrintable(QStringLiteral("the window's background is %1").arg(background.name())));
     }
 
     void keepGrab(const QImage& screen, int scene = 3) {
