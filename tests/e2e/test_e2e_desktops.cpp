@@ -2,7 +2,8 @@
 // The built program on desktops as users have them: X11 with and without a window manager,
 // Wayland (weston), small, large and scaled screens, a larger font DPI, and dark colour schemes
 // with a larger general font from a platform theme or a style. Each environment is one row, and
-// every row is checked the same way: the window fills the work area, the page label reads
+// every row is checked the same way: the window fills the work area in the desktop's colours
+// (dark where the theme is dark), the page label reads
 // "Page  1 of  80", scene 3's help text is dark on its plate and ends above the callout's foot,
 // scene 23's arrow comes to rest on its target ("?"), and Exit ends the program with status 0.
 //
@@ -55,59 +56,39 @@ struct Environment {
 };
 
 const QList<Environment>& environments() {
+    const auto set = [](std::initializer_list<const char*> variables) {
+        QStringList list;
+        for (const char* variable : variables) {
+            list << QLatin1String(variable);
+        }
+        return list;
+    };
+    // clang-format off
     static const QList<Environment> rows{
-        {"x11", Server::X11, false, {1024, 768}, 1, {}, Theme::Light},
-        {"x11_openbox", Server::X11, true, {1024, 768}, 1, {}, Theme::Light},
-        {"wayland_weston",
-         Server::Wayland,
-         false,
-         {1024, 768},
-         1,
-         {QStringLiteral("QT_QPA_PLATFORM=wayland")},
-         Theme::Light},
-        {"screen_800x600", Server::X11, true, {800, 600}, 1, {}, Theme::Light},
-        {"screen_1920x1080", Server::X11, true, {1920, 1080}, 1, {}, Theme::Light},
-        {"screen_3840x2160_scale_2",
-         Server::X11,
-         true,
-         {3840, 2160},
-         2,
-         {QStringLiteral("QT_SCALE_FACTOR=2")},
-         Theme::Light},
-        {"font_dpi_120",
-         Server::X11,
-         true,
-         {1024, 768},
-         1.25,
-         {QStringLiteral("QT_FONT_DPI=120")},
-         Theme::Light},
-        {"qt6ct_dark",
-         Server::X11,
-         true,
-         {1024, 768},
-         1,
-         {QStringLiteral("QT_QPA_PLATFORMTHEME=qt6ct")},
-         Theme::Qt6ctDark},
+        {"x11",                      Server::X11,     false, {1024, 768},  1,    {}, Theme::Light},
+        {"x11_openbox",              Server::X11,     true,  {1024, 768},  1,    {}, Theme::Light},
+        {"wayland_weston",           Server::Wayland, false, {1024, 768},  1,
+         set({"QT_QPA_PLATFORM=wayland"}), Theme::Light},
+        {"screen_800x600",           Server::X11,     true,  {800, 600},   1,    {}, Theme::Light},
+        {"screen_1920x1080",         Server::X11,     true,  {1920, 1080}, 1,    {}, Theme::Light},
+        {"screen_3840x2160_scale_2", Server::X11,     true,  {3840, 2160}, 2,
+         set({"QT_SCALE_FACTOR=2"}), Theme::Light},
+        // Qt scales the whole window with the font DPI: 120 / 96.
+        {"font_dpi_120",             Server::X11,     true,  {1024, 768},  1.25,
+         set({"QT_FONT_DPI=120"}), Theme::Light},
+        {"qt6ct_dark",               Server::X11,     true,  {1024, 768},  1,
+         set({"QT_QPA_PLATFORMTHEME=qt6ct"}), Theme::Qt6ctDark},
         // GNOME's way: the GTK platform theme reads the dark GTK theme's colours and font. GTK's
         // own accessibility bridge stays off: it would wait 25 s for a registry that the test's
         // accessibility bus doesn't have (the program's Qt bridge doesn't need one).
-        {"gtk3_adwaita_dark",
-         Server::X11,
-         true,
-         {1024, 768},
-         1,
-         {QStringLiteral("QT_QPA_PLATFORMTHEME=gtk3"), QStringLiteral("GTK_THEME=Adwaita:dark"),
-          QStringLiteral("NO_AT_BRIDGE=1")},
+        {"gtk3_adwaita_dark",        Server::X11,     true,  {1024, 768},  1,
+         set({"QT_QPA_PLATFORMTHEME=gtk3", "GTK_THEME=Adwaita:dark", "NO_AT_BRIDGE=1"}),
          Theme::Dark},
         // Debian's Adwaita style for Qt, dark variant: the style brings its own palette.
-        {"style_adwaita_dark",
-         Server::X11,
-         true,
-         {1024, 768},
-         1,
-         {QStringLiteral("QT_STYLE_OVERRIDE=adwaita-dark")},
-         Theme::Dark},
+        {"style_adwaita_dark",       Server::X11,     true,  {1024, 768},  1,
+         set({"QT_STYLE_OVERRIDE=adwaita-dark"}), Theme::Dark},
     };
+    // clang-format on
     return rows;
 }
 
