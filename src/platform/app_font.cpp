@@ -20,7 +20,8 @@ constexpr int kPointSize = 8;
 // The callouts and the bar's labels are sized for the built-in font. A platform theme may set
 // its own application font after ours (qt6ct does, once the event loop runs) or change it while
 // the program runs; ours is put back at once, before anything is laid out or painted with the
-// theme's.
+// theme's. (A filter on the application sees every object's events; only the application's own
+// font change counts.)
 class FontKeeper : public QObject {
 public:
     explicit FontKeeper(QFont font) : QObject(qApp), font_(std::move(font)) {
