@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/app_font.h"
+#include "platform/display.h"
 #include "script/scene_table.h"
 #include "window/frm_main.h"
-
-#include <QApplication>
 
 namespace {
 // The scene table lives from the program's start to its end.
@@ -11,7 +10,7 @@ script::SceneTable Scenes;
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+    const auto application = platform::connectToDisplay(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("orvane-tutorial"));
     platform::installApplicationFont();
     auto* window = new frmMain(Scenes); // deletes itself when it is closed

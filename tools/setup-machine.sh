@@ -6,8 +6,15 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgif-dev fonts-liberation)
 if [[ "${1:-}" == "test" ]]; then
-    packages+=(xvfb xauth openbox xdotool x11-utils dbus-daemon aspell aspell-en desktop-file-utils clang-format
-        orca at-spi2-core dpkg-dev debhelper lintian appstream)
+    packages+=(xvfb xauth openbox xdotool x11-utils dbus-daemon aspell aspell-en desktop-file-utils
+        clang-format)
+    # The screen reader that reads the tutorial aloud, and the accessibility bus it listens on.
+    packages+=(orca at-spi2-core)
+    # Debian's packaging tools: the package is built and checked as a test.
+    packages+=(dpkg-dev debhelper lintian appstream)
+    # The desktops the tutorial is tried on: Wayland (weston), and dark colour schemes with
+    # larger fonts from qt6ct, the GTK platform theme and the Adwaita style.
+    packages+=(weston qt6-wayland qt6ct qt6-gtk-platformtheme adwaita-qt6 fonts-dejavu-core)
 fi
 
 missing=()

@@ -20,10 +20,18 @@ using platform::PushButton;
 namespace {
 // The border drawn around the client area: the window has no title bar, only this thin line.
 constexpr int kBorderPixels = 1;
-// The plate behind the callout text: pale yellow.
+// The plate behind the callout text: pale yellow. Its text and border are black whatever the
+// desktop's colours: a dark colour scheme's light text could not be read on it.
 const QColor kCalloutColour(255, 255, 192);
+const QColor kCalloutInk(Qt::black);
 // Where the window sits when it is not maximized: client area and its corner on the screen.
 constexpr int kNormalLeft = 3510, kNormalTop = 1770, kNormalWidth = 9480, kNormalHeight = 7530;
+
+// The palette's text colour set to black in every state (a disabled or inactive window too).
+QPalette inkOnPlate(QPalette palette) {
+    palette.setColor(QPalette::WindowText, kCalloutInk);
+    return palette;
+}
 } // namespace
 
 frmMain::frmMain(script::SceneTable& scenes, QWidget* parent)
@@ -72,10 +80,11 @@ void frmMain::createControls() {
     HelpTextMemo->place(1470, 1770, script::kCalloutTextWidth, 1365);
     HelpTextMemo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     HelpTextMemo->setWordWrap(true);
+    HelpTextMemo->setPalette(inkOnPlate(HelpTextMemo->palette()));
     HelpTextMemoBack = new Label(QString(), clientArea_);
     HelpTextMemoBack->place(1365, 1665, script::kCalloutPlateWidth, 1605);
     HelpTextMemoBack->setAutoFillBackground(true);
-    QPalette plate = HelpTextMemoBack->palette();
+    QPalette plate = inkOnPlate(HelpTextMemoBack->palette());
     plate.setColor(QPalette::Window, kCalloutColour);
     HelpTextMemoBack->setPalette(plate);
     HelpTextMemoBack->setFrameStyle(QFrame::Box | QFrame::Plain);

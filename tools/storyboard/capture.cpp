@@ -47,6 +47,43 @@ bool calloutAsScripted(const frmMain& window, const script::Scene& scene) {
            placedAt(*window.HelpTextMemoBack, callout.plate);
 }
 
+// Whether the text drawn in `area` is dark: a fair share of its pixels is (a line of text
+// covers a tenth of its box or more), and none is light text on the pale plate.
+bool inkIsDark(const QImage& window, const QRect& area) {
+    const QImage image = window.convertToFormat(QImage::Format_RGB32);
+    const qreal scale = window.devicePixelRatio(); // the grab is in device pixels
+    const QRect inside = QRectF(QPointF(area.topLeft()) * scale, QSizeF(area.size()) * scale)
+                             .toRect()
+                             .intersected(image.rect());
+    qint64 dark = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            dark += qGray(image.pixel(x, y)) < 96;
+        }
+    }
+    return dark * 100 > qint64(inside.width()) * inside.height();
+}
+
+// The bar's labels show their whole caption: a theme's larger font once cut "Section:".
+QStringList barLabelProblems(const frmMain& window) {
+    QStringList problems;
+    for (const platform::Label* label : {window.LabelSection, window.labelPageNumber}) {
+        const QFontMetrics metrics = label->fontMetrics();
+        const QSize needs(metrics.horizontalAdvance(label->Caption()), metrics.height());
+        const QSize has = label->contentsRect().size();
+        if (needs.width() > has.width() || needs.height() > has.height()) {
+            problems << QStringLiteral("bar label \"%1\" cut off: it needs %2 x %3 pixels, has "
+                                       "%4 x %5")
+                            .arg(label->Caption())
+                            .arg(needs.width())
+                            .arg(needs.height())
+                            .arg(has.width())
+                            .arg(has.height());
+        }
+    }
+    return problems;
+}
+
 // What a reviewer would want to know about a scene before anyone else sees it.
 QStringList findProblems(const SceneShot& shot, const QRect& windowRect) {
     QStringList problems;
@@ -72,6 +109,9 @@ QStringList findProblems(const SceneShot& shot, const QRect& windowRect) {
         } else if (shot.calloutPlate.intersects(shot.bar)) {
             problems << QStringLiteral("callout reaches under the bottom bar");
         }
+    }
+    if (!shot.helpText.isEmpty() && !inkIsDark(shot.window, shot.calloutText)) {
+        problems << QStringLiteral("callout text is not dark on its plate");
     }
     if (shot.glides) {
         if (!shot.helpText.isEmpty() && shot.calloutPlate.contains(shot.pointerTarget)) {
@@ -114,8 +154,8 @@ SceneShot record(frmMain& window, int number) {
                             platform::twipsToPixels(window.Height()));
         shot.glideStart = window.MousePict->parentWidget()->mapTo(&window, corner);
     }
-    shot.problems = findProblems(shot, window.rect());
     shot.window = window.grab().toImage();
+    shot.problems = findProblems(shot, window.rect()) + barLabelProblems(window);
     return shot;
 }
 

@@ -22,6 +22,8 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
+#include <QPalette>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -44,6 +46,18 @@ void chooseScreen() {
         fail(QStringLiteral("the screen description %1 is missing").arg(config));
     }
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen:configfile=") + config.toLocal8Bit());
+}
+
+// The desktop the scenes were rendered on, as the platform theme presents it: its colours and
+// its general font (which the program doesn't use: it has its own).
+QString desktopLine() {
+    const QColor window = QApplication::palette().color(QPalette::Window);
+    const QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    return QStringLiteral("desktop: window colour %1 (%2), general font %3 %4 pt\n")
+        .arg(window.name(),
+             window.lightness() < 128 ? QStringLiteral("dark") : QStringLiteral("light"))
+        .arg(font.family())
+        .arg(font.pointSizeF());
 }
 
 void writeImage(const QImage& image, const QString& path) {
@@ -113,7 +127,7 @@ int main(int argc, char* argv[]) {
         fail(QStringLiteral("without the program's font the scenes would not look as they do"));
     }
     const QList<storyboard::SceneShot> shots = storyboard::captureAllScenes();
-    const QString summary = storyboard::summary(shots);
+    const QString summary = desktopLine() + storyboard::summary(shots);
     std::fputs(qPrintable(summary), stdout);
 
     if (parser.isSet(check)) {

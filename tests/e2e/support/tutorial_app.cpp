@@ -80,8 +80,12 @@ QString Tutorial::errors() {
 void Tutorial::waitUntilReady() {
     E2E_CHECK(findApplication());
     E2E_CHECK(indexControls());
-    E2E_CHECK(waitForActiveWindow());
-    E2E_CHECK(findWindowId());
+    // On Wayland the tests press through the accessibility bus: no keys, no X window, and a
+    // headless compositor without a keyboard gives no window the focus.
+    if (process_.processEnvironment().contains(QStringLiteral("DISPLAY"))) {
+        E2E_CHECK(waitForActiveWindow());
+        E2E_CHECK(findWindowId());
+    }
 }
 
 void Tutorial::findApplication() {
@@ -263,6 +267,15 @@ bool Tutorial::isEnabled(const QString& control) {
 
 bool Tutorial::isShowing(const QString& control) {
     return hasState(stateOf(bus_, service_, nodePath(control)), kStateShowing);
+}
+
+bool Tutorial::doAction(const QString& control) {
+    QDBusMessage call = QDBusMessage::createMethodCall(service_, nodePath(control),
+                                                       QStringLiteral("org.a11y.atspi.Action"),
+                                                       QStringLiteral("DoAction"));
+    call << 0;
+    const QDBusReply<bool> done = bus_.call(call, QDBus::Block, kCallTimeoutMs);
+    return done.isValid() && done.value();
 }
 
 void Tutorial::key(const QString& keys) {

@@ -74,6 +74,11 @@ public:
     bool isEnabled(const QString& control);
     bool isShowing(const QString& control);
 
+    // Does the control's first accessible action (a button's Press), the way a screen reader or
+    // a test on a display without input injection (Wayland) presses it. False when the program
+    // didn't confirm it (a program that ends on the action may not).
+    bool doAction(const QString& control);
+
     // Real input through the X server.
     void key(const QString& keys);
     void click(QPoint at);

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+// The built program started where there is no display to show it on: over ssh, on a text
+// console, or with a display that can't be opened. It says so in one line and ends with
+// status 1, instead of aborting.
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestNoDisplayE2E : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void saysSoInOneLineAndEndsWithStatus1_data() {
+        QTest::addColumn<QStringList>("variables");
+        QTest::addColumn<QString>("tried");
+        QTest::newRow("neither DISPLAY nor WAYLAND_DISPLAY")
+            << QStringList{} << QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY is set");
+        QTest::newRow("an X display that isn't there")
+            << QStringList{QStringLiteral("DISPLAY=:4242")}
+            << QStringLiteral("DISPLAY=:4242 can't be opened");
+        QTest::newRow("a Wayland display that isn't there")
+            << QStringList{QStringLiteral("WAYLAND_DISPLAY=wayland-none"),
+                           QStringLiteral("QT_QPA_PLATFORM=wayland")}
+            << QStringLiteral("WAYLAND_DISPLAY=wayland-none can't be opened");
+    }
+
+    void saysSoInOneLineAndEndsWithStatus1() {
+        QFETCH(QStringList, variables);
+        QFETCH(QString, tried);
+        QVERIFY2(!QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X4242")),
+                 "an X server runs on display :4242");
+        const QTemporaryDir runtime;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            environment.remove(QLatin1String(name));
+        }
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        for (const QString& variable : variables) {
+            environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+        }
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(ORVANE_TUTORIAL_BINARY), {});
+        QVERIFY(program.waitForFinished(30000));
+        const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        QCOMPARE(errors, QStringLiteral("orvane-tutorial: there is no display to show the "
+                                        "tutorial on (%1)\n")
+                             .arg(tried));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNoDisplayE2E)
+#include "test_e2e_no_display.moc"
