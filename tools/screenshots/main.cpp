@@ -24,6 +24,8 @@
 //   colours.h          every colour of the pictures, the pictograms' palette included
 //   look.h/.cpp        fonts, the Fusion style and the classic palette
 //   sample.h           the sample company's data that several screens show
+//   books.h/.cpp       its books: invoices, receipts, checks, purchases; the figures the screens
+//                      show are computed there, and checked before any picture is written
 //   gifwriter.h/.cpp   the reduction to 256 colours and the GIF file
 //
 // Data flows one way. The program's script (src/script) gives each scene its picture's name,
@@ -43,6 +45,7 @@
 // callout as the program places it (script::calloutAt); a gliding pointer lands on its marked
 // element and not under the callout; a scene without a glide marks no pointer target.
 
+#include "books.h"
 #include "gifwriter.h"
 #include "look.h"
 #include "rules.h"
@@ -219,6 +222,15 @@ int main(int argc, char** argv) {
     auto scenes = std::make_unique<script::SceneTable>();
     platform::Int16 numberOfScenes = 0;
     script::loadScript(*scenes, numberOfScenes);
+
+    // Figures that disagree with each other would teach the wrong thing: no pictures then.
+    if (const QStringList wrong = books::check(); !wrong.isEmpty()) {
+        for (const QString& p : wrong) {
+            err() << "orvane-screenshots: " << p << "\n";
+        }
+        err() << "orvane-screenshots: the books do not agree; no pictures written\n";
+        return 1;
+    }
 
     int failures = 0;
     for (const QString& p : coverageProblems(numberOfScenes)) {

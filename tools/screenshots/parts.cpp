@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "parts.h"
 
+#include "books.h"
 #include "look.h"
 #include "sample.h"
 
@@ -13,6 +14,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -388,31 +390,44 @@ NavigationAid receivablesAid(Screen& s, const QRect& r) {
 
 // ---- Report windows ------------------------------------------------------------------------
 
-ReportPaper::ReportPaper(QWidget* parent, const QRect& r, ReportPage page)
-    : QWidget(parent), page_(std::move(page)) {
-    setGeometry(r);
-}
-
 namespace {
 constexpr int kPaperFirstRow = 8 + 62 + 15 + 3; // top of the first row under the headings
 constexpr int kPaperRowHeight = 14;
+constexpr int kPaperScrollBar = 16;
 } // namespace
 
+// A page longer than the preview gets a scroll bar along its right edge, in the sheet's margin.
+ReportPaper::ReportPaper(QWidget* parent, const QRect& r, ReportPage page)
+    : QWidget(parent), page_(std::move(page)) {
+    setGeometry(r);
+    if (pageHeight() > height()) {
+        auto* bar = new QScrollBar(Qt::Vertical, this);
+        bar->setGeometry(width() - kPaperScrollBar, 0, kPaperScrollBar, height());
+        bar->setRange(0, pageHeight() - height());
+        bar->setPageStep(height());
+        bar->setValue(page_.scrolled);
+    }
+}
+
+int ReportPaper::pageHeight() const {
+    return rowRect(int(page_.rows.size())).top() + page_.scrolled + 14;
+}
+
 QRect ReportPaper::rowRect(int row) const {
-    int y = kPaperFirstRow;
+    int y = kPaperFirstRow - page_.scrolled;
     for (int i = 0; i < row && i < page_.rows.size(); ++i) {
         y += kPaperRowHeight + (page_.rows[i].value(0).startsWith(u'*') ? 1 : 0);
     }
     if (row < page_.rows.size() && page_.rows[row].value(0).startsWith(u'*')) {
         y += 1;
     }
-    return QRect(20, y, width() - 44, kPaperRowHeight);
+    return QRect(20, y, width() - 48, kPaperRowHeight);
 }
 
 void ReportPaper::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), colour::shadow);
-    const QRect sheet = rect().adjusted(10, 8, -14, 0);
+    const QRect sheet = rect().adjusted(10, 8 - page_.scrolled, -kPaperScrollBar - 2, 0);
     p.fillRect(sheet.translated(3, 3), colour::dark);
     p.fillRect(sheet, Qt::white);
     p.setPen(Qt::black);
@@ -618,6 +633,21 @@ RecordWindow customerRecord(Screen& s, const QRect& r, int tab, bool active) {
     return rw;
 }
 
+namespace {
+
+// The accounts an invoice posts to.
+QString accountName(const QString& account) {
+    static const QMap<QString, QString> names = {
+        {u"1100"_s, u"Accounts Receivable"_s}, {u"1200"_s, u"Inventory"_s},
+        {u"2100"_s, u"Sales Tax Payable"_s},   {u"4000"_s, u"Sales - Plants"_s},
+        {u"4010"_s, u"Sales - Supplies"_s},    {u"4020"_s, u"Sales - Services"_s},
+        {u"5000"_s, u"Cost of Goods Sold"_s},
+    };
+    return names.value(account);
+}
+
+} // namespace
+
 TransactionSpec greenwayInvoice(const QRect& r) {
     TransactionSpec t;
     t.title = u"Invoices"_s;
@@ -634,17 +664,19 @@ TransactionSpec greenwayInvoice(const QRect& r) {
     t.lineHeaders = {u">Quantity"_s, u"Item ID"_s, u"Description"_s, u">Unit Price"_s,
                      u">Amount"_s};
     t.lineWidths = {58, 80, 0, 70, 76};
-    t.lines = {{u"40"_s, u"MUL-CED-2"_s, u"Cedar Mulch, 2 cu ft"_s, u"6.49"_s, u"259.60"_s},
-               {u"12"_s, u"ROSE-HT"_s, u"Rose Bush, Hybrid Tea"_s, u"24.50"_s, u"294.00"_s},
-               {u"6"_s, u"DRIP-KIT"_s, u"Drip Irrigation Kit"_s, u"49.00"_s, u"294.00"_s},
-               {u"4"_s, u"SHEAR-PR"_s, u"Pruning Shears"_s, u"18.75"_s, u"75.00"_s}};
-    t.totals = {
-        {u"Subtotal"_s, u"922.60"_s}, {u"Sales Tax"_s, u"73.81"_s}, {u"Total"_s, u"996.41"_s}};
+    const books::Invoice& inv = books::invoice(10482);
+    for (const books::Line& l : inv.lines) {
+        t.lines << books::invoiceLineRow(l);
+    }
+    t.totals = {{u"Subtotal"_s, books::money(books::subtotal(inv))},
+                {u"Sales Tax"_s, books::money(books::tax(inv))},
+                {u"Total"_s, books::money(books::total(inv))}};
     t.comment = u"Deliver to the Maple Street site"_s;
-    t.journalLines = {{u"1100"_s, u"Accounts Receivable"_s, u"996.41"_s, QString()},
-                      {u"4000"_s, u"Sales - Plants"_s, QString(), u"294.00"_s},
-                      {u"4010"_s, u"Sales - Supplies"_s, QString(), u"628.60"_s},
-                      {u"2100"_s, u"Sales Tax Payable"_s, QString(), u"73.81"_s}};
+    for (const books::Posting& p : books::posting(inv)) {
+        t.journalLines << QStringList{p.account, accountName(p.account),
+                                      p.debit ? books::money(p.debit) : QString(),
+                                      p.credit ? books::money(p.credit) : QString()};
+    }
     return t;
 }
 

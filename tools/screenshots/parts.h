@@ -98,13 +98,16 @@ struct ReportPage {
     QList<int> widths;       // in pixels of the page
     QList<QStringList> rows; // a row starting with "*" is bold (totals); "=" a group heading
     int highlightRow = -1;
+    int scrolled = 0; // pixels the preview is scrolled down
 };
 
 class ReportPaper : public QWidget {
 public:
     ReportPaper(QWidget* parent, const QRect& r, ReportPage page);
-    // A row of the report, in the widget's coordinates.
+    // A row of the report, in the widget's coordinates (scrolled).
     QRect rowRect(int row) const;
+    // How far down the page reaches, unscrolled.
+    int pageHeight() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;

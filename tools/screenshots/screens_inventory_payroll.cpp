@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Screens of the Inventory and Payroll sections.
+#include "books.h"
 #include "look.h"
 #include "parts.h"
 #include "sample.h"
@@ -48,7 +49,7 @@ void item(Screen& s) {
     FormPane r(right, 0, 0, 110);
     r.choice(u"Cost Method"_s, u"Average"_s, 100);
     r.money(u"Last Unit Cost"_s, u"11.20"_s, 80);
-    r.text(u"Quantity on Hand"_s, u"46"_s, 60, true);
+    r.text(u"Quantity on Hand"_s, QString::number(books::roseOnHand(2)), 60, true);
     s.explain(rw.id, u"Item ID"_s);
     s.explain(rw.name, u"Description"_s);
     s.explain(rw.tabs->tabBar(), u"tabs"_s);
@@ -76,9 +77,10 @@ void itemAdjustment(Screen& s) {
     f.date(u"Date"_s, u"03/15/27"_s, 100);
     f.text(u"Reason"_s, u"Frost damage"_s, 150);
     f.lookup(u"Adjustment Account"_s, u"5200"_s, 100);
-    f.text(u"Quantity on Hand"_s, u"46"_s, 60, true);
-    f.text(u"Adjust Quantity By"_s, u"-3"_s, 60, true);
-    f.text(u"New Quantity"_s, u"43"_s, 60, true);
+    f.text(u"Quantity on Hand"_s, QString::number(books::roseOnHand(1)), 60, true);
+    f.text(u"Adjust Quantity By"_s, QString::number(books::roseOnHand(2) - books::roseOnHand(1)),
+           60, true);
+    f.text(u"New Quantity"_s, QString::number(books::roseOnHand(2)), 60, true);
     f.money(u"Unit Cost"_s, u"11.20"_s, 60);
     f.money(u"Amount"_s, u"-33.60"_s, 60);
     labelAt(body, QRect(8, 188, 330, 18), u"Accounting entries"_s, true);
@@ -226,8 +228,8 @@ void payrollCheck(Screen& s) {
     l.text(u"Name"_s, u"David Chen"_s, 160);
     FormPane r(body, 340, 8, 90);
     r.text(u"Check No."_s, u"2216"_s, 80);
-    r.date(u"Check Date"_s, u"03/31/27"_s, 100);
-    r.text(u"Pay Period"_s, u"03/16/27 - 03/31/27"_s, 150);
+    r.date(u"Check Date"_s, books::day(books::today()), 100);
+    r.text(u"Pay Period"_s, u"03/01/27 - "_s + books::day(books::today()), 150);
     r.lookup(u"Cash Account"_s, u"1010"_s, 90);
     QTableWidget* earnings =
         codeList(body, QRect(8, 62, 320, 112), u"Earnings"_s,

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Screens of the General Ledger section.
+#include "books.h"
 #include "look.h"
 #include "parts.h"
 #include "screens.h"
@@ -51,7 +52,7 @@ void account(Screen& s) {
     f.text(u"Description"_s, u"Accounts Receivable"_s, 200);
     f.choice(u"Account Type"_s, u"Accounts Receivable"_s, 160);
     f.lookup(u"Department"_s, u"(none)"_s, 110);
-    f.money(u"Balance"_s, u"14,565.55"_s, 90);
+    f.money(u"Balance"_s, books::money(books::receivables()), 90);
     checkAt(body, QPoint(body->width() - 80, 10), u"Inactive"_s, false);
     auto* hint = new QLabel(u"Account types decide where an account appears in the financial "
                             "statements."_s,
@@ -160,7 +161,7 @@ void generalJournal(Screen& s) {
     top->setGeometry(8, 6, 610, 46);
     FormPane l(top, 0, 0, 74);
     l.text(u"Reference"_s, u"GJ-0315"_s, 100);
-    l.date(u"Date"_s, u"03/31/27"_s, 100);
+    l.date(u"Date"_s, books::day(books::today()), 100);
     FormPane r(top, 330, 0, 74);
     r.text(u"Description"_s, u"March depreciation"_s, 200);
     r.choice(u"Reverse"_s, u"No"_s, 80);
@@ -189,39 +190,58 @@ void generalJournal(Screen& s) {
     s.explain(totals, u"totals"_s);
 }
 
+// Checks and deposits since the last statement, with whether the bank has cleared them.
+QList<QStringList> checkRows(const books::Reconciliation& r) {
+    QList<QStringList> rows;
+    for (const books::Check& c : books::operatingChecks()) {
+        if (c.date > r.lastStatementDate) {
+            rows << QStringList{c.cleared ? u"Yes"_s : u"No"_s, QString::number(c.number),
+                                books::day(c.date), books::money(c.amount)};
+        }
+    }
+    return rows;
+}
+
+QList<QStringList> depositRows(const books::Reconciliation& r) {
+    QList<QStringList> rows;
+    for (const books::Deposit& dep : books::deposits()) {
+        if (dep.date > r.lastStatementDate) {
+            rows << QStringList{dep.cleared ? u"Yes"_s : u"No"_s, dep.reference,
+                                books::day(dep.date), books::money(dep.amount)};
+        }
+    }
+    return rows;
+}
+
 void accountReconciliation(Screen& s) {
+    const books::Reconciliation r = books::reconciliation();
     s.windowToolbar();
     ChildWindow* w = s.addWindow(u"Account Reconciliation"_s, kWorkArea, Glyph::Bank);
     QWidget* body = w->body();
     auto* top = new QWidget(body);
-    top->setGeometry(8, 6, 146, 76);
-    FormPane l(top, 0, 0, 50);
+    top->setGeometry(8, 6, 420, 46);
+    FormPane l(top, 0, 0, 60);
     l.lookup(u"Account"_s, u"1000"_s, 90);
-    l.date(u"As Of"_s, u"03/31/27"_s, 90);
-    l.money(u"Statement"_s, u"24,318.55"_s, 90);
+    l.date(u"As Of"_s, books::day(books::today()), 90);
+    FormPane st(top, 210, 0, 100);
+    st.money(u"Last Statement"_s, books::money(r.lastStatement), 90);
+    st.money(u"Ending Balance"_s, books::money(r.statement), 90);
     labelAt(body, QRect(8, 176, 300, 18), u"Checks and withdrawals"_s, true);
     QTableWidget* checks =
         gridAt(body, QRect(8, 196, 304, 100), {u"Clear"_s, u"Number"_s, u"Date"_s, u">Amount"_s},
-               {40, 60, 70, 0},
-               {{u"Yes"_s, u"4479"_s, u"03/04/27"_s, u"1,250.00"_s},
-                {u"Yes"_s, u"4480"_s, u"03/09/27"_s, u"318.45"_s},
-                {u"No"_s, u"4481"_s, u"03/22/27"_s, u"642.10"_s},
-                {u"No"_s, u"4482"_s, u"03/16/27"_s, u"1,146.60"_s}});
+               {40, 60, 70, 0}, checkRows(r));
     labelAt(body, QRect(320, 176, 300, 18), u"Deposits"_s, true);
-    QTableWidget* deposits =
-        gridAt(body, QRect(320, 196, body->width() - 328, 100),
-               {u"Clear"_s, u"Reference"_s, u"Date"_s, u">Amount"_s}, {40, 70, 70, 0},
-               {{u"Yes"_s, u"DEP-0305"_s, u"03/05/27"_s, u"4,820.40"_s},
-                {u"Yes"_s, u"DEP-0316"_s, u"03/16/27"_s, u"1,809.86"_s},
-                {u"No"_s, u"DEP-0331"_s, u"03/31/27"_s, u"2,115.00"_s}});
+    QTableWidget* deposits = gridAt(body, QRect(320, 196, body->width() - 328, 100),
+                                    {u"Clear"_s, u"Reference"_s, u"Date"_s, u">Amount"_s},
+                                    {40, 70, 70, 0}, depositRows(r));
     auto* summary = new QWidget(body);
     summary->setGeometry(8, 304, body->width() - 16, 24);
     FormPane a(summary, 0, 0, 90);
-    a.money(u"Cleared Balance"_s, u"24,318.55"_s, 90);
+    a.money(u"Cleared Balance"_s, books::money(r.cleared), 90);
     FormPane b(summary, 220, 0, 70);
-    b.money(u"Difference"_s, u"0.00"_s, 80);
+    b.money(u"Difference"_s, books::money(r.difference), 80);
     FormPane c(summary, 420, 0, 90);
-    c.money(u"Book Balance"_s, u"23,790.45"_s, 90);
+    c.money(u"Book Balance"_s, books::money(r.book), 90);
     s.explain(top, u"account and statement"_s);
     s.explain(checks, u"checks"_s);
     s.explain(deposits, u"deposits"_s);

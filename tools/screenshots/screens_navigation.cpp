@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Screens of the Navigation section: finding one's way around Orvane.
+#include "books.h"
 #include "look.h"
 #include "parts.h"
 #include "sample.h"
@@ -18,6 +19,8 @@
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -191,24 +194,22 @@ OpenWindow openTransaction(Screen& s, bool filtered) {
     hint->setWordWrap(true);
     hint->setGeometry(8, 40, 400, 32);
 
-    QList<QStringList> rows = {
-        {u"10471"_s, u"03/02/27"_s, u"PINEWOOD"_s, u"Pinewood Golf Club"_s, u"2,480.00"_s},
-        {u"10472"_s, u"03/03/27"_s, u"GREENWAY"_s, u"Greenway Landscaping"_s, u"612.35"_s},
-        {u"10473"_s, u"03/03/27"_s, u"MARTINEZ-R"_s, u"Rosa Martinez"_s, u"86.40"_s},
-        {u"10474"_s, u"03/05/27"_s, u"OAKHOLLOW"_s, u"Oak Hollow Estates HOA"_s, u"1,115.00"_s},
-        {u"10475"_s, u"03/08/27"_s, u"BRIGHTON"_s, u"Brighton Park District"_s, u"1,240.00"_s},
-        {u"10476"_s, u"03/09/27"_s, u"GREENWAY"_s, u"Greenway Landscaping"_s, u"1,809.86"_s},
-        {u"10477"_s, u"03/10/27"_s, u"SUNSET-CG"_s, u"Sunset Community Garden"_s, u"312.75"_s},
-        {u"10478"_s, u"03/11/27"_s, u"WILLOWBRK"_s, u"Willowbrook Apartments"_s, u"740.00"_s},
-        {u"10479"_s, u"03/12/27"_s, u"PINEWOOD"_s, u"Pinewood Golf Club"_s, u"3,452.18"_s},
-        {u"10480"_s, u"03/12/27"_s, u"OAKHOLLOW"_s, u"Oak Hollow Estates HOA"_s, u"960.00"_s},
-    };
+    // The period's invoices, by number; filtered: Greenway's, the largest first.
+    QList<books::Invoice> shown;
+    for (const books::Invoice& i : books::invoices()) {
+        if (i.date >= QDate(2027, 3, 1) && (!filtered || i.customer == u"GREENWAY"_s)) {
+            shown << i;
+        }
+    }
     if (filtered) {
-        rows = {
-            {u"10476"_s, u"03/09/27"_s, u"GREENWAY"_s, u"Greenway Landscaping"_s, u"1,809.86"_s},
-            {u"10482"_s, u"03/15/27"_s, u"GREENWAY"_s, u"Greenway Landscaping"_s, u"996.41"_s},
-            {u"10472"_s, u"03/03/27"_s, u"GREENWAY"_s, u"Greenway Landscaping"_s, u"612.35"_s},
-        };
+        std::sort(shown.begin(), shown.end(), [](const books::Invoice& a, const books::Invoice& b) {
+            return books::total(a) > books::total(b);
+        });
+    }
+    QList<QStringList> rows;
+    for (const books::Invoice& i : shown) {
+        rows << QStringList{QString::number(i.number), books::day(i.date), i.customer,
+                            books::customerName(i.customer), books::money(books::total(i))};
     }
     o.list = gridAt(body, QRect(8, 100, 424, 186),
                     {u"Number"_s, u"Date"_s, u"Customer ID"_s, u"Name"_s, u">Amount"_s},

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Screens of the Payables section: vendors, payment methods, purchase orders, purchases and
 // payments.
+#include "books.h"
 #include "look.h"
 #include "parts.h"
 #include "sample.h"
@@ -63,7 +64,9 @@ void vendorPurchases(Screen& s) {
     auto* more = new QWidget(rw.page);
     more->setGeometry(8, 4, 110, 50);
     labelAt(more, QRect(0, 0, 110, 18), u"Purchases this year"_s);
-    fieldAt(more, QRect(0, 20, 100, kFieldHeight), u"12,845.20"_s, true)->setReadOnly(true);
+    fieldAt(more, QRect(0, 20, 100, kFieldHeight),
+            books::money(books::purchasesThisYear(u"COASTAL"_s)), true)
+        ->setReadOnly(true);
     labelAt(rw.page, QRect(8, 58, 200, 18), u"Purchase and payment history"_s, true);
     QTableWidget* history = gridAt(
         rw.page, QRect(8, 78, 596, 160),
@@ -114,7 +117,7 @@ void companyPaymentMethod(Screen& s) {
            {u"ID"_s, u"Description"_s, u"Type"_s, u"Pay From Account"_s, u">Next Number"_s},
            {80, 0, 90, 140, 90},
            {{u"CHECK-OP"_s, u"Operating account checks"_s, u"Check"_s, u"1000 Cash - Operating"_s,
-             u"4482"_s},
+             QString::number(books::nextCheckNumber())},
             {u"CO-VISA"_s, u"Company Visa card"_s, u"Credit Card"_s, u"2150 Visa Payable"_s, u""_s},
             {u"ACH-OP"_s, u"Electronic transfer"_s, u"Electronic"_s, u"1000 Cash - Operating"_s,
              u""_s},
@@ -161,6 +164,16 @@ void purchaseOrder(Screen& s) {
     s.explain(s.toolButton(u"Email"_s), u"Email"_s);
 }
 
+// The check that paid Valley Soil & Stone's invoice at the time of purchase.
+const books::Check& purchaseCheck() {
+    for (const books::Check& c : books::operatingChecks()) {
+        if (c.payee == u"VALLEYSS"_s) {
+            return c;
+        }
+    }
+    return books::operatingChecks().last();
+}
+
 void purchase(Screen& s) {
     s.windowToolbar();
     TransactionSpec t;
@@ -178,19 +191,19 @@ void purchase(Screen& s) {
     t.lineWidths = {58, 80, 0, 60, 70, 76};
     t.lines = {
         {u"200"_s, u"MUL-CED-2"_s, u"Cedar Mulch, 2 cu ft"_s, u"1200"_s, u"2.00"_s, u"400.00"_s},
-        {u"150"_s, u"SOIL-PT1"_s, u"Potting Soil, 1 cu ft"_s, u"1200"_s, u"3.95"_s, u"592.50"_s},
-        {u""_s, u""_s, u"Delivery charge"_s, u"5100"_s, u""_s, u"85.00"_s}};
+        {u"150"_s, u"SOIL-PT1"_s, u"Potting Soil, 1 cu ft"_s, u"1200"_s, u"3.95"_s, u"592.50"_s}};
     t.totals = {
-        {u"Subtotal"_s, u"1,077.50"_s}, {u"Freight"_s, u"0.00"_s}, {u"Total"_s, u"1,077.50"_s}};
+        {u"Subtotal"_s, u"992.50"_s}, {u"Freight"_s, u"85.00"_s}, {u"Total"_s, u"1,077.50"_s}};
     t.comment = u"Spring soil order"_s;
     Transaction tr = transactionWindow(s, t);
     const QPoint foot = tr.comment->pos();
     auto* paid = new QWidget(tr.content);
     paid->setGeometry(foot.x() - 58, foot.y() + kRowHeight, 330, 46);
     checkAt(paid, QPoint(0, 2), u"Paid at time of purchase"_s, true);
-    FormPane f(paid, 0, 22, 80);
-    f.choice(u"Pay With"_s, u"Check  (CHECK-OP)"_s, 140);
-    fieldAt(paid, QRect(228, 22, 96, kFieldHeight), u"Check 4483"_s);
+    FormPane f(paid, 0, 22, 94);
+    f.choice(u"Payment Method"_s, u"Check  (CHECK-OP)"_s, 130);
+    fieldAt(paid, QRect(232, 22, 92, kFieldHeight),
+            u"Check "_s + QString::number(purchaseCheck().number));
     s.explain(tr.party, u"Vendor ID"_s);
     s.explain(tr.fields.value(u"Vendor Invoice"_s), u"Vendor Invoice"_s);
     s.explain(tr.fields.value(u"Due Date"_s), u"Due Date"_s);
@@ -206,14 +219,14 @@ void payment(Screen& s) {
     radioAt(kind, QPoint(10, 38), u"Single payment"_s, false);
     radioAt(kind, QPoint(10, 58), u"Prepayment"_s, false);
     radioAt(kind, QPoint(10, 78), u"Refund to a customer"_s, false);
-    FormPane left(body, 220, 8, 78);
-    left.lookup(u"Vendor ID"_s, u"GREENLEAF"_s, 130);
-    left.text(u"Pay To"_s, u"GreenLeaf Tools Inc."_s, 160);
-    left.choice(u"Pay With"_s, u"Check  (CHECK-OP)"_s, 160);
+    FormPane left(body, 218, 8, 94);
+    left.lookup(u"Vendor ID"_s, u"GREENLEAF"_s, 120);
+    left.text(u"Pay To"_s, u"GreenLeaf Tools Inc."_s, 150);
+    left.choice(u"Payment Method"_s, u"Check  (CHECK-OP)"_s, 150);
     FormPane right(body, 480, 8, 60);
-    right.text(u"Check No."_s, u"4482"_s, 80);
-    right.date(u"Date"_s, u"03/16/27"_s, 80);
-    right.money(u"Amount"_s, u"1,146.60"_s, 80);
+    right.text(u"Check No."_s, QString::number(books::nextCheckNumber()), 80);
+    right.date(u"Date"_s, books::day(books::today()), 80);
+    right.money(u"Amount"_s, u"1,146.59"_s, 80);
     labelAt(body, QRect(8, 114, 300, 18), u"Purchases to pay"_s, true);
     gridAt(
         body, QRect(8, 134, body->width() - 16, 140),
@@ -222,15 +235,15 @@ void payment(Screen& s) {
         {40, 90, 70, 70, 0, 80, 90},
         {{u"Yes"_s, u"GL-55102"_s, u"02/24/27"_s, u"03/26/27"_s, u"720.00"_s, u"0.00"_s,
           u"720.00"_s},
-         {u"Yes"_s, u"GL-55230"_s, u"03/08/27"_s, u"04/07/27"_s, u"435.30"_s, u"8.70"_s,
-          u"426.60"_s},
+         {u"Yes"_s, u"GL-55230"_s, u"03/08/27"_s, u"04/07/27"_s, u"435.30"_s, u"8.71"_s,
+          u"426.59"_s},
          {u"No"_s, u"GL-55311"_s, u"03/14/27"_s, u"04/13/27"_s, u"318.00"_s, u"0.00"_s, u"0.00"_s}},
         1);
     FormPane foot(body, 8, 282, 60);
     foot.text(u"Memo"_s, u"Invoices GL-55102 and GL-55230"_s, 300);
     FormPane totals(body, body->width() - 8 - 80 - 84, 282, 84);
-    totals.money(u"Discounts"_s, u"8.70"_s);
-    totals.money(u"Total Paid"_s, u"1,146.60"_s);
+    totals.money(u"Discounts"_s, u"8.71"_s);
+    totals.money(u"Total Paid"_s, u"1,146.59"_s);
     s.explain(body, QRect(0, 0, body->width(), body->height()), u"payment"_s);
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Screens of the Receivables section: customers, sales tax, quotes, invoices and receipts.
+#include "books.h"
 #include "look.h"
 #include "parts.h"
 #include "sample.h"
@@ -59,9 +60,9 @@ void job(Screen& s) {
     FormPane right(rw.page, 320, 8, 120);
     right.money(u"Estimated Revenue"_s, u"18,500.00"_s, 90);
     right.money(u"Estimated Expenses"_s, u"12,300.00"_s, 90);
-    right.money(u"Actual Revenue"_s, u"6,240.00"_s, 90);
-    right.money(u"Actual Expenses"_s, u"4,115.50"_s, 90);
-    right.text(u"Percent Complete"_s, u"34"_s, 50, true);
+    right.money(u"Actual Revenue"_s, books::money(books::jobRevenue(u"GW-MAPLE"_s)), 90);
+    right.money(u"Actual Expenses"_s, u"3,075.00"_s, 90);
+    right.text(u"Percent Complete"_s, u"25"_s, 50, true);
     s.explain(rw.id, u"Job ID"_s);
     s.explain(rw.tabs, u"job details"_s);
 }
@@ -171,11 +172,14 @@ void stockStatus(Screen& s) {
     QWidget* body = d->body();
     labelAt(body, QRect(10, 6, 270, 18), u"Rose Bush, Hybrid Tea"_s, true);
     FormPane f(body, 10, 28, 140);
-    f.text(u"Quantity on Hand"_s, u"46"_s, 60, true);
-    f.text(u"On This Invoice"_s, u"12"_s, 60, true);
-    f.text(u"On Other Sales Orders"_s, u"8"_s, 60, true);
-    f.text(u"Quantity on Order"_s, u"24"_s, 60, true);
-    f.text(u"Available"_s, u"26"_s, 60, true);
+    // The moment invoice 10482 takes its roses: on hand still counts them.
+    const int onHand = books::roseOnHand(0);
+    const int onInvoice = onHand - books::roseOnHand(1);
+    f.text(u"Quantity on Hand"_s, QString::number(onHand), 60, true);
+    f.text(u"On This Invoice"_s, QString::number(onInvoice), 60, true);
+    f.text(u"On Open Quotes"_s, u"0"_s, 60, true);
+    f.text(u"Quantity on Order"_s, QString::number(books::roseOnOrder()), 60, true);
+    f.text(u"Available"_s, QString::number(onHand - onInvoice), 60, true);
     dialogButtons(body, {u"OK"_s});
     s.explain(d, u"Stock Status window"_s);
 }
@@ -228,7 +232,7 @@ void receipt(Screen& s) {
     t.partyLabel = u"Customer ID"_s;
     t.partyId = u"GREENWAY"_s;
     t.leftFields = {{u"Name"_s, u"Greenway Landscaping"_s}, {u"Amount"_s, u"1,809.86"_s}};
-    t.header = {{u"Receipt Date"_s, u"03/16/27"_s},
+    t.header = {{u"Receipt Date"_s, books::day(books::today())},
                 {u"Reference"_s, u"Check 5521"_s},
                 {u"Payment Method"_s, u"Check"_s}};
     t.headerLabelWidth = 92;
