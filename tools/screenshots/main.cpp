@@ -43,7 +43,9 @@
 // every scene of the script has one drawing and every drawing a scene; a scene with a text marks
 // what the text explains; each explained element is shown, inside the picture and clear of the
 // callout as the program places it (script::calloutAt); a gliding pointer lands on its marked
-// element and not under the callout; a scene without a glide marks no pointer target.
+// element and not under the callout; a scene without a glide marks no pointer target; every
+// name the scene's table lists (the buttons, fields, menus, windows and tabs its text names) is
+// the text of a widget on the picture that nothing covers.
 
 #include "books.h"
 #include "gifwriter.h"
@@ -179,7 +181,7 @@ bool drawScene(const script::Scene& scene, const SceneDrawing& drawing, const Op
         err() << "orvane-screenshots: " << e << "\n";
         return false;
     }
-    for (const QString& p : problems(scene, *screen)) {
+    for (const QString& p : problems(scene, drawing, *screen)) {
         err() << file << ": " << p << "\n";
         ++failures;
     }

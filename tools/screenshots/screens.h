@@ -19,6 +19,9 @@ struct SceneDrawing {
     int scene;         // the scene's number in the program's script
     Screen::Kind kind; // a window of Orvane, or a page of the tutorial itself
     void (*build)(Screen&);
+    // The buttons, fields, menus, windows and tabs the scene's text names, '|' between them;
+    // each must be readable on the picture under that name.
+    const char16_t* names;
 };
 
 namespace screens {

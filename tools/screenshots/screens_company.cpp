@@ -200,12 +200,12 @@ void notes(Screen& s) {
 
 // The scenes this file draws.
 const auto kDrawings = std::to_array<SceneDrawing>({
-    {74, Screen::Kind::Product, preferences},
-    {75, Screen::Kind::Product, beginningBalances},
-    {76, Screen::Kind::Product, companyInformation},
-    {77, Screen::Kind::Product, paymentTerms},
-    {78, Screen::Kind::Product, users},
-    {79, Screen::Kind::Product, notes},
+    {74, Screen::Kind::Product, preferences, u"Options|Preferences"},
+    {75, Screen::Kind::Product, beginningBalances, u"Options|Beginning Balances"},
+    {76, Screen::Kind::Product, companyInformation, u"Options|Company Information"},
+    {77, Screen::Kind::Product, paymentTerms, u"Lists|Payment Terms"},
+    {78, Screen::Kind::Product, users, u"Lists|Users"},
+    {79, Screen::Kind::Product, notes, u"Notes"},
 });
 
 std::span<const SceneDrawing> companyDrawings() {

@@ -98,11 +98,11 @@ void employee(Screen& s) {
     RecordWindow rw = recordWindow(
         s, u"Employees"_s, Glyph::Employees, kWorkArea, u"Employee ID"_s, u"LOPEZ-M"_s, u"Name"_s,
         u"Maria Lopez"_s, {u"General"_s, u"Pay Info"_s, u"Withholding"_s, u"Custom Fields"_s}, 0);
-    FormPane left(rw.page, 8, 8, 80);
-    left.memo(u"Address"_s, u"1318 Bayview Avenue\nApt. 6"_s, 170, 2);
-    left.text(u"City, State"_s, u"Bayside, CA 94520"_s, 170);
-    left.text(u"SSN"_s, u"***-**-4471"_s, 100);
-    left.text(u"Job Title"_s, u"Store Manager"_s, 170);
+    FormPane left(rw.page, 8, 8, 132);
+    left.memo(u"Address"_s, u"1318 Bayview Avenue\nApt. 6"_s, 150, 2);
+    left.text(u"City, State"_s, u"Bayside, CA 94520"_s, 150);
+    left.text(u"Social Security Number"_s, u"***-**-4471"_s, 100);
+    left.text(u"Job Title"_s, u"Store Manager"_s, 150);
     left.lookup(u"Department"_s, u"NURSERY"_s, 110);
     FormPane right(rw.page, 310, 8, 90);
     right.text(u"Telephone"_s, u"(555) 014-0627"_s, 140);
@@ -263,14 +263,17 @@ void payrollCheck(Screen& s) {
 
 // The scenes this file draws.
 const auto kDrawings = std::to_array<SceneDrawing>({
-    {48, Screen::Kind::Product, item},
-    {49, Screen::Kind::Product, itemAdjustment},
-    {51, Screen::Kind::Product, employee},
-    {52, Screen::Kind::Product, earning},
-    {53, Screen::Kind::Product, deduction},
-    {54, Screen::Kind::Product, contribution},
-    {55, Screen::Kind::Product, payrollTax},
-    {56, Screen::Kind::Product, payrollCheck},
+    {48, Screen::Kind::Product, item,
+     u"Lists|Items|Item ID|Description|Sale Price|Quantity on Hand"},
+    {49, Screen::Kind::Product, itemAdjustment, u"Tasks|Inventory Adjustments"},
+    {51, Screen::Kind::Product, employee,
+     u"Lists|Employees|Social Security Number|Hire Date|Pay Rate|Pay Frequency|Filing "
+     u"Status|Allowances"},
+    {52, Screen::Kind::Product, earning, u"Lists|Earning Types"},
+    {53, Screen::Kind::Product, deduction, u"Lists|Deductions"},
+    {54, Screen::Kind::Product, contribution, u"Lists|Contributions"},
+    {55, Screen::Kind::Product, payrollTax, u"Lists|Payroll Taxes"},
+    {56, Screen::Kind::Product, payrollCheck, u"Tasks|Payroll Checks|Print|Net Pay"},
 });
 
 std::span<const SceneDrawing> inventoryPayrollDrawings() {

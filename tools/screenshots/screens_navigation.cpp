@@ -78,8 +78,18 @@ void mainMenu(Screen& s) {
 void navAidMaintenance(Screen& s) {
     s.mainToolbar();
     NavigationAid aid = receivablesAid(s, kWorkArea);
-    static_cast<QToolButton*>(aid.buttons.value(u"Customers"_s))->setDown(true);
-    s.setStatus(u"Add and change customers"_s);
+    // The way to the aid, as the text tells it: Window, Navigation Aids.
+    DropMenu* window = s.openMenu(
+        u"Window"_s,
+        {{u"Cascade"_s}, {u"Tile"_s}, {u"Close All"_s}, {u"-"_s}, {u"Navigation Aids >"_s, true}});
+    const QRect aids = window->entryRect(u"Navigation Aids"_s);
+    s.popup(QPoint(window->x() + window->width() - 4, window->y() + aids.top() - 3),
+            {{u"Receivables"_s, true},
+             {u"Payables"_s},
+             {u"Inventory"_s},
+             {u"Payroll"_s},
+             {u"General Ledger"_s}});
+    s.setStatus(u"Open the navigation aid of a module"_s);
     s.explain(aid.maintenance, u"maintenance tasks"_s);
 }
 
@@ -226,7 +236,7 @@ OpenWindow openTransaction(Screen& s, bool filtered) {
     f.date(u"To"_s, filtered ? u"03/31/27"_s : QString(), 84);
     f.lookup(u"Customer"_s, filtered ? u"GREENWAY"_s : QString(), 84);
     f.choice(u"Status"_s, u"All"_s, 84);
-    buttonAt(g, QRect(60, 114, 78, 23), u"Apply Filter"_s);
+    buttonAt(g, QRect(60, 114, 78, 23), u"Filter"_s);
     buttonAt(o.filter, QRect(0, 206, 90, 23), u"Clear Filter"_s);
     dialogButtons(body, {u"Open"_s, u"Cancel"_s, u"Help"_s});
     return o;
@@ -431,6 +441,8 @@ void contextHelp(Screen& s) {
     s.mainToolbar(true);
     NavigationAid aid = receivablesAid(s, kWorkArea);
     s.setStatus(u"Click an item to see its help"_s);
+    // The ? button's tool tip, under the pointer that rests on it.
+    s.tip(QPoint(kHelpButtonX - 4, kWorkTop - 6), u"What's This?"_s);
     s.tip(QPoint(334, 246),
           u"<b>Invoices</b><br>Opens the Invoices window, where you bill a customer for the "
           "items and services you sold, and print or e-mail the invoice."_s,
@@ -525,7 +537,7 @@ void customerSupport(Screen& s) {
     mainMenuBehind(s);
     ChildWindow* w = s.addWindow(u"Orvane Support Center"_s, workColumn(330, 306), Glyph::Help);
     QWidget* body = w->body();
-    labelAt(body, QRect(10, 6, 280, 20), u"How can we help?"_s, true)->setFont(uiFont(14, true));
+    labelAt(body, QRect(10, 6, 280, 20), u"Customer Support"_s, true)->setFont(uiFont(14, true));
     auto* options = new QWidget(body);
     options->setGeometry(6, 32, body->width() - 12, body->height() - 38);
     struct Option {
@@ -563,30 +575,33 @@ void customerSupport(Screen& s) {
 
 // The scenes this file draws.
 const auto kDrawings = std::to_array<SceneDrawing>({
-    {3, Screen::Kind::Product, mainMenu},
-    {4, Screen::Kind::Product, navAidMaintenance},
-    {5, Screen::Kind::Product, navAidTasks},
-    {6, Screen::Kind::Product, navAidReports},
-    {7, Screen::Kind::Product, rightMouse},
-    {8, Screen::Kind::Product, copyRecord},
-    {9, Screen::Kind::Product, changeId},
-    {10, Screen::Kind::Product, alertMessage},
-    {11, Screen::Kind::Product, alertView},
-    {12, Screen::Kind::Product, fileOpen},
-    {13, Screen::Kind::Product, fileOpenFilter},
-    {14, Screen::Kind::Product, transactionComment},
-    {15, Screen::Kind::Product, transactionCopy},
-    {16, Screen::Kind::Product, relatedReports},
-    {17, Screen::Kind::Product, accountingEntries},
-    {18, Screen::Kind::Product, fastAdd},
-    {19, Screen::Kind::Product, importWizard},
-    {20, Screen::Kind::Product, exportWizard},
-    {21, Screen::Kind::Product, backUp},
-    {22, Screen::Kind::Product, restore},
-    {23, Screen::Kind::Product, contextHelp},
-    {24, Screen::Kind::Product, helpContents},
-    {25, Screen::Kind::Product, helpIndex},
-    {26, Screen::Kind::Product, customerSupport},
+    {3, Screen::Kind::Product, mainMenu,
+     u"Main Menu|Receivables|Payables|Inventory|Payroll|General Ledger|Reports|Company"},
+    {4, Screen::Kind::Product, navAidMaintenance,
+     u"Window|Navigation Aids|Receivables Navigation Aid|Customers|Jobs|Sales Tax"},
+    {5, Screen::Kind::Product, navAidTasks, u""},
+    {6, Screen::Kind::Product, navAidReports, u""},
+    {7, Screen::Kind::Product, rightMouse, u"Go To|Invoices|Receipts|Quotes"},
+    {8, Screen::Kind::Product, copyRecord, u"Save"},
+    {9, Screen::Kind::Product, changeId, u"Edit|Change ID"},
+    {10, Screen::Kind::Product, alertMessage, u"Edit|Alert Message"},
+    {11, Screen::Kind::Product, alertView, u"Alert"},
+    {12, Screen::Kind::Product, fileOpen, u"File|Open"},
+    {13, Screen::Kind::Product, fileOpenFilter, u"button:Filter|Sort By"},
+    {14, Screen::Kind::Product, transactionComment, u"Comment"},
+    {15, Screen::Kind::Product, transactionCopy, u"File|Duplicate Transaction"},
+    {16, Screen::Kind::Product, relatedReports, u"Related Reports"},
+    {17, Screen::Kind::Product, accountingEntries,
+     u"Options|Show Accounting Entries|toolbar:Journal|tab:Journal"},
+    {18, Screen::Kind::Product, fastAdd, u"Fast Add|<New>|Save"},
+    {19, Screen::Kind::Product, importWizard, u"File|Import Wizard|Next|Back|Finish"},
+    {20, Screen::Kind::Product, exportWizard, u"File|Export Wizard|Next|Back|Finish|Cancel"},
+    {21, Screen::Kind::Product, backUp, u"File|Back Up|Back Up Company"},
+    {22, Screen::Kind::Product, restore, u"File|Restore|Restore Company"},
+    {23, Screen::Kind::Product, contextHelp, u"Help|What's This?"},
+    {24, Screen::Kind::Product, helpContents, u"Help|Contents|Orvane Help|Index|Search"},
+    {25, Screen::Kind::Product, helpIndex, u"Index|Orvane Help"},
+    {26, Screen::Kind::Product, customerSupport, u"Help|Customer Support|Orvane Support Center"},
 });
 
 std::span<const SceneDrawing> navigationDrawings() {

@@ -115,16 +115,16 @@ void congratulations(Screen& s) {
 
 // The scenes this file draws.
 const auto kDrawings = std::to_array<SceneDrawing>({
-    {1, Screen::Kind::Page, tutorialTips},
-    {2, Screen::Kind::Page, navigationIntro},
-    {27, Screen::Kind::Page, receivablesIntro},
-    {39, Screen::Kind::Page, payablesIntro},
-    {47, Screen::Kind::Page, inventoryIntro},
-    {50, Screen::Kind::Page, payrollIntro},
-    {57, Screen::Kind::Page, generalLedgerIntro},
-    {64, Screen::Kind::Page, reportsIntro},
-    {73, Screen::Kind::Page, companyIntro},
-    {80, Screen::Kind::Page, congratulations},
+    {1, Screen::Kind::Page, tutorialTips, u""},
+    {2, Screen::Kind::Page, navigationIntro, u""},
+    {27, Screen::Kind::Page, receivablesIntro, u""},
+    {39, Screen::Kind::Page, payablesIntro, u""},
+    {47, Screen::Kind::Page, inventoryIntro, u""},
+    {50, Screen::Kind::Page, payrollIntro, u""},
+    {57, Screen::Kind::Page, generalLedgerIntro, u""},
+    {64, Screen::Kind::Page, reportsIntro, u""},
+    {73, Screen::Kind::Page, companyIntro, u""},
+    {80, Screen::Kind::Page, congratulations, u""},
 });
 
 std::span<const SceneDrawing> pageDrawings() {

@@ -251,13 +251,15 @@ void payment(Screen& s) {
 
 // The scenes this file draws.
 const auto kDrawings = std::to_array<SceneDrawing>({
-    {40, Screen::Kind::Product, vendor},
-    {41, Screen::Kind::Product, vendorPurchases},
-    {42, Screen::Kind::Product, vendorCustom},
-    {43, Screen::Kind::Product, companyPaymentMethod},
-    {44, Screen::Kind::Product, purchaseOrder},
-    {45, Screen::Kind::Product, purchase},
-    {46, Screen::Kind::Product, payment},
+    {40, Screen::Kind::Product, vendor, u"Lists|Vendors|Vendor ID"},
+    {41, Screen::Kind::Product, vendorPurchases, u"Purchases & Payments"},
+    {42, Screen::Kind::Product, vendorCustom, u"Custom Fields"},
+    {43, Screen::Kind::Product, companyPaymentMethod, u"Lists|Payment Methods"},
+    {44, Screen::Kind::Product, purchaseOrder,
+     u"Tasks|Purchase Orders|Print|Email|Convert to Purchase"},
+    {45, Screen::Kind::Product, purchase, u"Tasks|Purchases|Payment Method"},
+    {46, Screen::Kind::Product, payment,
+     u"Tasks|Payments|Single payment|Prepayment|Refund to a customer|Amount|Print"},
 });
 
 std::span<const SceneDrawing> payablesDrawings() {

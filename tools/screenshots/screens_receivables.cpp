@@ -261,17 +261,18 @@ void receipt(Screen& s) {
 
 // The scenes this file draws.
 const auto kDrawings = std::to_array<SceneDrawing>({
-    {28, Screen::Kind::Product, customer},
-    {29, Screen::Kind::Product, job},
-    {30, Screen::Kind::Product, customerPaymentMethod},
-    {31, Screen::Kind::Product, salesTaxAuthority},
-    {32, Screen::Kind::Product, salesTaxLocation},
-    {33, Screen::Kind::Product, quoteToInvoice},
-    {34, Screen::Kind::Product, invoice},
-    {35, Screen::Kind::Product, stockStatus},
-    {36, Screen::Kind::Product, invoicePayment},
-    {37, Screen::Kind::Product, invoiceReturn},
-    {38, Screen::Kind::Product, receipt},
+    {28, Screen::Kind::Product, customer,
+     u"Lists|Customers|Customer ID|General|Sales Defaults|Payment History|Custom Fields|Prospect"},
+    {29, Screen::Kind::Product, job, u"Lists|Jobs"},
+    {30, Screen::Kind::Product, customerPaymentMethod, u"Lists|Payment Methods"},
+    {31, Screen::Kind::Product, salesTaxAuthority, u"Lists|Sales Tax Authorities"},
+    {32, Screen::Kind::Product, salesTaxLocation, u"Lists|Sales Tax Locations"},
+    {33, Screen::Kind::Product, quoteToInvoice, u"Tasks|Quotes|Convert to Invoice|Print|Email"},
+    {34, Screen::Kind::Product, invoice, u"Tasks|Invoices"},
+    {35, Screen::Kind::Product, stockStatus, u"Quantity on Hand|Quantity on Order"},
+    {36, Screen::Kind::Product, invoicePayment, u""},
+    {37, Screen::Kind::Product, invoiceReturn, u"Create Return"},
+    {38, Screen::Kind::Product, receipt, u"Tasks|Receipts"},
 });
 
 std::span<const SceneDrawing> receivablesDrawings() {

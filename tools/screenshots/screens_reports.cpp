@@ -87,18 +87,21 @@ int ledgerRowOf(const ReportPage& p, int invoice) {
     return -1;
 }
 
+// One place for the Report Selector: beside the Main Menu's Reports card, below the callouts.
+constexpr QRect kReportSelector(318, 274, 318, 183);
+
 void reports(Screen& s) {
     MainMenu menu = mainMenuBehind(s);
     QWidget* card = menu.cards.value(u"Reports"_s);
     card->findChild<QToolButton*>()->setDown(true);
-    ReportSelector rs = reportSelector(s, QRect(318, 274, 318, 183));
+    ReportSelector rs = reportSelector(s, kReportSelector);
     s.explain(card, u"Reports on the Main Menu"_s);
     s.explain(rs.modules, u"modules"_s);
 }
 
 void reportSelector(Screen& s) {
     mainMenuBehind(s);
-    ReportSelector rs = shots::reportSelector(s, workColumn(280, 356));
+    ReportSelector rs = shots::reportSelector(s, kReportSelector);
     s.explain(rs.window, u"Report Selector"_s);
 }
 
@@ -240,14 +243,16 @@ void formAlignment(Screen& s) {
 
 // The scenes this file draws.
 const auto kDrawings = std::to_array<SceneDrawing>({
-    {65, Screen::Kind::Product, reports},
-    {66, Screen::Kind::Product, reportSelector},
-    {67, Screen::Kind::Product, reportFilters},
-    {68, Screen::Kind::Product, reportOptions},
-    {69, Screen::Kind::Product, reportPreview},
-    {70, Screen::Kind::Product, drillDown},
-    {71, Screen::Kind::Product, drillBack},
-    {72, Screen::Kind::Product, formAlignment},
+    {65, Screen::Kind::Product, reports,
+     u"Reports|Main Menu|Receivables|Payables|Inventory|Payroll"},
+    {66, Screen::Kind::Product, reportSelector,
+     u"Reports|Report Selector|Filters|Options|Preview|button:Reports"},
+    {67, Screen::Kind::Product, reportFilters, u"Filters"},
+    {68, Screen::Kind::Product, reportOptions, u"Options"},
+    {69, Screen::Kind::Product, reportPreview, u"Preview"},
+    {70, Screen::Kind::Product, drillDown, u""},
+    {71, Screen::Kind::Product, drillBack, u"Close"},
+    {72, Screen::Kind::Product, formAlignment, u"Reports|Form Alignment"},
 });
 
 std::span<const SceneDrawing> reportsDrawings() {
