@@ -224,13 +224,15 @@ Transaction transactionWindow(Screen& s, const TransactionSpec& form) {
         note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         note->setGeometry(x0, linesBottom + 6, w - x0 - 8, gridBottom - linesBottom - 8);
     }
-    FormPane totals(host, w - 8 - 80 - 64, gridBottom + 4, 64);
+    // Labels wide enough for "Balance Due".
+    constexpr int kTotalsLabel = 70;
+    FormPane totals(host, w - 8 - 80 - kTotalsLabel, gridBottom + 4, kTotalsLabel);
     for (const auto& [label, value] : form.totals) {
         t.fields.insert(label, totals.money(label, value, 80));
         t.labels.insert(label, totals.lastLabel());
     }
     if (form.hasComment) {
-        const int commentRight = form.totals.isEmpty() ? w - 8 : w - 8 - 80 - 64 - 10;
+        const int commentRight = form.totals.isEmpty() ? w - 8 : w - 8 - 80 - kTotalsLabel - 10;
         labelAt(host, QRect(x0, gridBottom + 4, 56, kFieldHeight), u"Comment"_s);
         t.comment =
             fieldAt(host, QRect(x0 + 58, gridBottom + 4, commentRight - x0 - 58, kFieldHeight),
@@ -526,7 +528,7 @@ ReportSelector reportSelector(Screen& s, const QRect& r) {
     const int split = 146;
     rs.modules = new QWidget(body);
     rs.modules->setGeometry(6, 6, split - 6, body->height() - 12);
-    labelAt(rs.modules, QRect(0, 0, split, 18), u"Modules"_s, true);
+    labelAt(rs.modules, QRect(0, 0, split - 6, 18), u"Modules"_s, true);
     const QList<QPair<Glyph, QString>> modules = {
         {Glyph::Customers, u"Receivables"_s}, {Glyph::Vendors, u"Payables"_s},
         {Glyph::Items, u"Inventory"_s},       {Glyph::Payroll, u"Payroll"_s},
@@ -550,7 +552,7 @@ ReportSelector reportSelector(Screen& s, const QRect& r) {
     }
     rs.reports = new QWidget(body);
     rs.reports->setGeometry(split + 6, 6, body->width() - split - 12, body->height() - 12);
-    labelAt(rs.reports, QRect(0, 0, 200, 18), u"Receivables reports"_s, true);
+    labelAt(rs.reports, QRect(0, 0, rs.reports->width(), 18), u"Receivables reports"_s, true);
     listAt(rs.reports, QRect(0, 20, rs.reports->width(), rs.reports->height() - 20), {u"Report"_s},
            {0},
            {{u"Aged Receivables"_s},

@@ -7,14 +7,23 @@
 #include "script/callout.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -234,6 +243,140 @@ QStringList namesProblems(const SceneDrawing& drawing, const Screen& screen) {
     return out;
 }
 
+// ---- Clipping ----
+
+// Whether a text, drawn in the widget's font, fits a width and height.
+bool fits(const QWidget* w, const QString& text, int width, int height, bool wrap = false) {
+    const QFontMetrics fm(w->font());
+    const QRect needed = fm.boundingRect(QRect(0, 0, std::max(width, 1), 10000),
+                                         wrap ? int(Qt::TextWordWrap) : 0, text);
+    return needed.width() <= width && needed.height() <= height;
+}
+
+// Room for text inside an edit field or a combo box, as the style lays them out.
+QRect fieldTextRoom(const QWidget* w) {
+    if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
+        QStyleOptionComboBox o;
+        o.initFrom(combo);
+        o.editable = combo->isEditable();
+        return combo->style()->subControlRect(QStyle::CC_ComboBox, &o, QStyle::SC_ComboBoxEditField,
+                                              combo);
+    }
+    QStyleOptionFrame o;
+    o.initFrom(w);
+    o.lineWidth = w->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &o, w);
+    return w->style()->subElementRect(QStyle::SE_LineEditContents, &o, w).adjusted(2, 0, -2, 0);
+}
+
+// The text a widget shows, whether it fits the room the widget gives it; empty when it does.
+QString textProblem(const QWidget* w) {
+    if (const auto* label = qobject_cast<const QLabel*>(w)) {
+        if (label->text().isEmpty() || label->textFormat() == Qt::RichText ||
+            Qt::mightBeRichText(label->text())) {
+            return {};
+        }
+        const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(),
+                                                          -label->margin(), -label->margin());
+        return fits(w, label->text(), room.width(), room.height(), label->wordWrap())
+                   ? QString()
+                   : label->text();
+    }
+    if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
+        if (edit->isEnabled() && edit->text().isEmpty()) {
+            return {};
+        }
+        const QRect room = fieldTextRoom(w);
+        return fits(w, edit->text(), room.width(), room.height()) ? QString() : edit->text();
+    }
+    if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
+        const QRect room = fieldTextRoom(w);
+        return fits(w, combo->currentText(), room.width(), room.height()) ? QString()
+                                                                          : combo->currentText();
+    }
+    if (const auto* tool = qobject_cast<const QToolButton*>(w)) {
+        if (tool->toolButtonStyle() == Qt::ToolButtonIconOnly) {
+            return {};
+        }
+        const int room = tool->toolButtonStyle() == Qt::ToolButtonTextUnderIcon
+                             ? tool->width() - 4
+                             : tool->width() - tool->iconSize().width() - 12;
+        return fits(w, tool->text(), room, tool->height()) ? QString() : tool->text();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+        if (qobject_cast<const QPushButton*>(w) != nullptr) {
+            return fits(w, button->text(), button->width() - 8, button->height()) ? QString()
+                                                                                  : button->text();
+        }
+        // Check boxes and radio buttons: the indicator, then the text.
+        return button->sizeHint().width() <= button->width() ? QString() : button->text();
+    }
+    if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
+        return fits(w, group->title(), group->width() - 16, 20) ? QString() : group->title();
+    }
+    return {};
+}
+
+// Whether a widget lies wholly inside each of the widgets it is drawn in.
+bool insideItsWindows(const QWidget* w, const Screen& screen) {
+    for (const QWidget* a = w->parentWidget(); a != nullptr && a != &screen;
+         a = a->parentWidget()) {
+        if (!a->rect().contains(QRect(w->mapTo(a, QPoint(0, 0)), w->size()))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A list shows whole rows and all its columns, or has a scroll bar for the rest.
+QString listProblem(const QAbstractItemView* v) {
+    const QAbstractItemModel* m = v->model();
+    if (m == nullptr || m->rowCount() == 0) {
+        return {};
+    }
+    const QRect last = v->visualRect(m->index(m->rowCount() - 1, 0));
+    const bool scrolls = v->verticalScrollBar()->isVisible();
+    if (!scrolls &&
+        (last.bottom() >= v->viewport()->height() || v->verticalScrollBar()->value() > 0)) {
+        return u"rows cut off without a scroll bar"_s;
+    }
+    const auto* header = v->findChild<QHeaderView*>();
+    if (header != nullptr && header->orientation() == Qt::Horizontal && !header->isHidden() &&
+        header->length() > v->viewport()->width() + 1 && !v->horizontalScrollBar()->isVisible()) {
+        return u"columns cut off without a scroll bar"_s;
+    }
+    return {};
+}
+
+QStringList clippingProblems(const Screen& screen) {
+    QStringList out;
+    for (const QWidget* w : screen.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&screen) || qobject_cast<const QScrollBar*>(w) != nullptr ||
+            qobject_cast<const QAbstractItemView*>(w->parentWidget()) != nullptr ||
+            (w->parentWidget() != nullptr && qobject_cast<const QAbstractItemView*>(
+                                                 w->parentWidget()->parentWidget()) != nullptr)) {
+            continue;
+        }
+        const QString at = where(QRect(w->mapTo(&screen, QPoint(0, 0)), w->size()));
+        if (const QString text = textProblem(w); !text.isEmpty()) {
+            out << u"\"%1\" does not fit its widget %2"_s.arg(text.simplified(), at);
+        }
+        const bool control =
+            qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
+            qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QAbstractItemView*>(w) ||
+            qobject_cast<const QGroupBox*>(w) || qobject_cast<const QLabel*>(w);
+        if (control && !insideItsWindows(w, screen)) {
+            out << u"a %1 at %2 is cut by what holds it"_s.arg(
+                QString::fromLatin1(w->metaObject()->className()), at);
+        }
+        if (const auto* view = qobject_cast<const QAbstractItemView*>(w)) {
+            if (const QString p = listProblem(view); !p.isEmpty()) {
+                out << u"a list at %1: %2"_s.arg(at, p);
+            }
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 QRect calloutArea(const script::Scene& scene) {
@@ -258,7 +401,7 @@ std::optional<QPoint> pointerTip(const script::Scene& scene) {
 QStringList problems(const script::Scene& scene, const SceneDrawing& drawing,
                      const Screen& screen) {
     return explainedProblems(scene, screen) + pointerProblems(scene, screen) +
-           namesProblems(drawing, screen);
+           namesProblems(drawing, screen) + clippingProblems(screen);
 }
 
 } // namespace shots

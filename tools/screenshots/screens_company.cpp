@@ -30,12 +30,12 @@ void preferences(Screen& s) {
         1);
     QWidget* page = tabs->widget(1);
     auto* top = new QWidget(page);
-    top->setGeometry(8, 6, 570, 64);
+    top->setGeometry(8, 4, 560, 66);
     FormPane l(top, 0, 0, 130);
     l.text(u"Default Terms"_s, u"2% 10, Net 30"_s, 110);
     l.text(u"Next Invoice No."_s, u"10484"_s, 80, true);
     l.check(u"Warn about duplicate invoice numbers"_s, true);
-    auto* bottom = groupAt(page, QRect(8, 150, 570, 110), u"Default accounts"_s);
+    auto* bottom = groupAt(page, QRect(8, 140, 560, 110), u"Default accounts"_s);
     FormPane a(bottom, 10, 20, 110);
     a.lookup(u"Sales"_s, u"4000"_s, 90);
     a.lookup(u"Receivables"_s, u"1100"_s, 90);
@@ -88,7 +88,7 @@ void companyInformation(Screen& s) {
     QWidget* body = d->body();
     auto* left = new QWidget(body);
     left->setGeometry(8, 8, 250, 284);
-    FormPane l(left, 0, 0, 90);
+    FormPane l(left, 0, 0, 84);
     l.text(u"Company ID"_s, u"BAYSIDE"_s, 90)->setReadOnly(true);
     l.text(u"Company Name"_s, u"Bayside Garden Supply"_s, 156);
     l.memo(u"Address"_s, u"1420 Harbor Road\nSuite 2"_s, 156, 2);
@@ -96,7 +96,7 @@ void companyInformation(Screen& s) {
     l.text(u"State, Zip"_s, u"CA   94520"_s, 90);
     l.text(u"Telephone"_s, u"(555) 014-2230"_s, 120);
     l.text(u"Fax"_s, u"(555) 014-2231"_s, 120);
-    l.text(u"E-mail"_s, u"office@baysidegarden.example"_s, 156);
+    l.text(u"E-mail"_s, u"office@baysidegarden.example"_s, 166);
     l.choice(u"Business Type"_s, u"Corporation"_s, 120);
     auto* right = new QWidget(body);
     right->setGeometry(300, 128, 316, 130);

@@ -37,7 +37,7 @@ void item(Screen& s) {
     auto* left = new QWidget(rw.page);
     left->setGeometry(6, 6, 178, 210);
     FormPane l(left, 0, 0, 76);
-    l.choice(u"Item Type"_s, u"Stock item"_s, 104);
+    l.choice(u"Item Type"_s, u"Stock item"_s, 96);
     l.money(u"Sale Price"_s, u"24.50"_s, 70);
     l.money(u"Price Level 2"_s, u"22.00"_s, 70);
     l.lookup(u"Sales Account"_s, u"4000"_s, 80);

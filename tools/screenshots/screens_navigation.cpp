@@ -221,22 +221,22 @@ OpenWindow openTransaction(Screen& s, bool filtered) {
         rows << QStringList{QString::number(i.number), books::day(i.date), i.customer,
                             books::customerName(i.customer), books::money(books::total(i))};
     }
-    o.list = gridAt(body, QRect(8, 100, 424, 186),
+    o.list = gridAt(body, QRect(8, 100, 412, 186),
                     {u"Number"_s, u"Date"_s, u"Customer ID"_s, u"Name"_s, u">Amount"_s},
                     {56, 62, 80, 0, 70}, rows, 1);
 
     o.filter = new QWidget(body);
-    o.filter->setGeometry(440, 4, 148, 240);
+    o.filter->setGeometry(428, 4, 164, 240);
     labelAt(o.filter, QRect(0, 4, 140, 18), u"Sort By"_s);
     comboAt(o.filter, QRect(0, 22, 144, kFieldHeight),
             filtered ? u"Amount, largest first"_s : u"Number"_s);
-    QWidget* g = groupAt(o.filter, QRect(0, 50, 146, 150), u"Filter"_s);
+    QWidget* g = groupAt(o.filter, QRect(0, 50, 162, 150), u"Filter"_s);
     FormPane f(g, 8, 18, 52);
-    f.date(u"From"_s, filtered ? u"03/01/27"_s : QString(), 84);
-    f.date(u"To"_s, filtered ? u"03/31/27"_s : QString(), 84);
-    f.lookup(u"Customer"_s, filtered ? u"GREENWAY"_s : QString(), 84);
-    f.choice(u"Status"_s, u"All"_s, 84);
-    buttonAt(g, QRect(60, 114, 78, 23), u"Filter"_s);
+    f.date(u"From"_s, filtered ? u"03/01/27"_s : QString(), 100);
+    f.date(u"To"_s, filtered ? u"03/31/27"_s : QString(), 100);
+    f.lookup(u"Customer"_s, filtered ? u"GREENWAY"_s : QString(), 100);
+    f.choice(u"Status"_s, u"All"_s, 100);
+    buttonAt(g, QRect(76, 114, 78, 23), u"Filter"_s);
     buttonAt(o.filter, QRect(0, 206, 90, 23), u"Clear Filter"_s);
     dialogButtons(body, {u"Open"_s, u"Cancel"_s, u"Help"_s});
     return o;
@@ -311,8 +311,8 @@ void fastAdd(Screen& s) {
     Transaction t = transactionWindow(s, form);
     const QPoint below = t.party->mapTo(&s, QPoint(0, t.party->height()));
     QList<QStringList> rows = {{u"<New>"_s, QString()}};
-    for (const QStringList& c : sample::customers().mid(0, 5)) {
-        rows.append({c[0], c[1]});
+    for (const books::Customer& c : books::customers()) {
+        rows.append({c.id, c.name});
     }
     QTreeWidget* list = listAt(&s, QRect(below.x(), below.y(), 250, 126),
                                {u"Customer ID"_s, u"Name"_s}, {84, 0}, rows, 0);
@@ -324,7 +324,7 @@ void fastAdd(Screen& s) {
     f.text(u"Customer ID"_s, u"BAYVIEW"_s, 110);
     f.text(u"Name"_s, u"Bayview Terrace Apartments"_s, 180);
     f.text(u"Address"_s, u"410 Terrace Way"_s, 180);
-    f.text(u"City"_s, u"Bayside, CA 94520"_s, 180);
+    f.text(u"City, State"_s, u"Bayside, CA 94520"_s, 180);
     dialogButtons(d->body(), {u"Save"_s, u"Cancel"_s});
     s.explain(list, QRect(0, 0, list->width(), 40), u"<New> entry"_s);
     s.explain(d, u"Fast Add window"_s);
@@ -338,19 +338,20 @@ void importWizard(Screen& s) {
         "data in the file, then click Next to match its fields."_s,
         {u"1. Data"_s, u"2. File"_s, u"3. Fields"_s, u"4. Options"_s, u"5. Finish"_s}, 0);
     QWidget* c = wp.content;
-    QWidget* kinds = groupAt(c, QRect(0, 4, 130, 150), u"Data"_s);
+    QWidget* kinds = groupAt(c, QRect(0, 4, 130, 124), u"Data"_s);
     const QStringList names = {u"Customers"_s, u"Vendors"_s,           u"Items"_s,
                                u"Employees"_s, u"Chart of Accounts"_s, u"General Journal"_s};
     for (int i = 0; i < names.size(); ++i) {
-        radioAt(kinds, QPoint(10, 20 + i * 20), names[i], i == 0);
+        radioAt(kinds, QPoint(10, 18 + i * 17), names[i], i == 0);
     }
-    FormPane f(c, 0, 164, 96);
+    // Close under the kinds of data, so the whole page fits above the wizard's buttons.
+    FormPane f(c, 0, 134, 96);
     f.lookup(u"Import from file"_s, u"C:\\ORVANE\\DATA\\NEWCUST.CSV"_s, 300);
     f.choice(u"File format"_s, u"Comma-separated values"_s, 180);
     f.check(u"First line holds the field names"_s, true);
     s.explain(wp.steps, u"wizard steps"_s);
     s.explain(kinds, u"data to import"_s);
-    s.explain(c, QRect(0, 164, 400, 66), u"file and format"_s);
+    s.explain(c, QRect(0, 134, 400, 66), u"file and format"_s);
     s.explain(wp.buttons[1], u"Next"_s);
 }
 
@@ -468,7 +469,7 @@ void helpContents(Screen& s) {
     tree->setIndentation(12);
     tree->setFocusPolicy(Qt::NoFocus);
     tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    tree->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tree->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     const QIcon closed(glyph(Glyph::Book, 14));
     const QIcon open(glyph(Glyph::BookOpen, 14));
     const QIcon page(glyph(Glyph::Page, 14));
@@ -489,6 +490,9 @@ void helpContents(Screen& s) {
     book(u"Payables"_s, {}, false);
     book(u"Inventory"_s, {}, false);
     book(u"Payroll"_s, {}, false);
+    book(u"General Ledger"_s, {}, false);
+    book(u"Reports"_s, {}, false);
+    book(u"Company"_s, {}, false);
     s.explain(hw.tabs, u"Contents tab"_s);
     s.explain(hw.window, QRect(0, 0, 640, 50), u"Back and Forward"_s);
 }
@@ -517,7 +521,7 @@ void helpIndex(Screen& s) {
         ->header()
         ->hide();
     auto* found = new QWidget(p);
-    found->setGeometry(4, 186, w, 110);
+    found->setGeometry(4, 158, w, 108);
     labelAt(found, QRect(0, 0, w, 18), u"Topics found:"_s);
     listAt(found, QRect(0, 18, w, 58), {u"Topic"_s}, {0},
            {{u"Setting up an alert message"_s},

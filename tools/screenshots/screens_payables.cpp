@@ -57,10 +57,10 @@ void vendor(Screen& s) {
 void vendorPurchases(Screen& s) {
     RecordWindow rw = vendorRecord(s, kWorkArea, 1);
     auto* terms = new QWidget(rw.page);
-    terms->setGeometry(442, 4, 172, 50);
+    terms->setGeometry(442, 4, 170, 50);
     FormPane f(terms, 0, 0, 92);
-    f.text(u"Payment Terms"_s, u"2% 10, Net 30"_s, 90);
-    f.lookup(u"Expense Account"_s, u"5000"_s, 90);
+    f.text(u"Payment Terms"_s, u"2% 10, Net 30"_s, 78);
+    f.lookup(u"Expense Account"_s, u"5000"_s, 78);
     auto* more = new QWidget(rw.page);
     more->setGeometry(8, 4, 110, 50);
     labelAt(more, QRect(0, 0, 110, 18), u"Purchases this year"_s);
