@@ -570,6 +570,84 @@ ReportSelector reportSelector(Screen& s, const QRect& r) {
     return rs;
 }
 
+// ---- Payment methods ---------------------------------------------------------------------------
+
+PaymentMethods paymentMethodsWindow(Screen& s, bool customers) {
+    s.windowToolbar();
+    PaymentMethods pm;
+    pm.window = s.addWindow(u"Payment Methods"_s, kWorkArea, Glyph::Payments);
+    QWidget* body = pm.window->body();
+    // The fields keep to the left: the top right stays free for the scenes' callouts.
+    pm.fields = new QWidget(body);
+    pm.fields->setGeometry(8, 6, 292, 116);
+    FormPane f(pm.fields, 0, 0, 110);
+    f.lookup(u"Payment Method ID"_s, customers ? u"VISA"_s : u"CO-VISA"_s, 120);
+    f.text(u"Description"_s, customers ? u"Visa"_s : u"Company Visa card"_s, 170);
+    f.choice(u"Type"_s, u"Credit Card"_s, 120);
+    f.lookup(u"Account"_s, customers ? u"1020"_s : u"2150"_s, 90);
+    f.text(u"Card Fee Percent"_s, customers ? u"2.50"_s : QString(), 50, true);
+    pm.usedBy = groupAt(body, QRect(8, 124, body->width() - 16, 42), u"Used by"_s);
+    radioAt(pm.usedBy, QPoint(10, 18), u"Customers, to pay us"_s, customers);
+    radioAt(pm.usedBy, QPoint(220, 18), u"Bayside Garden Supply, to pay others"_s, !customers);
+    labelAt(body, QRect(8, 172, 300, 18),
+            customers ? u"Customer payment methods"_s : u"Company payment methods"_s, true);
+    const QString next = QString::number(books::nextCheckNumber());
+    const QList<QStringList> rows =
+        customers
+            ? QList<QStringList>{{u"CASH"_s, u"Cash"_s, u"Cash"_s, u"1000 Cash - Operating"_s, {}},
+                                 {u"CHECK"_s,
+                                  u"Check"_s,
+                                  u"Check"_s,
+                                  u"1000 Cash - Operating"_s,
+                                  {}},
+                                 {u"VISA"_s,
+                                  u"Visa"_s,
+                                  u"Credit Card"_s,
+                                  u"1020 Card Clearing"_s,
+                                  {}},
+                                 {u"MC"_s,
+                                  u"MasterCard"_s,
+                                  u"Credit Card"_s,
+                                  u"1020 Card Clearing"_s,
+                                  {}},
+                                 {u"AMEX"_s,
+                                  u"American Express"_s,
+                                  u"Credit Card"_s,
+                                  u"1020 Card Clearing"_s,
+                                  {}},
+                                 {u"ACH"_s,
+                                  u"Bank Transfer"_s,
+                                  u"Electronic"_s,
+                                  u"1000 Cash - Operating"_s,
+                                  {}}}
+            : QList<QStringList>{
+                  {u"CHECK-OP"_s, u"Operating account checks"_s, u"Check"_s,
+                   u"1000 Cash - Operating"_s, next},
+                  {u"CO-VISA"_s,
+                   u"Company Visa card"_s,
+                   u"Credit Card"_s,
+                   u"2150 Visa Payable"_s,
+                   {}},
+                  {u"ACH-OP"_s,
+                   u"Electronic transfer"_s,
+                   u"Electronic"_s,
+                   u"1000 Cash - Operating"_s,
+                   {}},
+                  {u"PETTY"_s, u"Petty cash"_s, u"Cash"_s, u"1050 Petty Cash"_s, {}}};
+    pm.list = gridAt(body, QRect(8, 192, body->width() - 16, body->height() - 192 - 40),
+                     {u"ID"_s, u"Description"_s, u"Type"_s, u"Account"_s, u">Next Number"_s},
+                     {80, 0, 90, 160, 90}, rows, customers ? 2 : 1);
+    auto* hint = new QLabel(customers ? u"Orvane suggests each customer's payment method in the "
+                                        "Receipts and Invoices windows; you can change it there."_s
+                                      : u"Orvane suggests the payment method of each vendor in "
+                                        "the Payments and Purchases windows; you can change it "
+                                        "there."_s,
+                            body);
+    hint->setWordWrap(true);
+    hint->setGeometry(8, body->height() - 36, body->width() - 16, 32);
+    return pm;
+}
+
 // ---- Help ------------------------------------------------------------------------------------
 
 HelpWindow helpWindow(Screen& s, const QRect& r, int currentTab, const QString& topicHtml,

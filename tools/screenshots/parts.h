@@ -136,6 +136,18 @@ struct ReportSelector {
 };
 ReportSelector reportSelector(Screen& s, const QRect& r);
 
+// ---- Payment methods ---------------------------------------------------------------------------
+
+// The Payment Methods window, showing either the ways customers pay the company or the ways the
+// company pays others.
+struct PaymentMethods {
+    ChildWindow* window = nullptr;
+    QWidget* fields = nullptr;
+    QWidget* usedBy = nullptr;
+    QWidget* list = nullptr;
+};
+PaymentMethods paymentMethodsWindow(Screen& s, bool customers);
+
 // ---- Help ------------------------------------------------------------------------------------
 
 struct HelpWindow {

@@ -71,8 +71,9 @@ void department(Screen& s) {
     f.lookup(u"Department ID"_s, u"NURSERY"_s, 120);
     f.text(u"Description"_s, u"Nursery and plants"_s, 200);
     f.text(u"Manager"_s, u"Maria Lopez"_s, 160);
-    auto* hint = new QLabel(u"Add a department to an account, an item or an employee to see "
-                            "income and expenses by department in your reports."_s,
+    auto* hint = new QLabel(u"Enter a department on the lines of a journal entry, or give one to "
+                            "an account, an item or an employee, to see income and expenses by "
+                            "department."_s,
                             body);
     hint->setWordWrap(true);
     hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -85,6 +85,7 @@ void vendorPurchases(Screen& s) {
 }
 
 void vendorCustom(Screen& s) {
+    // Lower than in the other scenes: the callout sits where the tabs would be.
     RecordWindow rw = vendorRecord(s, QRect(2, 118, 636, 339), 2);
     auto* fields = new QWidget(rw.page);
     fields->setGeometry(8, 8, 420, 130);
@@ -101,34 +102,8 @@ void vendorCustom(Screen& s) {
 }
 
 void companyPaymentMethod(Screen& s) {
-    s.windowToolbar();
-    ChildWindow* w = s.addWindow(u"Payment Methods"_s, kWorkArea, Glyph::Payments);
-    QWidget* body = w->body();
-    FormPane f(body, 8, 8, 110);
-    f.lookup(u"Payment Method ID"_s, u"CO-VISA"_s, 120);
-    f.text(u"Description"_s, u"Company Visa card"_s, 200);
-    f.choice(u"Type"_s, u"Credit Card"_s, 120);
-    f.lookup(u"Pay From Account"_s, u"2150"_s, 90);
-    auto* used = groupAt(body, QRect(360, 6, 250, 70), u"Used by"_s);
-    radioAt(used, QPoint(10, 20), u"Customers, to pay us"_s, false);
-    radioAt(used, QPoint(10, 42), u"Bayside Garden Supply, to pay others"_s, true);
-    labelAt(body, QRect(8, 104, 300, 18), u"Company payment methods"_s, true);
-    gridAt(body, QRect(8, 124, body->width() - 16, 150),
-           {u"ID"_s, u"Description"_s, u"Type"_s, u"Pay From Account"_s, u">Next Number"_s},
-           {80, 0, 90, 140, 90},
-           {{u"CHECK-OP"_s, u"Operating account checks"_s, u"Check"_s, u"1000 Cash - Operating"_s,
-             QString::number(books::nextCheckNumber())},
-            {u"CO-VISA"_s, u"Company Visa card"_s, u"Credit Card"_s, u"2150 Visa Payable"_s, u""_s},
-            {u"ACH-OP"_s, u"Electronic transfer"_s, u"Electronic"_s, u"1000 Cash - Operating"_s,
-             u""_s},
-            {u"PETTY"_s, u"Petty cash"_s, u"Cash"_s, u"1050 Petty Cash"_s, u""_s}},
-           1);
-    auto* hint = new QLabel(u"Orvane suggests the payment method of each vendor in the Payments "
-                            "and Purchases windows; you can change it there."_s,
-                            body);
-    hint->setWordWrap(true);
-    hint->setGeometry(8, 282, body->width() - 16, 32);
-    s.explain(body, u"payment methods"_s);
+    PaymentMethods pm = paymentMethodsWindow(s, false);
+    s.explain(pm.window->body(), u"payment methods"_s);
 }
 
 void purchaseOrder(Screen& s) {

@@ -68,27 +68,10 @@ void job(Screen& s) {
 }
 
 void customerPaymentMethod(Screen& s) {
-    mainMenuBehind(s);
-    ChildWindow* w = codeWindow(s, u"Payment Methods"_s, Glyph::Receipts, workColumn(2, 306));
-    QWidget* body = w->body();
-    FormPane f(body, 8, 8, 100);
-    f.lookup(u"Payment Method ID"_s, u"VISA"_s, 110);
-    f.text(u"Description"_s, u"Visa"_s, 170);
-    f.choice(u"Type"_s, u"Credit Card"_s, 120);
-    f.lookup(u"Deposit Account"_s, u"1020"_s, 90);
-    f.text(u"Card Fee Percent"_s, u"2.50"_s, 50, true);
-    f.check(u"Used by customers"_s, true);
-    labelAt(body, QRect(8, f.y() + 2, 200, 18), u"Customer payment methods"_s, true);
-    gridAt(body, QRect(8, f.y() + 22, body->width() - 16, body->height() - f.y() - 30),
-           {u"ID"_s, u"Description"_s, u"Type"_s}, {62, 0, 80},
-           {{u"CASH"_s, u"Cash"_s, u"Cash"_s},
-            {u"CHECK"_s, u"Check"_s, u"Check"_s},
-            {u"VISA"_s, u"Visa"_s, u"Credit Card"_s},
-            {u"MC"_s, u"MasterCard"_s, u"Credit Card"_s},
-            {u"AMEX"_s, u"American Express"_s, u"Credit Card"_s},
-            {u"ACH"_s, u"Bank Transfer"_s, u"Electronic"_s}},
-           2);
-    s.explain(w, u"Payment Methods window"_s);
+    PaymentMethods pm = paymentMethodsWindow(s, true);
+    s.explain(pm.fields, u"payment method"_s);
+    s.explain(pm.usedBy, u"used by customers"_s);
+    s.explain(pm.list, u"customer payment methods"_s);
 }
 
 void salesTaxAuthority(Screen& s) {
@@ -192,6 +175,7 @@ void invoicePayment(Screen& s) {
     form.header = {{u"Invoice No."_s, u"10483"_s},
                    {u"Date"_s, u"03/15/27"_s},
                    {u"Terms"_s, u"Due on receipt"_s},
+                   {u"Ship Via"_s, u"Customer Pickup"_s},
                    {u"Sales Tax"_s, u"BAYSIDE"_s}};
     form.lines = {{u"2"_s, u"POT-TC-12"_s, u"Terracotta Pot, 12 in"_s, u"14.95"_s, u"29.90"_s},
                   {u"4"_s, u"SOIL-PT1"_s, u"Potting Soil, 1 cu ft"_s, u"8.25"_s, u"33.00"_s},
