@@ -737,11 +737,9 @@ TransactionSpec greenwayInvoice(const QRect& r) {
     t.partyLabel = u"Customer ID"_s;
     t.partyId = u"GREENWAY"_s;
     t.address = sample::greenwayAddress();
-    t.header = {{u"Invoice No."_s, u"10482"_s},
-                {u"Date"_s, u"03/15/27"_s},
-                {u"Terms"_s, u"2% 10, Net 30"_s},
-                {u"Ship Via"_s, u"Our Truck"_s},
-                {u"Sales Tax"_s, u"MILLBROOK"_s}};
+    t.header = {{u"Invoice No."_s, u"10482"_s},   {u"Date"_s, u"03/15/27"_s},
+                {u"Terms"_s, u"2% 10, Net 30"_s}, {u"Ship Via"_s, u"Our Truck"_s},
+                {u"Sales Tax"_s, u"MILLBROOK"_s}, {u"Job"_s, books::invoice(10482).job}};
     t.lineHeaders = {u">Quantity"_s, u"Item ID"_s, u"Description"_s, u">Unit Price"_s,
                      u">Amount"_s};
     t.lineWidths = {58, 80, 0, 70, 76};

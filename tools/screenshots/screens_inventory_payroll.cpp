@@ -231,14 +231,14 @@ void payrollCheck(Screen& s) {
     r.date(u"Check Date"_s, books::day(books::today()), 100);
     r.text(u"Pay Period"_s, u"03/01/27 - "_s + books::day(books::today()), 150);
     r.lookup(u"Cash Account"_s, u"1010"_s, 90);
-    QTableWidget* earnings =
-        codeList(body, QRect(8, 62, 320, 112), u"Earnings"_s,
-                 {u"Earning Type"_s, u">Hours"_s, u">Rate"_s, u">Amount"_s}, {0, 50, 56, 76},
-                 {{u"REGULAR"_s, u"80.00"_s, u"21.50"_s, u"1,720.00"_s},
-                  {u"OVERTIME"_s, u"6.00"_s, u"32.25"_s, u"193.50"_s},
-                  {u"Gross pay"_s, u""_s, u""_s, u"1,913.50"_s}});
+    QTableWidget* earnings = codeList(
+        body, QRect(8, 62, 320, 112), u"Earnings"_s,
+        {u"Earning Type"_s, u"Job"_s, u">Hours"_s, u">Rate"_s, u">Amount"_s}, {0, 72, 44, 48, 70},
+        {{u"REGULAR"_s, u"GW-MAPLE"_s, u"80.00"_s, u"21.50"_s, u"1,720.00"_s},
+         {u"OVERTIME"_s, u"GW-MAPLE"_s, u"6.00"_s, u"32.25"_s, u"193.50"_s},
+         {u"Gross pay"_s, u""_s, u""_s, u""_s, u"1,913.50"_s}});
     earnings->item(2, 0)->setFont(uiFont(11, true));
-    earnings->item(2, 3)->setFont(uiFont(11, true));
+    earnings->item(2, 4)->setFont(uiFont(11, true));
     auto* withheld = new QWidget(body);
     withheld->setGeometry(420, 104, 202, 226);
     QTableWidget* taxes = codeList(withheld, QRect(0, 0, 202, 172), u"Taxes and deductions"_s,

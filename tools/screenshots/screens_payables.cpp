@@ -161,12 +161,14 @@ void purchase(Screen& s) {
     t.addressLabel = u"Vendor"_s;
     t.address = {u"Valley Soil & Stone"_s, u"15 Quarry Road"_s, u"Millbrook, CA 94522"_s};
     t.header = {{u"Date"_s, u"03/14/27"_s}, {u"Due Date"_s, u"04/13/27"_s}};
-    t.lineHeaders = {u">Quantity"_s, u"Item ID"_s,    u"Description"_s,
-                     u"Account"_s,   u">Unit Cost"_s, u">Amount"_s};
-    t.lineWidths = {58, 80, 0, 60, 70, 76};
-    t.lines = {
-        {u"200"_s, u"MUL-CED-2"_s, u"Cedar Mulch, 2 cu ft"_s, u"1200"_s, u"2.00"_s, u"400.00"_s},
-        {u"150"_s, u"SOIL-PT1"_s, u"Potting Soil, 1 cu ft"_s, u"1200"_s, u"3.95"_s, u"592.50"_s}};
+    t.lineHeaders = {u">Quantity"_s, u"Item ID"_s,    u"Description"_s, u"Account"_s,
+                     u"Job"_s,       u">Unit Cost"_s, u">Amount"_s};
+    t.lineWidths = {58, 80, 0, 60, 72, 70, 76};
+    // Stock for the shelves: no job.
+    t.lines = {{u"200"_s, u"MUL-CED-2"_s, u"Cedar Mulch, 2 cu ft"_s, u"1200"_s, QString(),
+                u"2.00"_s, u"400.00"_s},
+               {u"150"_s, u"SOIL-PT1"_s, u"Potting Soil, 1 cu ft"_s, u"1200"_s, QString(),
+                u"3.95"_s, u"592.50"_s}};
     t.totals = {
         {u"Subtotal"_s, u"992.50"_s}, {u"Freight"_s, u"85.00"_s}, {u"Total"_s, u"1,077.50"_s}};
     t.comment = u"Spring soil order"_s;

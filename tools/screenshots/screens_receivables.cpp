@@ -172,11 +172,9 @@ void invoicePayment(Screen& s) {
     TransactionSpec form = greenwayInvoice(kWorkArea);
     form.partyId = u"MARTINEZ-R"_s;
     form.address = {u"Rosa Martinez"_s, u"27 Linden Court"_s, u"Bayside, CA 94520"_s};
-    form.header = {{u"Invoice No."_s, u"10483"_s},
-                   {u"Date"_s, u"03/15/27"_s},
-                   {u"Terms"_s, u"Due on receipt"_s},
-                   {u"Ship Via"_s, u"Customer Pickup"_s},
-                   {u"Sales Tax"_s, u"BAYSIDE"_s}};
+    form.header = {{u"Invoice No."_s, u"10483"_s},    {u"Date"_s, u"03/15/27"_s},
+                   {u"Terms"_s, u"Due on receipt"_s}, {u"Ship Via"_s, u"Customer Pickup"_s},
+                   {u"Sales Tax"_s, u"BAYSIDE"_s},    {u"Job"_s, QString()}};
     form.lines = {{u"2"_s, u"POT-TC-12"_s, u"Terracotta Pot, 12 in"_s, u"14.95"_s, u"29.90"_s},
                   {u"4"_s, u"SOIL-PT1"_s, u"Potting Soil, 1 cu ft"_s, u"8.25"_s, u"33.00"_s},
                   {u"1"_s, u"FERT-ALL"_s, u"All-Purpose Fertilizer"_s, u"12.40"_s, u"12.40"_s}};
