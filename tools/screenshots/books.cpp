@@ -367,6 +367,18 @@ Cents receivables() {
     return sum;
 }
 
+int openInvoicesOlderThan(int days) {
+    int count = 0;
+    for (const Invoice& i : kInvoices) {
+        Cents open = total(i);
+        for (const Receipt& r : kReceipts) {
+            open -= r.invoice == i.number ? r.amount : 0;
+        }
+        count += open != 0 && i.date.daysTo(today()) > days ? 1 : 0;
+    }
+    return count;
+}
+
 QList<AgingRow> aging() {
     QList<AgingRow> rows;
     for (const Customer& c : kCustomers) {

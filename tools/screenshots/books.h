@@ -77,6 +77,8 @@ const QList<Receipt>& receipts();
 Cents customerBalance(const QString& customer, const QDate& at);
 // Account 1100: what all customers owe today.
 Cents receivables();
+// How many invoices are still open after more than `days` days.
+int openInvoicesOlderThan(int days);
 
 // Aging as of today: Current (0 to 30 days), 31-60, 61-90, over 90, and the total.
 struct AgingRow {

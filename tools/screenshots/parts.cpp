@@ -869,9 +869,16 @@ MainMenu mainMenuWindow(Screen& s, const QRect& r, bool active) {
     today->setGeometry(3 * (cw + 6), ch + 6, cw, ch);
     today->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     labelAt(today, QRect(8, 6, cw - 16, 18), u"Reminders"_s, true);
-    auto* text = new QLabel(u"3 invoices are due this week.\n\n2 purchase orders are waiting "
-                            "to be received.\n\nPayroll for period 3 is due 03/31/27."_s,
-                            today);
+    const int late = books::openInvoicesOlderThan(30);
+    int orders = 0;
+    for (const books::Purchase& p : books::purchases()) {
+        orders += p.order ? 1 : 0;
+    }
+    auto* text =
+        new QLabel(u"%1 invoices are more than 30 days old.\n\n%2 purchase order is waiting to be "
+                   "received.\n\nPayroll for period 3 is due 03/31/27."_s.arg(late)
+                       .arg(orders),
+                   today);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     text->setGeometry(8, 28, cw - 16, ch - 34);

@@ -163,7 +163,9 @@ void users(Screen& s) {
                 {u"Payables"_s, u"Full"_s},
                 {u"Inventory"_s, u"Full"_s},
                 {u"Payroll"_s, u"None"_s},
-                {u"General Ledger"_s, u"View only"_s}});
+                {u"General Ledger"_s, u"View only"_s},
+                {u"Reports"_s, u"Full"_s},
+                {u"Company"_s, u"None"_s}});
     s.explain(list, u"users"_s);
     s.explain(fields, u"user and password"_s);
     s.explain(rights, u"access rights"_s);

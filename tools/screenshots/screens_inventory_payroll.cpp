@@ -157,7 +157,8 @@ void deduction(Screen& s) {
     f.choice(u"Calculated As"_s, u"Fixed amount"_s, 120);
     f.money(u"Amount"_s, u"85.00"_s, 70);
     f.check(u"Taken before income taxes"_s, true);
-    codeList(body, QRect(8, f.y() + 4, body->width() - 16, 112), u"Deductions"_s,
+    // A row for each deduction: a header, four rows and the frame.
+    codeList(body, QRect(8, f.y() + 4, body->width() - 16, 20 + 20 + 4 * 18 + 4), u"Deductions"_s,
              {u"ID"_s, u"Description"_s}, {70, 0},
              {{u"401K"_s, u"Retirement plan 401(k)"_s},
               {u"HEALTH"_s, u"Health insurance"_s},

@@ -107,12 +107,12 @@ void reportSelector(Screen& s) {
 
 void reportFilters(Screen& s) {
     ReportWindow rw = reportWindow(s, u"Customer Ledgers"_s, kWorkArea, 0);
-    QTableWidget* grid =
-        gridAt(rw.page, QRect(8, 8, 600, 74), {u"Filter"_s, u"From"_s, u"To"_s}, {160, 0, 200},
-               {{u"Date"_s, u"03/01/27"_s, u"03/31/27"_s},
-                {u"Customer ID"_s, u"GREENWAY"_s, u"SUNSET-CG"_s},
-                {u"Customer Type"_s, u"All"_s, u""_s}},
-               1);
+    QTableWidget* grid = gridAt(rw.page, QRect(8, 8, 600, 20 + 3 * 18 + 2),
+                                {u"Filter"_s, u"From"_s, u"To"_s}, {160, 0, 200},
+                                {{u"Date"_s, books::day(kPeriodStart), books::day(kPeriodEnd)},
+                                 {u"Customer ID"_s, kLedgerFrom, kLedgerTo},
+                                 {u"Customer Type"_s, u""_s, u""_s}},
+                                1);
     auto* more = new QWidget(rw.page);
     more->setGeometry(8, 150, 600, 130);
     FormPane f(more, 0, 0, 90);
