@@ -133,11 +133,12 @@ void paymentTerms(Screen& s) {
            {u"Terms ID"_s, u"Description"_s, u">Discount %"_s, u">Discount Days"_s, u">Net Days"_s},
            {100, 0, 80, 90, 70},
            {{u"COD"_s, u"Cash on delivery"_s, u"0.00"_s, u"0"_s, u"0"_s},
+            {u"DUE"_s, u"Due on receipt"_s, u"0.00"_s, u"0"_s, u"0"_s},
             {u"NET15"_s, u"Net 15"_s, u"0.00"_s, u"0"_s, u"15"_s},
             {u"NET30"_s, u"Net 30"_s, u"0.00"_s, u"0"_s, u"30"_s},
             {u"1-10-NET30"_s, u"1% 10, Net 30"_s, u"1.00"_s, u"10"_s, u"30"_s},
             {u"2-10-NET30"_s, u"2% 10, Net 30"_s, u"2.00"_s, u"10"_s, u"30"_s}},
-           4);
+           5);
     s.explain(body, QRect(0, 0, body->width(), body->height()), u"payment terms"_s);
 }
 
@@ -180,7 +181,7 @@ void notes(Screen& s) {
     QWidget* body = w->body();
     gridAt(body, QRect(6, 6, body->width() - 12, 112), {u"Date"_s, u"Subject"_s}, {62, 0},
            {{u"03/14/27"_s, u"Spring price list sent"_s},
-            {u"03/02/27"_s, u"Maple Street job started"_s},
+            {u"03/01/27"_s, u"Maple Street job started"_s},
             {u"02/18/27"_s, u"Asked for net 45 terms"_s},
             {u"01/25/27"_s, u"New contact: Tom Alvarez"_s}},
            0);

@@ -209,12 +209,14 @@ void payrollTax(Screen& s) {
     f.lookup(u"Paid to Vendor"_s, u"CA-EDD"_s, 110);
     codeList(body, QRect(8, f.y() + 4, body->width() - 16, 128), u"Payroll taxes"_s,
              {u"ID"_s, u"Paid By"_s, u">Rate"_s}, {80, 0, 60},
-             {{u"FICA-SS"_s, u"Both"_s, u"6.20%"_s},
+             {{u"FED-INC"_s, u"Employee"_s, u"Table"_s},
+              {u"CA-INC"_s, u"Employee"_s, u"Table"_s},
+              {u"FICA-SS"_s, u"Both"_s, u"6.20%"_s},
               {u"FICA-MED"_s, u"Both"_s, u"1.45%"_s},
               {u"FUTA"_s, u"Employer"_s, u"0.60%"_s},
               {u"CA-SUI"_s, u"Employer"_s, u"3.40%"_s},
               {u"CA-SDI"_s, u"Employee"_s, u"1.10%"_s}},
-             4);
+             6);
     s.explain(w, u"Payroll Taxes window"_s);
 }
 

@@ -116,11 +116,9 @@ void purchaseOrder(Screen& s) {
     t.partyId = u"COASTAL"_s;
     t.addressLabel = u"Vendor"_s;
     t.address = sample::coastalAddress();
-    t.header = {{u"PO No."_s, u"PO-1207"_s},
-                {u"Date"_s, u"03/15/27"_s},
-                {u"Required"_s, u"03/29/27"_s},
-                {u"Terms"_s, u"2% 10, Net 30"_s},
-                {u"Ship Via"_s, u"Vendor Truck"_s}};
+    t.header = {{u"PO No."_s, u"PO-1207"_s},        {u"Date"_s, u"03/15/27"_s},
+                {u"Required"_s, u"03/29/27"_s},     {u"Terms"_s, u"2% 10, Net 30"_s},
+                {u"Ship Via"_s, u"Vendor Truck"_s}, {u"Status"_s, u"Open"_s}};
     t.lineHeaders = {u">Quantity"_s, u"Item ID"_s, u"Description"_s, u">Unit Cost"_s, u">Amount"_s};
     t.lineWidths = {58, 80, 0, 70, 76};
     t.lines = {{u"60"_s, u"ROSE-HT"_s, u"Rose Bush, Hybrid Tea"_s, u"11.20"_s, u"672.00"_s},

@@ -136,7 +136,7 @@ void reportOptions(Screen& s) {
     f.text(u"Copies"_s, u"1"_s, 40, true);
     radioAt(printer, QPoint(80, 96), u"Portrait"_s, true);
     radioAt(printer, QPoint(170, 96), u"Landscape"_s, false);
-    checkAt(printer, QPoint(80, 118), u"Show the Department column"_s, true);
+    checkAt(printer, QPoint(80, 118), u"Show the Department column"_s, false);
     auto* fonts = groupAt(rw.page, QRect(330, 8, 270, 110), u"Fonts"_s);
     FormPane ff(fonts, 10, 20, 70);
     ff.text(u"Title"_s, u"Liberation Sans, 14, Bold"_s, 150);
