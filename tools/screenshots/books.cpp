@@ -23,6 +23,50 @@ struct BankCheck {
     Cleared state;
 };
 
+const QList<Account> kChart = {
+    {u"1000"_s, u"Cash - Operating"_s},
+    {u"1010"_s, u"Cash - Payroll"_s},
+    {u"1020"_s, u"Card Clearing"_s},
+    {u"1050"_s, u"Petty Cash"_s},
+    {u"1100"_s, u"Accounts Receivable"_s},
+    {u"1200"_s, u"Inventory"_s},
+    {u"1500"_s, u"Equipment"_s},
+    {u"1510"_s, u"Delivery Truck"_s},
+    {u"1590"_s, u"Accum. Depreciation"_s},
+    {u"2000"_s, u"Accounts Payable"_s},
+    {u"2100"_s, u"Sales Tax Payable"_s},
+    {u"2150"_s, u"Visa Payable"_s},
+    {u"2200"_s, u"Federal Payroll Taxes"_s},
+    {u"2210"_s, u"State Payroll Taxes"_s},
+    {u"2250"_s, u"Health Ins. Payable"_s},
+    {u"2260"_s, u"401(k) Payable"_s},
+    {u"2270"_s, u"Workers' Comp Payable"_s},
+    {u"2500"_s, u"Truck Loan"_s},
+    {u"3000"_s, u"Owner's Equity"_s},
+    {u"4000"_s, u"Sales - Plants"_s},
+    {u"4010"_s, u"Sales - Supplies"_s},
+    {u"4020"_s, u"Sales - Services"_s},
+    {u"4900"_s, u"Sales Discounts"_s},
+    {u"4950"_s, u"Freight Income"_s},
+    {u"4960"_s, u"Finance Charges"_s},
+    {u"5000"_s, u"Cost of Goods Sold"_s},
+    {u"5050"_s, u"Purchase Discounts"_s},
+    {u"5100"_s, u"Freight In"_s},
+    {u"5200"_s, u"Inventory Shrinkage"_s},
+    {u"6000"_s, u"Wages"_s},
+    {u"6010"_s, u"Overtime Wages"_s},
+    {u"6020"_s, u"Bonuses"_s},
+    {u"6030"_s, u"Tips"_s},
+    {u"6050"_s, u"Payroll Tax Expense"_s},
+    {u"6100"_s, u"Rent"_s},
+    {u"6150"_s, u"401(k) Match"_s},
+    {u"6160"_s, u"Health Insurance"_s},
+    {u"6170"_s, u"Workers' Compensation"_s},
+    {u"6200"_s, u"Utilities"_s},
+    {u"6400"_s, u"Mileage Reimbursement"_s},
+    {u"6500"_s, u"Depreciation"_s},
+};
+
 // Services are not taxed; stock items are.
 const QList<Item> kItems = {
     {u"MUL-CED-2"_s, u"Cedar Mulch, 2 cu ft"_s, 649, 200, u"4010"_s, true},
@@ -88,7 +132,13 @@ const QList<Invoice> kInvoices = {
      kMillbrook,
      0,
      u"GW-MAPLE"_s},
-    {10483, d(3, 15), u"MARTINEZ-R"_s, {}, kBayside, 7530, {}},
+    {10483,
+     d(3, 15),
+     u"MARTINEZ-R"_s,
+     {{2, u"POT-TC-12"_s, {}}, {4, u"SOIL-PT1"_s, {}}, {1, u"FERT-ALL"_s, {}}},
+     kBayside,
+     0,
+     {}},
 };
 
 const QList<Receipt> kReceipts = {
@@ -239,6 +289,32 @@ QStringList bankProblems() {
     return out;
 }
 
+// Every account an entry or an item names is in the chart.
+QStringList chartProblems() {
+    QStringList out;
+    QStringList used;
+    for (const Invoice& i : kInvoices) {
+        for (const Posting& p : posting(i)) {
+            used << p.account;
+        }
+    }
+    for (const QList<Posting>& entry : kJournalEntries) {
+        for (const Posting& p : entry) {
+            used << p.account;
+        }
+    }
+    for (const Item& it : kItems) {
+        used << it.salesAccount;
+    }
+    for (const QString& account : used) {
+        if (accountName(account).isEmpty()) {
+            out << issue(u"account %1 is not in the chart"_s.arg(account));
+        }
+    }
+    out.removeDuplicates();
+    return out;
+}
+
 QStringList jobAndStockProblems() {
     QStringList out;
     Cents invoicedToGreenway = 0;
@@ -262,6 +338,19 @@ QStringList jobAndStockProblems() {
 }
 
 } // namespace
+
+const QList<Account>& chart() {
+    return kChart;
+}
+
+QString accountName(const QString& id) {
+    for (const Account& a : kChart) {
+        if (a.id == id) {
+            return a.description;
+        }
+    }
+    return {};
+}
 
 QString money(Cents amount) {
     const QString units = QLocale(QLocale::English).toString(std::abs(amount) / 100);
@@ -540,7 +629,7 @@ QList<Posting> posting(const Invoice& invoice) {
 
 QStringList check() {
     return datesProblems() + balanceProblems() + agingProblems() + ledgerProblems() +
-           bankProblems() + jobAndStockProblems();
+           bankProblems() + jobAndStockProblems() + chartProblems();
 }
 
 } // namespace shots::books

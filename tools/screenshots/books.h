@@ -29,6 +29,14 @@ struct Customer {
 const QList<Customer>& customers();
 QString customerName(const QString& id);
 
+struct Account {
+    QString id;
+    QString description;
+};
+// The chart of accounts, by number.
+const QList<Account>& chart();
+QString accountName(const QString& id);
+
 struct Item {
     QString id;
     QString description;

@@ -714,21 +714,6 @@ RecordWindow customerRecord(Screen& s, const QRect& r, int tab, bool active) {
     return rw;
 }
 
-namespace {
-
-// The accounts an invoice posts to.
-QString accountName(const QString& account) {
-    static const QMap<QString, QString> names = {
-        {u"1100"_s, u"Accounts Receivable"_s}, {u"1200"_s, u"Inventory"_s},
-        {u"2100"_s, u"Sales Tax Payable"_s},   {u"4000"_s, u"Sales - Plants"_s},
-        {u"4010"_s, u"Sales - Supplies"_s},    {u"4020"_s, u"Sales - Services"_s},
-        {u"5000"_s, u"Cost of Goods Sold"_s},
-    };
-    return names.value(account);
-}
-
-} // namespace
-
 TransactionSpec greenwayInvoice(const QRect& r) {
     TransactionSpec t;
     t.title = u"Invoices"_s;
@@ -752,7 +737,7 @@ TransactionSpec greenwayInvoice(const QRect& r) {
                 {u"Total"_s, books::money(books::total(inv))}};
     t.comment = u"Deliver to the Maple Street site"_s;
     for (const books::Posting& p : books::posting(inv)) {
-        t.journalLines << QStringList{p.account, accountName(p.account),
+        t.journalLines << QStringList{p.account, books::accountName(p.account),
                                       p.debit ? books::money(p.debit) : QString(),
                                       p.credit ? books::money(p.credit) : QString()};
     }

@@ -339,6 +339,17 @@ QString listProblem(const QAbstractItemView* v) {
         (last.bottom() >= v->viewport()->height() || v->verticalScrollBar()->value() > 0)) {
         return u"rows cut off without a scroll bar"_s;
     }
+    if (const auto* table = qobject_cast<const QTableWidget*>(v)) {
+        // A cell's text must fit its column, or the style elides it.
+        for (int row = 0; row < table->rowCount(); ++row) {
+            for (int c = 0; c < table->columnCount(); ++c) {
+                const QTableWidgetItem* item = table->item(row, c);
+                if (item != nullptr && !fits(table, item->text(), table->columnWidth(c) - 8, 100)) {
+                    return u"\"%1\" does not fit its column"_s.arg(item->text());
+                }
+            }
+        }
+    }
     const auto* header = v->findChild<QHeaderView*>();
     if (header != nullptr && header->orientation() == Qt::Horizontal && !header->isHidden() &&
         header->length() > v->viewport()->width() + 1 && !v->horizontalScrollBar()->isVisible()) {

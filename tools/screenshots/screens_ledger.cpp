@@ -18,34 +18,31 @@ namespace shots::screens {
 namespace {
 
 QList<QStringList> chartOfAccounts() {
-    return {{u"1000"_s, u"Cash - Operating"_s},
-            {u"1010"_s, u"Cash - Payroll"_s},
-            {u"1020"_s, u"Card Clearing"_s},
-            {u"1100"_s, u"Accounts Receivable"_s},
-            {u"1200"_s, u"Inventory"_s},
-            {u"1500"_s, u"Equipment"_s},
-            {u"1510"_s, u"Delivery Truck"_s},
-            {u"1590"_s, u"Accum. Depreciation"_s},
-            {u"2000"_s, u"Accounts Payable"_s},
-            {u"2100"_s, u"Sales Tax Payable"_s},
-            {u"2200"_s, u"Payroll Taxes Payable"_s},
-            {u"3000"_s, u"Owner's Equity"_s},
-            {u"4000"_s, u"Sales - Plants"_s},
-            {u"4010"_s, u"Sales - Supplies"_s},
-            {u"5000"_s, u"Cost of Goods Sold"_s},
-            {u"6000"_s, u"Wages"_s},
-            {u"6100"_s, u"Rent"_s},
-            {u"6500"_s, u"Depreciation"_s}};
+    QList<QStringList> rows;
+    for (const books::Account& a : books::chart()) {
+        rows << QStringList{a.id, a.description};
+    }
+    return rows;
+}
+
+int chartRowOf(const QString& account) {
+    const QList<books::Account>& chart = books::chart();
+    for (qsizetype i = 0; i < chart.size(); ++i) {
+        if (chart[i].id == account) {
+            return int(i);
+        }
+    }
+    return -1;
 }
 
 void account(Screen& s) {
     s.windowToolbar();
     ChildWindow* list =
-        s.addWindow(u"Chart of Accounts"_s, workColumn(2, 206), Glyph::Ledger, false);
+        s.addWindow(u"Chart of Accounts"_s, workColumn(2, 218), Glyph::Ledger, false);
     QTableWidget* grid =
         gridAt(list->body(), QRect(4, 4, list->body()->width() - 8, list->body()->height() - 8),
-               {u"Account"_s, u"Description"_s}, {54, 0}, chartOfAccounts(), 3);
-    ChildWindow* w = s.addWindow(u"Accounts"_s, QRect(212, 236, 424, 221), Glyph::Accounts);
+               {u"Account"_s, u"Description"_s}, {54, 0}, chartOfAccounts(), chartRowOf(u"1100"_s));
+    ChildWindow* w = s.addWindow(u"Accounts"_s, QRect(222, 236, 414, 221), Glyph::Accounts);
     QWidget* body = w->body();
     FormPane f(body, 8, 8, 96);
     f.lookup(u"Account ID"_s, u"1100"_s, 110);

@@ -223,7 +223,7 @@ OpenWindow openTransaction(Screen& s, bool filtered) {
     }
     o.list = gridAt(body, QRect(8, 100, 412, 186),
                     {u"Number"_s, u"Date"_s, u"Customer ID"_s, u"Name"_s, u">Amount"_s},
-                    {56, 62, 80, 0, 70}, rows, 1);
+                    {52, 60, 76, 0, 64}, rows, 1);
 
     o.filter = new QWidget(body);
     o.filter->setGeometry(428, 4, 164, 240);

@@ -175,14 +175,17 @@ void invoicePayment(Screen& s) {
     form.header = {{u"Invoice No."_s, u"10483"_s},    {u"Date"_s, u"03/15/27"_s},
                    {u"Terms"_s, u"Due on receipt"_s}, {u"Ship Via"_s, u"Customer Pickup"_s},
                    {u"Sales Tax"_s, u"BAYSIDE"_s},    {u"Job"_s, QString()}};
-    form.lines = {{u"2"_s, u"POT-TC-12"_s, u"Terracotta Pot, 12 in"_s, u"14.95"_s, u"29.90"_s},
-                  {u"4"_s, u"SOIL-PT1"_s, u"Potting Soil, 1 cu ft"_s, u"8.25"_s, u"33.00"_s},
-                  {u"1"_s, u"FERT-ALL"_s, u"All-Purpose Fertilizer"_s, u"12.40"_s, u"12.40"_s}};
-    form.totals = {{u"Subtotal"_s, u"75.30"_s},
-                   {u"Sales Tax"_s, u"5.65"_s},
-                   {u"Total"_s, u"80.95"_s},
-                   {u"Amount Paid"_s, u"80.95"_s},
-                   {u"Balance Due"_s, u"0.00"_s}};
+    const books::Invoice& inv = books::invoice(10483);
+    form.lines.clear();
+    for (const books::Line& l : inv.lines) {
+        form.lines << books::invoiceLineRow(l);
+    }
+    // Paid in full at the counter.
+    form.totals = {{u"Subtotal"_s, books::money(books::subtotal(inv))},
+                   {u"Sales Tax"_s, books::money(books::tax(inv))},
+                   {u"Total"_s, books::money(books::total(inv))},
+                   {u"Amount Paid"_s, books::money(books::total(inv))},
+                   {u"Balance Due"_s, books::money(0)}};
     form.comment = u"Paid at the counter"_s;
     Transaction t = transactionWindow(s, form);
     const QPoint foot = t.comment->pos();
