@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -86,6 +87,52 @@ void department(Screen& s) {
     s.explain(body, QRect(0, 0, body->width(), body->height()), u"departments"_s);
 }
 
+// The NURSERY budget for 2027, in whole dollars, period by period; its Year is their sum.
+QList<QStringList> budgetRows() {
+    const QList<QPair<QStringList, QList<int>>> accounts = {
+        {{u"4000"_s, u"Sales - Plants"_s},
+         {18000, 22000, 34000, 41000, 41000, 38000, 30000, 24000, 22000, 18000, 14000, 10000}},
+        {{u"5000"_s, u"Cost of Goods Sold"_s},
+         {12100, 14600, 21800, 25600, 25000, 23200, 18300, 14400, 13200, 11000, 10000, 9200}},
+        {{u"6000"_s, u"Wages"_s},
+         {8200, 8200, 9400, 10600, 10600, 10600, 10600, 9400, 9400, 8600, 8600, 8600}},
+        {{u"6100"_s, u"Rent"_s},
+         {3200, 3200, 3200, 3200, 3200, 3200, 3200, 3200, 3200, 3200, 3200, 3200}},
+        {{u"6200"_s, u"Utilities"_s}, {640, 610, 560, 520, 480, 520, 610, 650, 620, 560, 540, 590}},
+    };
+    const QLocale english(QLocale::English);
+    QList<QStringList> rows;
+    for (const auto& [account, periods] : accounts) {
+        QStringList row = account;
+        int year = 0;
+        for (const int amount : periods) {
+            year += amount;
+        }
+        row << english.toString(year);
+        for (const int amount : periods) {
+            row << english.toString(amount);
+        }
+        rows << row;
+    }
+    return rows;
+}
+
+QStringList budgetHeaders() {
+    QStringList headers = {u"Account"_s, u"Description"_s, u">Year"_s};
+    for (int period = 1; period <= 12; ++period) {
+        headers << u">Period %1"_s.arg(period);
+    }
+    return headers;
+}
+
+QList<int> budgetWidths() {
+    QList<int> widths = {56, 130, 70};
+    for (int period = 1; period <= 12; ++period) {
+        widths << 66;
+    }
+    return widths;
+}
+
 void budget(Screen& s) {
     s.windowToolbar();
     ChildWindow* w = s.addWindow(u"Budgets"_s, kWorkArea, Glyph::Budget);
@@ -102,21 +149,10 @@ void budget(Screen& s) {
     tools->setGeometry(8, 60, 190, 56);
     buttonAt(tools, QRect(0, 4, 120, 23), u"Copy Last Year"_s);
     buttonAt(tools, QRect(0, 30, 120, 23), u"Spread Evenly"_s);
-    QTableWidget* grid = gridAt(
-        body, QRect(8, 122, body->width() - 16, 204),
-        {u"Account"_s, u"Description"_s, u">Period 1"_s, u">Period 2"_s, u">Period 3"_s,
-         u">Period 4"_s, u">Year"_s},
-        {56, 0, 66, 66, 66, 66, 76},
-        {{u"4000"_s, u"Sales - Plants"_s, u"18,000"_s, u"22,000"_s, u"34,000"_s, u"41,000"_s,
-          u"312,000"_s},
-         {u"4010"_s, u"Sales - Supplies"_s, u"9,500"_s, u"11,000"_s, u"15,500"_s, u"17,000"_s,
-          u"148,000"_s},
-         {u"5000"_s, u"Cost of Goods Sold"_s, u"12,100"_s, u"14,600"_s, u"21,800"_s, u"25,600"_s,
-          u"198,400"_s},
-         {u"6000"_s, u"Wages"_s, u"8,200"_s, u"8,200"_s, u"9,400"_s, u"10,600"_s, u"112,800"_s},
-         {u"6100"_s, u"Rent"_s, u"3,200"_s, u"3,200"_s, u"3,200"_s, u"3,200"_s, u"38,400"_s},
-         {u"6200"_s, u"Utilities"_s, u"640"_s, u"610"_s, u"560"_s, u"520"_s, u"6,900"_s}},
-        2);
+    QTableWidget* grid = gridAt(body, QRect(8, 122, body->width() - 16, 204), budgetHeaders(),
+                                budgetWidths(), budgetRows(), 1);
+    // Twelve periods are wider than the window: the grid scrolls sideways.
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     s.explain(top, u"budget and department"_s);
     s.explain(tools, u"budget tools"_s);
     s.explain(grid, QRect(0, 0, grid->width(), grid->height()), u"amounts"_s);
