@@ -17,12 +17,13 @@ inline const QString kPeriod = u"Period 3 - 03/01/27 to 03/31/27"_s;
 inline const QString kToday = books::day(books::today());
 
 inline QStringList greenwayAddress() {
-    return {u"Greenway Landscaping"_s, u"Attn: Tom Alvarez"_s, u"88 Orchard Lane"_s,
+    return {u"Greenway Landscaping"_s, u"Attn: Tom Alvarez"_s, u"88 Orchard Lane, Suite 4"_s,
             u"Millbrook, CA 94522"_s};
 }
 
 inline QStringList coastalAddress() {
-    return {u"Coastal Nursery Wholesale"_s, u"2200 Seaview Parkway"_s, u"Port Alder, CA 94110"_s};
+    return {u"Coastal Nursery Wholesale"_s, u"2200 Seaview Parkway, Building C"_s,
+            u"Port Alder, CA 94110"_s};
 }
 
 } // namespace shots::sample

@@ -38,9 +38,11 @@ void item(Screen& s) {
     left->setGeometry(6, 6, 178, 210);
     FormPane l(left, 0, 0, 76);
     l.choice(u"Item Type"_s, u"Stock item"_s, 96);
-    l.money(u"Sale Price"_s, u"24.50"_s, 70);
-    l.money(u"Price Level 2"_s, u"22.00"_s, 70);
-    l.lookup(u"Sales Account"_s, u"4000"_s, 80);
+    // An item has one price.
+    const books::Item& rose = books::item(u"ROSE-HT"_s);
+    l.money(u"Sale Price"_s, books::money(rose.price), 70);
+    l.lookup(u"Department"_s, u"NURSERY"_s, 96);
+    l.lookup(u"Sales Account"_s, rose.salesAccount, 80);
     l.lookup(u"Cost Account"_s, u"5000"_s, 80);
     l.lookup(u"Inventory Acct"_s, u"1200"_s, 80);
     l.choice(u"Tax Type"_s, u"Taxable"_s, 90);
@@ -48,7 +50,7 @@ void item(Screen& s) {
     right->setGeometry(330, 6, 270, 70);
     FormPane r(right, 0, 0, 110);
     r.choice(u"Cost Method"_s, u"Average"_s, 100);
-    r.money(u"Last Unit Cost"_s, u"11.20"_s, 80);
+    r.money(u"Last Unit Cost"_s, books::money(rose.cost), 80);
     r.text(u"Quantity on Hand"_s, QString::number(books::roseOnHand(2)), 60, true);
     s.explain(rw.id, u"Item ID"_s);
     s.explain(rw.name, u"Description"_s);
