@@ -173,6 +173,13 @@ const QList<Purchase> kPurchases = {
     {d(3, 14), u"VALLEYSS"_s, u"VS-20577"_s, 107750, false},
 };
 
+const QList<Posting> kBeginning = {
+    {u"1000"_s, 1842075, 0}, {u"1100"_s, 980640, 0},  {u"1200"_s, 4231800, 0},
+    {u"1500"_s, 3650000, 0}, {u"1510"_s, 2800000, 0}, {u"1590"_s, 0, 990000},
+    {u"2000"_s, 0, 1124515}, {u"2100"_s, 0, 211820},  {u"2500"_s, 0, 1480000},
+    {u"3000"_s, 0, 9698180},
+};
+
 // Entries made by hand: March depreciation and the frost damage of the roses.
 const QList<QList<Posting>> kJournalEntries = {
     {{u"6500"_s, 41250, 0}, {u"6500"_s, 18500, 0}, {u"1590"_s, 0, 59750}},
@@ -235,6 +242,7 @@ QStringList balanceProblems() {
     for (const QList<Posting>& entry : kJournalEntries) {
         balanced(entry, u"a journal entry"_s);
     }
+    balanced(kBeginning, u"the beginning balances"_s);
     return out;
 }
 
@@ -306,6 +314,9 @@ QStringList chartProblems() {
     for (const Item& it : kItems) {
         used << it.salesAccount;
     }
+    for (const Posting& p : kBeginning) {
+        used << p.account;
+    }
     for (const QString& account : used) {
         if (accountName(account).isEmpty()) {
             out << issue(u"account %1 is not in the chart"_s.arg(account));
@@ -350,6 +361,37 @@ QString accountName(const QString& id) {
         }
     }
     return {};
+}
+
+QString accountType(const QString& id) {
+    const int n = id.toInt();
+    const QList<QPair<int, QString>> types = {
+        {1100, u"Cash"_s},
+        {1200, u"Accounts Receivable"_s},
+        {1500, u"Inventory"_s},
+        {2000, u"Fixed Assets"_s},
+        {2100, u"Accounts Payable"_s},
+        {2500, u"Other Current Liabilities"_s},
+        {3000, u"Long Term Liabilities"_s},
+        {4000, u"Equity"_s},
+        {5000, u"Income"_s},
+        {6000, u"Cost of Sales"_s},
+        {10000, u"Expenses"_s},
+    };
+    for (const auto& [below, type] : types) {
+        if (n < below) {
+            return type;
+        }
+    }
+    return {};
+}
+
+QDate beginningDate() {
+    return d(12, 31, 2026);
+}
+
+const QList<Posting>& beginningBalances() {
+    return kBeginning;
 }
 
 QString money(Cents amount) {

@@ -36,6 +36,8 @@ struct Account {
 // The chart of accounts, by number.
 const QList<Account>& chart();
 QString accountName(const QString& id);
+// The type follows from the number: 1000s assets, 2000s liabilities, and so on.
+QString accountType(const QString& id);
 
 struct Item {
     QString id;
@@ -169,6 +171,10 @@ struct Posting {
 };
 // The entry an invoice posts: receivables, sales by account, tax, cost of goods and inventory.
 QList<Posting> posting(const Invoice& invoice);
+
+// The balances the books began with, as of 12/31/26.
+QDate beginningDate();
+const QList<Posting>& beginningBalances();
 
 // What is wrong with the books, one line each; empty when they agree.
 QStringList check();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Screens of the Company section: preferences, balances, company information, terms, users
 // and notes.
+#include "books.h"
 #include "look.h"
 #include "parts.h"
 #include "screens.h"
@@ -54,29 +55,30 @@ void beginningBalances(Screen& s) {
     ChildWindow* w = s.addWindow(u"Beginning Balances"_s, kWorkArea, Glyph::Ledger);
     QWidget* body = w->body();
     auto* top = new QWidget(body);
-    top->setGeometry(384, 6, 240, 50);
-    FormPane f(top, 0, 0, 110);
-    f.date(u"Balances as of"_s, u"12/31/26"_s, 100);
-    f.choice(u"Show"_s, u"All accounts"_s, 110);
-    QTableWidget* grid = gridAt(
-        body, QRect(8, 90, body->width() - 16, 190),
-        {u"Account"_s, u"Description"_s, u"Account Type"_s, u">Debit"_s, u">Credit"_s},
-        {60, 0, 130, 90, 90},
-        {{u"1000"_s, u"Cash - Operating"_s, u"Cash"_s, u"18,420.75"_s, u""_s},
-         {u"1100"_s, u"Accounts Receivable"_s, u"Accounts Receivable"_s, u"9,806.40"_s, u""_s},
-         {u"1200"_s, u"Inventory"_s, u"Inventory"_s, u"42,318.00"_s, u""_s},
-         {u"1500"_s, u"Equipment"_s, u"Fixed Assets"_s, u"36,500.00"_s, u""_s},
-         {u"2000"_s, u"Accounts Payable"_s, u"Accounts Payable"_s, u""_s, u"11,245.15"_s},
-         {u"2100"_s, u"Sales Tax Payable"_s, u"Other Current Liabilities"_s, u""_s, u"2,118.20"_s},
-         {u"2500"_s, u"Truck Loan"_s, u"Long Term Liabilities"_s, u""_s, u"14,800.00"_s},
-         {u"3000"_s, u"Owner's Equity"_s, u"Equity"_s, u""_s, u"78,881.80"_s}},
-        0);
+    top->setGeometry(382, 6, 244, 50);
+    FormPane f(top, 0, 0, 92);
+    f.date(u"Balances as of"_s, books::day(books::beginningDate()), 100);
+    f.choice(u"Show"_s, u"Accounts with balances"_s, 150);
+    QList<QStringList> rows;
+    books::Cents debits = 0, credits = 0;
+    for (const books::Posting& p : books::beginningBalances()) {
+        rows << QStringList{p.account, books::accountName(p.account), books::accountType(p.account),
+                            p.debit ? books::money(p.debit) : QString(),
+                            p.credit ? books::money(p.credit) : QString()};
+        debits += p.debit;
+        credits += p.credit;
+    }
+    QTableWidget* grid =
+        gridAt(body, QRect(8, 90, body->width() - 16, 190),
+               {u"Account"_s, u"Description"_s, u"Account Type"_s, u">Debit"_s, u">Credit"_s},
+               {60, 0, 150, 90, 90}, rows, 0);
     auto* totals = new QWidget(body);
     totals->setGeometry(body->width() - 300, 286, 292, 44);
     labelAt(totals, QRect(0, 0, 100, kFieldHeight), u"Totals"_s);
-    fieldAt(totals, QRect(110, 0, 90, kFieldHeight), u"107,045.15"_s, true);
-    fieldAt(totals, QRect(200, 0, 90, kFieldHeight), u"107,045.15"_s, true);
-    labelAt(totals, QRect(110, 22, 180, 18), u"Out of balance: 0.00"_s);
+    fieldAt(totals, QRect(110, 0, 90, kFieldHeight), books::money(debits), true);
+    fieldAt(totals, QRect(200, 0, 90, kFieldHeight), books::money(credits), true);
+    labelAt(totals, QRect(110, 22, 180, 18),
+            u"Out of balance: "_s + books::money(debits - credits));
     s.explain(top, u"date of the balances"_s);
     s.explain(grid, u"balances"_s);
     s.explain(totals, u"totals"_s);

@@ -31,7 +31,7 @@ void navigationIntro(Screen& s) {
               u"Find your way around Orvane: the Main Menu, navigation aids, menus and "
               "shortcuts that save you time every day."_s,
               {u"The Main Menu and the navigation aids of each module"_s,
-               u"Right mouse button shortcuts, alert messages and notes"_s,
+               u"Right mouse button shortcuts and alert messages"_s,
                u"Opening, copying and commenting transactions"_s,
                u"Import and export wizards, backing up and restoring"_s,
                u"Orvane Help and the Orvane Support Center"_s},
