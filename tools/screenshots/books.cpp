@@ -90,6 +90,32 @@ const QList<Customer> kCustomers = {
     {u"SUNSET-CG"_s, u"Sunset Community Garden"_s}, {u"WILLOWBRK"_s, u"Willowbrook Apartments"_s},
 };
 
+const QList<Customer> kVendors = {
+    {u"ALDER-TAX"_s, u"Alder County Tax Collector"_s},
+    {u"CA-EDD"_s, u"Employment Development Department"_s},
+    {u"COASTAL"_s, u"Coastal Nursery Wholesale"_s},
+    {u"GREENLEAF"_s, u"GreenLeaf Tools Inc."_s},
+    {u"PACPOT"_s, u"Pacific Pottery Co."_s},
+    {u"SUNRAIN"_s, u"SunRain Irrigation"_s},
+    {u"VALLEYSS"_s, u"Valley Soil & Stone"_s},
+};
+
+const QList<Customer> kEmployees = {
+    {u"CHEN-D"_s, u"David Chen"_s},
+    {u"LOPEZ-M"_s, u"Maria Lopez"_s},
+    {u"OKAFOR-J"_s, u"James Okafor"_s},
+    {u"WHITFIELD"_s, u"Sarah Whitfield"_s},
+};
+
+QString nameIn(const QList<Customer>& list, const QString& id) {
+    for (const Customer& c : list) {
+        if (c.id == id) {
+            return c.name;
+        }
+    }
+    return {};
+}
+
 constexpr Cents kMillbrook = 800; // 8.00 %
 constexpr Cents kBayside = 750;   // 7.50 %
 
@@ -326,6 +352,27 @@ QStringList chartProblems() {
     return out;
 }
 
+// Every party a transaction names is on file.
+QStringList partyProblems() {
+    QStringList out;
+    for (const Invoice& i : kInvoices) {
+        if (nameIn(kCustomers, i.customer).isEmpty()) {
+            out << issue(u"invoice %1 names no known customer"_s.arg(i.number));
+        }
+    }
+    for (const BankCheck& c : kChecks) {
+        if (nameIn(kVendors, c.check.payee).isEmpty()) {
+            out << issue(u"check %1 pays no known vendor"_s.arg(c.check.number));
+        }
+    }
+    for (const Purchase& p : kPurchases) {
+        if (nameIn(kVendors, p.vendor).isEmpty()) {
+            out << issue(u"%1 names no known vendor"_s.arg(p.reference));
+        }
+    }
+    return out;
+}
+
 QStringList jobAndStockProblems() {
     QStringList out;
     Cents invoicedToGreenway = 0;
@@ -349,6 +396,22 @@ QStringList jobAndStockProblems() {
 }
 
 } // namespace
+
+const QList<Customer>& vendors() {
+    return kVendors;
+}
+
+QString vendorName(const QString& id) {
+    return nameIn(kVendors, id);
+}
+
+const QList<Customer>& employees() {
+    return kEmployees;
+}
+
+QString employeeName(const QString& id) {
+    return nameIn(kEmployees, id);
+}
 
 const QList<Account>& chart() {
     return kChart;
@@ -671,7 +734,7 @@ QList<Posting> posting(const Invoice& invoice) {
 
 QStringList check() {
     return datesProblems() + balanceProblems() + agingProblems() + ledgerProblems() +
-           bankProblems() + jobAndStockProblems() + chartProblems();
+           bankProblems() + jobAndStockProblems() + chartProblems() + partyProblems();
 }
 
 } // namespace shots::books

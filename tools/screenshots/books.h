@@ -29,6 +29,12 @@ struct Customer {
 const QList<Customer>& customers();
 QString customerName(const QString& id);
 
+// Vendors and employees: an ID and a name, like customers.
+const QList<Customer>& vendors();
+QString vendorName(const QString& id);
+const QList<Customer>& employees();
+QString employeeName(const QString& id);
+
 struct Account {
     QString id;
     QString description;

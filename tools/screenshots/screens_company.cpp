@@ -156,7 +156,7 @@ void users(Screen& s) {
     fields->setGeometry(180, 6, 440, 90);
     FormPane f(fields, 0, 0, 110);
     f.text(u"User ID"_s, u"LOPEZ-M"_s, 120);
-    f.text(u"Name"_s, u"Maria Lopez"_s, 180);
+    f.text(u"Name"_s, books::employeeName(u"LOPEZ-M"_s), 180);
     f.text(u"Password"_s, u"********"_s, 120)->setEchoMode(QLineEdit::Password);
     f.text(u"Confirm Password"_s, u"********"_s, 120)->setEchoMode(QLineEdit::Password);
     labelAt(body, QRect(180, 196, 300, 18), u"Access to the modules"_s, true);

@@ -97,9 +97,10 @@ void itemAdjustment(Screen& s) {
 
 void employee(Screen& s) {
     s.windowToolbar();
-    RecordWindow rw = recordWindow(
-        s, u"Employees"_s, Glyph::Employees, kWorkArea, u"Employee ID"_s, u"LOPEZ-M"_s, u"Name"_s,
-        u"Maria Lopez"_s, {u"General"_s, u"Pay Info"_s, u"Withholding"_s, u"Custom Fields"_s}, 0);
+    RecordWindow rw =
+        recordWindow(s, u"Employees"_s, Glyph::Employees, kWorkArea, u"Employee ID"_s, u"LOPEZ-M"_s,
+                     u"Name"_s, books::employeeName(u"LOPEZ-M"_s),
+                     {u"General"_s, u"Pay Info"_s, u"Withholding"_s, u"Custom Fields"_s}, 0);
     FormPane left(rw.page, 8, 8, 132);
     left.memo(u"Address"_s, u"1318 Bayview Avenue\nApt. 6"_s, 150, 2);
     left.text(u"City, State"_s, u"Bayside, CA 94520"_s, 150);
@@ -230,7 +231,7 @@ void payrollCheck(Screen& s) {
     who->setGeometry(8, 8, 300, 46);
     FormPane l(who, 0, 0, 78);
     l.lookup(u"Employee ID"_s, u"CHEN-D"_s, 130);
-    l.text(u"Name"_s, u"David Chen"_s, 160);
+    l.text(u"Name"_s, books::employeeName(u"CHEN-D"_s), 160);
     FormPane r(body, 340, 8, 90);
     r.text(u"Check No."_s, u"2216"_s, 80);
     r.date(u"Check Date"_s, books::day(books::today()), 100);

@@ -28,7 +28,7 @@ RecordWindow vendorRecord(Screen& s, const QRect& r, int tab) {
     s.windowToolbar();
     RecordWindow rw =
         recordWindow(s, u"Vendors"_s, Glyph::Vendors, r, u"Vendor ID"_s, u"COASTAL"_s, u"Name"_s,
-                     u"Coastal Nursery Wholesale"_s,
+                     books::vendorName(u"COASTAL"_s),
                      {u"General"_s, u"Purchases && Payments"_s, u"Custom Fields"_s}, tab);
     if (tab == 0) {
         FormPane left(rw.page, 8, 8, 70);
@@ -157,7 +157,7 @@ void purchase(Screen& s) {
     t.partyId = u"VALLEYSS"_s;
     t.leftFields = {{u"Vendor Invoice"_s, u"VS-20577"_s}};
     t.addressLabel = u"Vendor"_s;
-    t.address = {u"Valley Soil & Stone"_s, u"15 Quarry Road"_s, u"Millbrook, CA 94522"_s};
+    t.address = {books::vendorName(u"VALLEYSS"_s), u"15 Quarry Road"_s, u"Millbrook, CA 94522"_s};
     t.header = {{u"Date"_s, u"03/14/27"_s}, {u"Due Date"_s, u"04/13/27"_s}};
     t.lineHeaders = {u">Quantity"_s, u"Item ID"_s,    u"Description"_s, u"Account"_s,
                      u"Job"_s,       u">Unit Cost"_s, u">Amount"_s};
@@ -196,7 +196,7 @@ void payment(Screen& s) {
     radioAt(kind, QPoint(10, 78), u"Refund to a customer"_s, false);
     FormPane left(body, 218, 8, 94);
     left.lookup(u"Vendor ID"_s, u"GREENLEAF"_s, 120);
-    left.text(u"Pay To"_s, u"GreenLeaf Tools Inc."_s, 150);
+    left.text(u"Pay To"_s, books::vendorName(u"GREENLEAF"_s), 150);
     left.choice(u"Payment Method"_s, u"Check  (CHECK-OP)"_s, 150);
     FormPane right(body, 480, 8, 60);
     right.text(u"Check No."_s, QString::number(books::nextCheckNumber()), 80);

@@ -56,7 +56,7 @@ void job(Screen& s) {
     left.date(u"End Date"_s, u"05/31/27"_s, 100);
     left.choice(u"Status"_s, u"In Progress"_s, 120);
     left.choice(u"Job Type"_s, u"Landscaping"_s, 120);
-    left.text(u"Supervisor"_s, u"David Chen"_s, 150);
+    left.text(u"Supervisor"_s, books::employeeName(u"CHEN-D"_s), 150);
     FormPane right(rw.page, 320, 8, 120);
     right.money(u"Estimated Revenue"_s, u"18,500.00"_s, 90);
     right.money(u"Estimated Expenses"_s, u"12,300.00"_s, 90);
