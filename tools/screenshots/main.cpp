@@ -36,8 +36,10 @@
 // To add a screen: add the scene to the script (its row in src/script/tutorial_script.h, its
 // text in src/script/help_texts.cpp); in the screens_*.cpp of its part, write a builder that
 // marks with explain() what the text is about and with pointAt() where a gliding pointer lands;
-// add {scene, kind, builder} to that file's table. Then `cmake --build build --target pictures`
-// and look at the result with --review.
+// add {scene, kind, builder, names} to that file's table, names being what the text calls the
+// buttons, fields, menus, windows and tabs it mentions, '|' between them. Figures come from the
+// books (books.h). Then `cmake --build build --target pictures` and look at the result with
+// --review.
 //
 // The rules (a picture that breaks one makes the run fail, after all pictures are written):
 // every scene of the script has one drawing and every drawing a scene; a scene with a text marks
@@ -45,7 +47,10 @@
 // callout as the program places it (script::calloutAt); a gliding pointer lands on its marked
 // element and not under the callout; a scene without a glide marks no pointer target; every
 // name the scene's table lists (the buttons, fields, menus, windows and tabs its text names) is
-// the text of a widget on the picture that nothing covers.
+// the text of a widget on the picture that nothing covers; every widget's text fits the widget,
+// every control lies inside what holds it, and a list shows all its rows and columns or has a
+// scroll bar. Before all that, the sample company's books must agree (books.cpp), or no picture
+// is written.
 
 #include "books.h"
 #include "gifwriter.h"

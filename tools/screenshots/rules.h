@@ -2,7 +2,8 @@
 // The rules a picture keeps with its scene of the script: every element that the scene's text
 // explains is shown, lies inside the picture and stays clear of the callout; a scene's pointer
 // lands on its element and not under the callout; every name the scene's text uses is readable
-// on the picture. A picture that breaks one fails the run.
+// on the picture; no widget's text is clipped and every list shows whole rows or a scroll bar.
+// A picture that breaks one fails the run.
 #pragma once
 
 #include "frames.h"
