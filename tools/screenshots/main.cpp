@@ -14,7 +14,7 @@
 //   rules.cpp          the rules every picture keeps with its scene (below)
 //   screens.h/.cpp     SceneDrawing, and the lookup of a scene's drawing in the files' tables
 //   screens_*.cpp      the builders, one file per part of the tutorial, each ending with its
-//                      table: scene number, kind of screen, builder
+//                      table: scene number, kind of screen, builder, names its text uses
 //   parts.h/.cpp       larger parts several screens share: title pages, transaction windows,
 //                      navigation aids, report windows, help, the Main Menu, sample records
 //   forms.h/.cpp       fields in rows, free-standing widgets, tables, record windows, wizards
