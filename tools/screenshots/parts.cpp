@@ -702,7 +702,8 @@ RecordWindow customerRecord(Screen& s, const QRect& r, int tab, bool active) {
         left.choice(u"Type"_s, u"Landscaper"_s, 120);
         if (pageWidth >= 440) {
             FormPane right(page, pageWidth / 2 + 10, 8, 74);
-            const int fw = std::min(150, pageWidth / 2 - 96);
+            // Wide enough for the e-mail address, with a margin.
+            const int fw = std::min(170, pageWidth / 2 - 96);
             right.text(u"Telephone 1"_s, u"(555) 014-0188"_s, fw);
             right.text(u"Telephone 2"_s, u"(555) 014-0189"_s, fw);
             right.text(u"Fax"_s, u"(555) 014-0190"_s, fw);
