@@ -268,52 +268,60 @@ QRect fieldTextRoom(const QWidget* w) {
     return w->style()->subElementRect(QStyle::SE_LineEditContents, &o, w).adjusted(2, 0, -2, 0);
 }
 
-// The text a widget shows, whether it fits the room the widget gives it; empty when it does.
-QString textProblem(const QWidget* w) {
-    if (const auto* label = qobject_cast<const QLabel*>(w)) {
-        if (label->text().isEmpty() || label->textFormat() == Qt::RichText ||
-            Qt::mightBeRichText(label->text())) {
-            return {};
-        }
-        const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(),
-                                                          -label->margin(), -label->margin());
-        return fits(w, label->text(), room.width(), room.height(), label->wordWrap())
-                   ? QString()
-                   : label->text();
+// A label's plain text that its contents rect cannot hold; empty when it fits. Rich text
+// (help topics, tips) lays itself out and is left alone.
+QString labelTextProblem(const QLabel* label) {
+    if (label->text().isEmpty() || label->textFormat() == Qt::RichText ||
+        Qt::mightBeRichText(label->text())) {
+        return {};
     }
-    if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
-        if (edit->isEnabled() && edit->text().isEmpty()) {
-            return {};
-        }
-        const QRect room = fieldTextRoom(w);
-        return fits(w, edit->text(), room.width(), room.height()) ? QString() : edit->text();
-    }
-    if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
-        const QRect room = fieldTextRoom(w);
-        return fits(w, combo->currentText(), room.width(), room.height()) ? QString()
-                                                                          : combo->currentText();
-    }
-    if (const auto* tool = qobject_cast<const QToolButton*>(w)) {
+    const int m = label->margin();
+    const QRect room = label->contentsRect().adjusted(m, m, -m, -m);
+    return fits(label, label->text(), room.width(), room.height(), label->wordWrap())
+               ? QString()
+               : label->text();
+}
+
+// A button's text that does not fit beside or under its icon, or beside its indicator.
+QString buttonTextProblem(const QAbstractButton* button) {
+    if (const auto* tool = qobject_cast<const QToolButton*>(button)) {
         if (tool->toolButtonStyle() == Qt::ToolButtonIconOnly) {
             return {};
         }
         const int room = tool->toolButtonStyle() == Qt::ToolButtonTextUnderIcon
                              ? tool->width() - 4
                              : tool->width() - tool->iconSize().width() - 12;
-        return fits(w, tool->text(), room, tool->height()) ? QString() : tool->text();
+        return fits(tool, tool->text(), room, tool->height()) ? QString() : tool->text();
+    }
+    if (qobject_cast<const QPushButton*>(button) != nullptr) {
+        return fits(button, button->text(), button->width() - 8, button->height()) ? QString()
+                                                                                   : button->text();
+    }
+    // Check boxes and radio buttons: the indicator, then the text.
+    return button->sizeHint().width() <= button->width() ? QString() : button->text();
+}
+
+// The text a widget shows, when it does not fit the room the widget gives it; empty when it does.
+QString textProblem(const QWidget* w) {
+    if (const auto* label = qobject_cast<const QLabel*>(w)) {
+        return labelTextProblem(label);
     }
     if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
-        if (qobject_cast<const QPushButton*>(w) != nullptr) {
-            return fits(w, button->text(), button->width() - 8, button->height()) ? QString()
-                                                                                  : button->text();
-        }
-        // Check boxes and radio buttons: the indicator, then the text.
-        return button->sizeHint().width() <= button->width() ? QString() : button->text();
+        return buttonTextProblem(button);
     }
-    if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
+    QString text;
+    if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
+        text = edit->text();
+    } else if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
+        text = combo->currentText();
+    } else if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
         return fits(w, group->title(), group->width() - 16, 20) ? QString() : group->title();
     }
-    return {};
+    if (text.isEmpty()) {
+        return {};
+    }
+    const QRect room = fieldTextRoom(w);
+    return fits(w, text, room.width(), room.height()) ? QString() : text;
 }
 
 // Whether a widget lies wholly inside each of the widgets it is drawn in.
