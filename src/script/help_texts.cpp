@@ -55,7 +55,7 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     "transaction.",
     // 15: File, Duplicate Transaction
     "To enter a transaction much like one you have entered before, open the earlier one and "
-    "choose File, Duplicate Transaction.  Change whatever is different and click Save.",
+    "choose File, Duplicate Transaction.  Change whatever differs, then save the copy.",
     // 16: Related Reports on the right mouse button
     "For a quick look at the history of a customer, vendor or item, click the right mouse "
     "button in its window and choose Related Reports.  Pick a report from the list, and Orvane "
@@ -178,8 +178,8 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     "purchase and marks the order filled, so you always know which orders are still open.",
     // 45: purchases, paid or unpaid
     "Choose Tasks, Purchases to enter a vendor's bill for goods or services.  If you pay the "
-    "bill later, Orvane adds it to what you owe the vendor until you pay it from the Payments "
-    "window.  If you pay it when you buy, choose a payment method on the purchase itself, and "
+    "bill later, Orvane adds it to what you owe the vendor until you enter a payment for it "
+    "later on.  If you pay it when you buy, choose a payment method on the purchase itself, and "
     "Orvane then records the purchase and its payment together.",
     // 46: payments, prepayments and refunds
     "Choose Tasks, Payments to pay your vendors.  Besides paying purchases that are due, you "
@@ -261,8 +261,8 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     // 66: the Report Selector
     "Choose Reports, Report Selector to see every report of Orvane in one window.  The modules "
     "are listed on the left; click one, and its reports appear on the right.  Double-click a "
-    "report to open it.  Each report window has three tabs: Filters, Options and Preview.  You "
-    "can also click the Reports button on the toolbar.",
+    "report to open it.  Each report window has three tabs: Filters, Options and Preview.  The "
+    "Main Menu's Reports button opens this window too.",
     // 67: the Filters tab
     "On the Filters tab you limit a report to the records you need, such as a range of dates, "
     "some customers or a department.  Leave a filter blank to include all.",

@@ -32,7 +32,7 @@ std::vector<std::pair<QString, TitlePage>> makeTitlePages() {
           t("Find your way around Orvane: the Main Menu, navigation aids, menus and shortcuts "
             "that save you time every day."),
           {t("The Main Menu and the navigation aids of each module"),
-           t("Right mouse button shortcuts, alert messages and notes"),
+           t("Right mouse button shortcuts and alert messages"),
            t("Opening, copying and commenting transactions"),
            t("Import and export wizards, backing up and restoring"),
            t("Orvane Help and the Orvane Support Center")},

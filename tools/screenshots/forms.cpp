@@ -172,7 +172,8 @@ namespace {
 void prepareView(QAbstractItemView* v, const QRect& r) {
     v->setGeometry(r);
     v->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    v->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A list longer than its box shows that there is more.
+    v->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     v->setSelectionBehavior(QAbstractItemView::SelectRows);
     v->setFocusPolicy(Qt::NoFocus);
     v->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -240,6 +240,10 @@ const QStringList& menuTitles() {
 
 MenuStrip::MenuStrip(QWidget* parent) : QWidget(parent) {}
 
+const QStringList& MenuStrip::titles() {
+    return menuTitles();
+}
+
 QRect MenuStrip::titleRect(const QString& title) const {
     const QFontMetrics fm(font());
     int x = 2;
@@ -273,6 +277,14 @@ void MenuStrip::paintEvent(QPaintEvent*) {
 
 // ---- DropMenu ------------------------------------------------------------------------------
 
+QStringList DropMenu::titles() const {
+    QStringList out;
+    for (const MenuEntry& e : entries_) {
+        out << e.title;
+    }
+    return out;
+}
+
 DropMenu::DropMenu(QWidget* parent, const QList<MenuEntry>& entries, int minWidth)
     : QWidget(parent), entries_(entries) {
     const QFontMetrics fm(font());
@@ -284,7 +296,7 @@ DropMenu::DropMenu(QWidget* parent, const QList<MenuEntry>& entries, int minWidt
             keyW = std::max(keyW, fm.horizontalAdvance(parts[1]));
         }
     }
-    const int w = std::max(minWidth, textW + keyW + (keyW ? 24 : 0) + 56);
+    const int w = std::max(minWidth, textW + keyW + (keyW ? 24 : 0) + 48);
     int y = 3;
     for (const MenuEntry& e : entries_) {
         const int h = e.title == u"-" ? 7 : 20;

@@ -50,6 +50,7 @@ public:
     enum class Buttons { MinMaxClose, HelpClose, Close, None };
     TitleBar(QWidget* parent, const QString& caption, Glyph icon, bool active, Buttons buttons,
              int height);
+    const QString& caption() const { return caption_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -71,6 +72,7 @@ public:
     }
     // Left edge and width of a title, in the strip's coordinates.
     QRect titleRect(const QString& title) const;
+    static const QStringList& titles();
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -93,6 +95,7 @@ class DropMenu : public QWidget {
 public:
     DropMenu(QWidget* parent, const QList<MenuEntry>& entries, int minWidth = 0);
     QRect entryRect(const QString& title) const;
+    QStringList titles() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -14,7 +14,7 @@
 //   rules.cpp          the rules every picture keeps with its scene (below)
 //   screens.h/.cpp     SceneDrawing, and the lookup of a scene's drawing in the files' tables
 //   screens_*.cpp      the builders, one file per part of the tutorial, each ending with its
-//                      table: scene number, kind of screen, builder
+//                      table: scene number, kind of screen, builder, names its text uses
 //   parts.h/.cpp       larger parts several screens share: title pages, transaction windows,
 //                      navigation aids, report windows, help, the Main Menu, sample records
 //   forms.h/.cpp       fields in rows, free-standing widgets, tables, record windows, wizards
@@ -24,6 +24,8 @@
 //   colours.h          every colour of the pictures, the pictograms' palette included
 //   look.h/.cpp        fonts, the Fusion style and the classic palette
 //   sample.h           the sample company's data that several screens show
+//   books.h/.cpp       its books: invoices, receipts, checks, purchases; the figures the screens
+//                      show are computed there, and checked before any picture is written
 //   gifwriter.h/.cpp   the reduction to 256 colours and the GIF file
 //
 // Data flows one way. The program's script (src/script) gives each scene its picture's name,
@@ -34,15 +36,23 @@
 // To add a screen: add the scene to the script (its row in src/script/tutorial_script.h, its
 // text in src/script/help_texts.cpp); in the screens_*.cpp of its part, write a builder that
 // marks with explain() what the text is about and with pointAt() where a gliding pointer lands;
-// add {scene, kind, builder} to that file's table. Then `cmake --build build --target pictures`
-// and look at the result with --review.
+// add {scene, kind, builder, names} to that file's table, names being what the text calls the
+// buttons, fields, menus, windows and tabs it mentions, '|' between them. Figures come from the
+// books (books.h). Then `cmake --build build --target pictures` and look at the result with
+// --review.
 //
 // The rules (a picture that breaks one makes the run fail, after all pictures are written):
 // every scene of the script has one drawing and every drawing a scene; a scene with a text marks
 // what the text explains; each explained element is shown, inside the picture and clear of the
 // callout as the program places it (script::calloutAt); a gliding pointer lands on its marked
-// element and not under the callout; a scene without a glide marks no pointer target.
+// element and not under the callout; a scene without a glide marks no pointer target; every
+// name the scene's table lists (the buttons, fields, menus, windows and tabs its text names) is
+// the text of a widget on the picture that nothing covers; every widget's text fits the widget,
+// every control lies inside what holds it, and a list shows all its rows and columns or has a
+// scroll bar. Before all that, the sample company's books must agree (books.cpp), or no picture
+// is written.
 
+#include "books.h"
 #include "gifwriter.h"
 #include "look.h"
 #include "rules.h"
@@ -176,7 +186,7 @@ bool drawScene(const script::Scene& scene, const SceneDrawing& drawing, const Op
         err() << "orvane-screenshots: " << e << "\n";
         return false;
     }
-    for (const QString& p : problems(scene, *screen)) {
+    for (const QString& p : problems(scene, drawing, *screen)) {
         err() << file << ": " << p << "\n";
         ++failures;
     }
@@ -219,6 +229,15 @@ int main(int argc, char** argv) {
     auto scenes = std::make_unique<script::SceneTable>();
     platform::Int16 numberOfScenes = 0;
     script::loadScript(*scenes, numberOfScenes);
+
+    // Figures that disagree with each other would teach the wrong thing: no pictures then.
+    if (const QStringList wrong = books::check(); !wrong.isEmpty()) {
+        for (const QString& p : wrong) {
+            err() << "orvane-screenshots: " << p << "\n";
+        }
+        err() << "orvane-screenshots: the books do not agree; no pictures written\n";
+        return 1;
+    }
 
     int failures = 0;
     for (const QString& p : coverageProblems(numberOfScenes)) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "parts.h"
 
+#include "books.h"
 #include "look.h"
 #include "sample.h"
 
@@ -13,6 +14,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -222,13 +224,15 @@ Transaction transactionWindow(Screen& s, const TransactionSpec& form) {
         note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         note->setGeometry(x0, linesBottom + 6, w - x0 - 8, gridBottom - linesBottom - 8);
     }
-    FormPane totals(host, w - 8 - 80 - 64, gridBottom + 4, 64);
+    // Labels wide enough for "Balance Due".
+    constexpr int kTotalsLabel = 70;
+    FormPane totals(host, w - 8 - 80 - kTotalsLabel, gridBottom + 4, kTotalsLabel);
     for (const auto& [label, value] : form.totals) {
         t.fields.insert(label, totals.money(label, value, 80));
         t.labels.insert(label, totals.lastLabel());
     }
     if (form.hasComment) {
-        const int commentRight = form.totals.isEmpty() ? w - 8 : w - 8 - 80 - 64 - 10;
+        const int commentRight = form.totals.isEmpty() ? w - 8 : w - 8 - 80 - kTotalsLabel - 10;
         labelAt(host, QRect(x0, gridBottom + 4, 56, kFieldHeight), u"Comment"_s);
         t.comment =
             fieldAt(host, QRect(x0 + 58, gridBottom + 4, commentRight - x0 - 58, kFieldHeight),
@@ -388,31 +392,44 @@ NavigationAid receivablesAid(Screen& s, const QRect& r) {
 
 // ---- Report windows ------------------------------------------------------------------------
 
-ReportPaper::ReportPaper(QWidget* parent, const QRect& r, ReportPage page)
-    : QWidget(parent), page_(std::move(page)) {
-    setGeometry(r);
-}
-
 namespace {
 constexpr int kPaperFirstRow = 8 + 62 + 15 + 3; // top of the first row under the headings
 constexpr int kPaperRowHeight = 14;
+constexpr int kPaperScrollBar = 16;
 } // namespace
 
+// A page longer than the preview gets a scroll bar along its right edge, in the sheet's margin.
+ReportPaper::ReportPaper(QWidget* parent, const QRect& r, ReportPage page)
+    : QWidget(parent), page_(std::move(page)) {
+    setGeometry(r);
+    if (pageHeight() > height()) {
+        auto* bar = new QScrollBar(Qt::Vertical, this);
+        bar->setGeometry(width() - kPaperScrollBar, 0, kPaperScrollBar, height());
+        bar->setRange(0, pageHeight() - height());
+        bar->setPageStep(height());
+        bar->setValue(page_.scrolled);
+    }
+}
+
+int ReportPaper::pageHeight() const {
+    return rowRect(int(page_.rows.size())).top() + page_.scrolled + 14;
+}
+
 QRect ReportPaper::rowRect(int row) const {
-    int y = kPaperFirstRow;
+    int y = kPaperFirstRow - page_.scrolled;
     for (int i = 0; i < row && i < page_.rows.size(); ++i) {
         y += kPaperRowHeight + (page_.rows[i].value(0).startsWith(u'*') ? 1 : 0);
     }
     if (row < page_.rows.size() && page_.rows[row].value(0).startsWith(u'*')) {
         y += 1;
     }
-    return QRect(20, y, width() - 44, kPaperRowHeight);
+    return QRect(20, y, width() - 48, kPaperRowHeight);
 }
 
 void ReportPaper::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), colour::shadow);
-    const QRect sheet = rect().adjusted(10, 8, -14, 0);
+    const QRect sheet = rect().adjusted(10, 8 - page_.scrolled, -kPaperScrollBar - 2, 0);
     p.fillRect(sheet.translated(3, 3), colour::dark);
     p.fillRect(sheet, Qt::white);
     p.setPen(Qt::black);
@@ -507,10 +524,11 @@ ReportSelector reportSelector(Screen& s, const QRect& r) {
     ReportSelector rs;
     rs.window = s.addWindow(u"Report Selector"_s, r, Glyph::Reports);
     QWidget* body = rs.window->body();
-    const int split = std::max(124, std::min(150, body->width() / 3));
+    // Wide enough for "Financial Statements".
+    const int split = 146;
     rs.modules = new QWidget(body);
     rs.modules->setGeometry(6, 6, split - 6, body->height() - 12);
-    labelAt(rs.modules, QRect(0, 0, split, 18), u"Modules"_s, true);
+    labelAt(rs.modules, QRect(0, 0, split - 6, 18), u"Modules"_s, true);
     const QList<QPair<Glyph, QString>> modules = {
         {Glyph::Customers, u"Receivables"_s}, {Glyph::Vendors, u"Payables"_s},
         {Glyph::Items, u"Inventory"_s},       {Glyph::Payroll, u"Payroll"_s},
@@ -534,22 +552,100 @@ ReportSelector reportSelector(Screen& s, const QRect& r) {
     }
     rs.reports = new QWidget(body);
     rs.reports->setGeometry(split + 6, 6, body->width() - split - 12, body->height() - 12);
-    labelAt(rs.reports, QRect(0, 0, 200, 18), u"Receivables reports"_s, true);
-    listAt(rs.reports, QRect(0, 20, rs.reports->width(), rs.reports->height() - 20),
-           {u"Report"_s, u"Description"_s}, {130, 0},
-           {{u"Aged Receivables"_s, u"What customers owe, by age"_s},
-            {u"Cash Receipts Journal"_s, u"Receipts and accounts"_s},
-            {u"Customer Ledgers"_s, u"Transactions by customer"_s},
-            {u"Customer List"_s, u"Addresses and contacts"_s},
-            {u"Customer Sales History"_s, u"Sales by customer"_s},
-            {u"Invoice Register"_s, u"Invoices in a period"_s},
-            {u"Job Profitability"_s, u"Revenue and cost by job"_s},
-            {u"Quote Register"_s, u"Open and converted quotes"_s},
-            {u"Sales Journal"_s, u"Sales and their accounts"_s},
-            {u"Sales Tax Summary"_s, u"Tax collected by authority"_s},
-            {u"Statements"_s, u"Customer statements"_s}},
+    labelAt(rs.reports, QRect(0, 0, rs.reports->width(), 18), u"Receivables reports"_s, true);
+    listAt(rs.reports, QRect(0, 20, rs.reports->width(), rs.reports->height() - 20), {u"Report"_s},
+           {0},
+           {{u"Aged Receivables"_s},
+            {u"Cash Receipts Journal"_s},
+            {u"Customer Ledgers"_s},
+            {u"Customer List"_s},
+            {u"Customer Sales History"_s},
+            {u"Invoice Register"_s},
+            {u"Job Profitability"_s},
+            {u"Quote Register"_s},
+            {u"Sales Journal"_s},
+            {u"Sales Tax Summary"_s},
+            {u"Statements"_s}},
            2);
     return rs;
+}
+
+// ---- Payment methods ---------------------------------------------------------------------------
+
+PaymentMethods paymentMethodsWindow(Screen& s, bool customers) {
+    s.windowToolbar();
+    PaymentMethods pm;
+    pm.window = s.addWindow(u"Payment Methods"_s, kWorkArea, Glyph::Payments);
+    QWidget* body = pm.window->body();
+    // The fields keep to the left: the top right stays free for the scenes' callouts.
+    pm.fields = new QWidget(body);
+    pm.fields->setGeometry(8, 6, 292, 116);
+    FormPane f(pm.fields, 0, 0, 110);
+    f.lookup(u"Payment Method ID"_s, customers ? u"VISA"_s : u"CO-VISA"_s, 120);
+    f.text(u"Description"_s, customers ? u"Visa"_s : u"Company Visa card"_s, 170);
+    f.choice(u"Type"_s, u"Credit Card"_s, 120);
+    f.lookup(u"Account"_s, customers ? u"1020"_s : u"2150"_s, 90);
+    f.text(u"Card Fee Percent"_s, customers ? u"2.50"_s : QString(), 50, true);
+    pm.usedBy = groupAt(body, QRect(8, 124, body->width() - 16, 42), u"Used by"_s);
+    radioAt(pm.usedBy, QPoint(10, 18), u"Customers, to pay us"_s, customers);
+    radioAt(pm.usedBy, QPoint(220, 18), u"Bayside Garden Supply, to pay others"_s, !customers);
+    labelAt(body, QRect(8, 172, 300, 18),
+            customers ? u"Customer payment methods"_s : u"Company payment methods"_s, true);
+    const QString next = QString::number(books::nextCheckNumber());
+    const QList<QStringList> rows =
+        customers
+            ? QList<QStringList>{{u"CASH"_s, u"Cash"_s, u"Cash"_s, u"1000 Cash - Operating"_s, {}},
+                                 {u"CHECK"_s,
+                                  u"Check"_s,
+                                  u"Check"_s,
+                                  u"1000 Cash - Operating"_s,
+                                  {}},
+                                 {u"VISA"_s,
+                                  u"Visa"_s,
+                                  u"Credit Card"_s,
+                                  u"1020 Card Clearing"_s,
+                                  {}},
+                                 {u"MC"_s,
+                                  u"MasterCard"_s,
+                                  u"Credit Card"_s,
+                                  u"1020 Card Clearing"_s,
+                                  {}},
+                                 {u"AMEX"_s,
+                                  u"American Express"_s,
+                                  u"Credit Card"_s,
+                                  u"1020 Card Clearing"_s,
+                                  {}},
+                                 {u"ACH"_s,
+                                  u"Bank Transfer"_s,
+                                  u"Electronic"_s,
+                                  u"1000 Cash - Operating"_s,
+                                  {}}}
+            : QList<QStringList>{
+                  {u"CHECK-OP"_s, u"Operating account checks"_s, u"Check"_s,
+                   u"1000 Cash - Operating"_s, next},
+                  {u"CO-VISA"_s,
+                   u"Company Visa card"_s,
+                   u"Credit Card"_s,
+                   u"2150 Visa Payable"_s,
+                   {}},
+                  {u"ACH-OP"_s,
+                   u"Electronic transfer"_s,
+                   u"Electronic"_s,
+                   u"1000 Cash - Operating"_s,
+                   {}},
+                  {u"PETTY"_s, u"Petty cash"_s, u"Cash"_s, u"1050 Petty Cash"_s, {}}};
+    pm.list = gridAt(body, QRect(8, 192, body->width() - 16, body->height() - 192 - 40),
+                     {u"ID"_s, u"Description"_s, u"Type"_s, u"Account"_s, u">Next Number"_s},
+                     {80, 0, 90, 160, 90}, rows, customers ? 2 : 1);
+    auto* hint = new QLabel(customers ? u"Orvane suggests each customer's payment method in the "
+                                        "Receipts and Invoices windows; you can change it there."_s
+                                      : u"Orvane suggests the payment method of each vendor in "
+                                        "the Payments and Purchases windows; you can change it "
+                                        "there."_s,
+                            body);
+    hint->setWordWrap(true);
+    hint->setGeometry(8, body->height() - 36, body->width() - 16, 32);
+    return pm;
 }
 
 // ---- Help ------------------------------------------------------------------------------------
@@ -606,7 +702,8 @@ RecordWindow customerRecord(Screen& s, const QRect& r, int tab, bool active) {
         left.choice(u"Type"_s, u"Landscaper"_s, 120);
         if (pageWidth >= 440) {
             FormPane right(page, pageWidth / 2 + 10, 8, 74);
-            const int fw = std::min(150, pageWidth / 2 - 96);
+            // Wide enough for the e-mail address, with a margin.
+            const int fw = std::min(170, pageWidth / 2 - 96);
             right.text(u"Telephone 1"_s, u"(555) 014-0188"_s, fw);
             right.text(u"Telephone 2"_s, u"(555) 014-0189"_s, fw);
             right.text(u"Fax"_s, u"(555) 014-0190"_s, fw);
@@ -626,25 +723,25 @@ TransactionSpec greenwayInvoice(const QRect& r) {
     t.partyLabel = u"Customer ID"_s;
     t.partyId = u"GREENWAY"_s;
     t.address = sample::greenwayAddress();
-    t.header = {{u"Invoice No."_s, u"10482"_s},
-                {u"Date"_s, u"03/15/27"_s},
-                {u"Terms"_s, u"2% 10, Net 30"_s},
-                {u"Ship Via"_s, u"Our Truck"_s},
-                {u"Sales Tax"_s, u"MILLBROOK"_s}};
+    t.header = {{u"Invoice No."_s, u"10482"_s},   {u"Date"_s, u"03/15/27"_s},
+                {u"Terms"_s, u"2% 10, Net 30"_s}, {u"Ship Via"_s, u"Our Truck"_s},
+                {u"Sales Tax"_s, u"MILLBROOK"_s}, {u"Job"_s, books::invoice(10482).job}};
     t.lineHeaders = {u">Quantity"_s, u"Item ID"_s, u"Description"_s, u">Unit Price"_s,
                      u">Amount"_s};
     t.lineWidths = {58, 80, 0, 70, 76};
-    t.lines = {{u"40"_s, u"MUL-CED-2"_s, u"Cedar Mulch, 2 cu ft"_s, u"6.49"_s, u"259.60"_s},
-               {u"12"_s, u"ROSE-HT"_s, u"Rose Bush, Hybrid Tea"_s, u"24.50"_s, u"294.00"_s},
-               {u"6"_s, u"DRIP-KIT"_s, u"Drip Irrigation Kit"_s, u"49.00"_s, u"294.00"_s},
-               {u"4"_s, u"SHEAR-PR"_s, u"Pruning Shears"_s, u"18.75"_s, u"75.00"_s}};
-    t.totals = {
-        {u"Subtotal"_s, u"922.60"_s}, {u"Sales Tax"_s, u"73.81"_s}, {u"Total"_s, u"996.41"_s}};
+    const books::Invoice& inv = books::invoice(10482);
+    for (const books::Line& l : inv.lines) {
+        t.lines << books::invoiceLineRow(l);
+    }
+    t.totals = {{u"Subtotal"_s, books::money(books::subtotal(inv))},
+                {u"Sales Tax"_s, books::money(books::tax(inv))},
+                {u"Total"_s, books::money(books::total(inv))}};
     t.comment = u"Deliver to the Maple Street site"_s;
-    t.journalLines = {{u"1100"_s, u"Accounts Receivable"_s, u"996.41"_s, QString()},
-                      {u"4000"_s, u"Sales - Plants"_s, QString(), u"294.00"_s},
-                      {u"4010"_s, u"Sales - Supplies"_s, QString(), u"628.60"_s},
-                      {u"2100"_s, u"Sales Tax Payable"_s, QString(), u"73.81"_s}};
+    for (const books::Posting& p : books::posting(inv)) {
+        t.journalLines << QStringList{p.account, books::accountName(p.account),
+                                      p.debit ? books::money(p.debit) : QString(),
+                                      p.credit ? books::money(p.credit) : QString()};
+    }
     return t;
 }
 
@@ -758,9 +855,16 @@ MainMenu mainMenuWindow(Screen& s, const QRect& r, bool active) {
     today->setGeometry(3 * (cw + 6), ch + 6, cw, ch);
     today->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     labelAt(today, QRect(8, 6, cw - 16, 18), u"Reminders"_s, true);
-    auto* text = new QLabel(u"3 invoices are due this week.\n\n2 purchase orders are waiting "
-                            "to be received.\n\nPayroll for period 3 is due 03/31/27."_s,
-                            today);
+    const int late = books::openInvoicesOlderThan(30);
+    int orders = 0;
+    for (const books::Purchase& p : books::purchases()) {
+        orders += p.order ? 1 : 0;
+    }
+    auto* text =
+        new QLabel(u"%1 invoices are more than 30 days old.\n\n%2 purchase order is waiting to be "
+                   "received.\n\nPayroll for period 3 is due 03/31/27."_s.arg(late)
+                       .arg(orders),
+                   today);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     text->setGeometry(8, 28, cw - 16, ch - 34);

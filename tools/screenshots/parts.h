@@ -98,13 +98,16 @@ struct ReportPage {
     QList<int> widths;       // in pixels of the page
     QList<QStringList> rows; // a row starting with "*" is bold (totals); "=" a group heading
     int highlightRow = -1;
+    int scrolled = 0; // pixels the preview is scrolled down
 };
 
 class ReportPaper : public QWidget {
 public:
     ReportPaper(QWidget* parent, const QRect& r, ReportPage page);
-    // A row of the report, in the widget's coordinates.
+    // A row of the report, in the widget's coordinates (scrolled).
     QRect rowRect(int row) const;
+    // How far down the page reaches, unscrolled.
+    int pageHeight() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -132,6 +135,18 @@ struct ReportSelector {
     QWidget* reports = nullptr;
 };
 ReportSelector reportSelector(Screen& s, const QRect& r);
+
+// ---- Payment methods ---------------------------------------------------------------------------
+
+// The Payment Methods window, showing either the ways customers pay the company or the ways the
+// company pays others.
+struct PaymentMethods {
+    ChildWindow* window = nullptr;
+    QWidget* fields = nullptr;
+    QWidget* usedBy = nullptr;
+    QWidget* list = nullptr;
+};
+PaymentMethods paymentMethodsWindow(Screen& s, bool customers);
 
 // ---- Help ------------------------------------------------------------------------------------
 

@@ -1,9 +1,29 @@
 // SPDX-License-Identifier: MIT
 #include "rules.h"
 
+#include "look.h"
+
 #include "platform/units.h"
 #include "script/callout.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -74,6 +94,308 @@ QStringList pointerProblems(const script::Scene& scene, const Screen& screen) {
     return out;
 }
 
+// A text a reader sees on the picture, and the widget that draws it.
+struct ShownText {
+    QString kind; // button, toolbar, label, group, window, menu, tab, column, list
+    QString text;
+    const QWidget* owner;
+    QRect inPicture;
+};
+
+// The text as a name: no mnemonic marks, one line, without the trailing colon, "..." or submenu
+// arrow, and the arrows of "< Back" and "Next >".
+QString asName(QString text) {
+    text.replace(u"&&"_s, u"\u0001"_s).remove(u'&').replace(u'\u0001', u'&');
+    text = text.section(u'\t', 0, 0).simplified();
+    for (const QString& tail : {u":"_s, u"..."_s, u" >"_s}) {
+        if (text.endsWith(tail)) {
+            text.chop(tail.size());
+        }
+    }
+    if (text.startsWith(u"< "_s)) {
+        text.remove(0, 2);
+    }
+    return text.toCaseFolded();
+}
+
+QRect inPicture(const QWidget* w, const QRect& local, const Screen& screen) {
+    return QRect(w->mapTo(&screen, local.topLeft()), local.size());
+}
+
+void addViewTexts(const QWidget* w, const Screen& screen, QList<ShownText>& out) {
+    if (const auto* header = qobject_cast<const QHeaderView*>(w)) {
+        for (int i = 0; i < header->count(); ++i) {
+            const QString text = header->model()->headerData(i, header->orientation()).toString();
+            const QRect r(header->sectionViewportPosition(i), 0, header->sectionSize(i),
+                          header->height());
+            out << ShownText{u"column"_s, text, header, inPicture(header->viewport(), r, screen)};
+        }
+    } else if (const auto* table = qobject_cast<const QTableWidget*>(w)) {
+        for (int row = 0; row < table->rowCount(); ++row) {
+            for (int c = 0; c < table->columnCount(); ++c) {
+                if (const QTableWidgetItem* item = table->item(row, c)) {
+                    out << ShownText{
+                        u"list"_s, item->text(), table->viewport(),
+                        inPicture(table->viewport(), table->visualItemRect(item), screen)};
+                }
+            }
+        }
+    } else if (const auto* tree = qobject_cast<const QTreeWidget*>(w)) {
+        for (int row = 0; row < tree->topLevelItemCount(); ++row) {
+            QTreeWidgetItem* item = tree->topLevelItem(row);
+            out << ShownText{u"list"_s, item->text(0), tree->viewport(),
+                             inPicture(tree->viewport(), tree->visualItemRect(item), screen)};
+        }
+    } else if (const auto* tabs = qobject_cast<const QTabBar*>(w)) {
+        for (int i = 0; i < tabs->count(); ++i) {
+            out << ShownText{u"tab"_s, tabs->tabText(i), tabs,
+                             inPicture(tabs, tabs->tabRect(i), screen)};
+        }
+    }
+}
+
+// Every text the picture shows as a name: buttons, labels, group and window titles, tabs,
+// column headings, menu titles and entries. A toolbar button that shows only its icon names
+// nothing.
+QList<ShownText> shownTexts(const Screen& screen) {
+    QList<ShownText> out;
+    for (const QWidget* w : screen.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&screen)) {
+            continue;
+        }
+        const QRect whole = inPicture(w, w->rect(), screen);
+        if (const auto* tool = qobject_cast<const QToolButton*>(w)) {
+            const bool onToolbar = whole.top() >= kToolTop && whole.bottom() < kWorkTop;
+            if (tool->toolButtonStyle() != Qt::ToolButtonIconOnly) {
+                out << ShownText{onToolbar ? u"toolbar"_s : u"button"_s, tool->text(), w, whole};
+            }
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+            out << ShownText{u"button"_s, button->text(), w, whole};
+        } else if (const auto* label = qobject_cast<const QLabel*>(w)) {
+            out << ShownText{u"label"_s, label->text(), w, whole};
+        } else if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
+            out << ShownText{u"group"_s, group->title(), w,
+                             inPicture(w, QRect(0, 0, w->width(), 16), screen)};
+        } else if (const auto* title = dynamic_cast<const TitleBar*>(w)) {
+            // "Report - Customer Ledgers" names the window and its report. The caption's place:
+            // after the icon, as wide as its text.
+            const int textWidth =
+                QFontMetrics(uiFont(11, true)).horizontalAdvance(title->caption());
+            const QRect caption =
+                inPicture(w, QRect(w->height() + 4, 0, textWidth, w->height()), screen);
+            for (const QString& part : title->caption().split(u" - "_s)) {
+                out << ShownText{u"window"_s, part, w, caption};
+            }
+            out << ShownText{u"window"_s, title->caption(), w, caption};
+        } else if (const auto* strip = dynamic_cast<const MenuStrip*>(w)) {
+            for (const QString& t : MenuStrip::titles()) {
+                out << ShownText{u"menu"_s, t, w, inPicture(w, strip->titleRect(t), screen)};
+            }
+        } else if (const auto* menu = dynamic_cast<const DropMenu*>(w)) {
+            for (QString t : menu->titles()) {
+                t = t.section(u'\t', 0, 0);
+                const QString bare = t.endsWith(u" >"_s) ? t.chopped(2) : t;
+                out << ShownText{u"menu"_s, t, w, inPicture(w, menu->entryRect(bare), screen)};
+            }
+        } else {
+            addViewTexts(w, screen, out);
+        }
+    }
+    return out;
+}
+
+// Whether nothing drawn later lies over the middle and both quarters of the text's place.
+bool uncovered(const ShownText& t, const Screen& screen) {
+    const QRect r = t.inPicture;
+    const int y = r.center().y();
+    for (const int x : {r.left() + r.width() / 4, r.center().x(), r.right() - r.width() / 4}) {
+        const QWidget* hit = screen.childAt(QPoint(x, y));
+        if (hit == nullptr || (hit != t.owner && !t.owner->isAncestorOf(hit))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QStringList namesProblems(const SceneDrawing& drawing, const Screen& screen) {
+    QStringList out;
+    if (drawing.names == nullptr || *drawing.names == 0) {
+        return out;
+    }
+    const QList<ShownText> shown = shownTexts(screen);
+    // "button:Filter" asks for a button; a bare name for any kind of widget.
+    for (const QString& entry : QString::fromUtf16(drawing.names).split(u'|')) {
+        const QString kind = entry.contains(u':') ? entry.section(u':', 0, 0) : QString();
+        const QString name = entry.contains(u':') ? entry.section(u':', 1) : entry;
+        bool found = false, visible = false;
+        for (const ShownText& t : shown) {
+            if ((kind.isEmpty() || kind == t.kind) && asName(t.text) == name.toCaseFolded()) {
+                found = true;
+                visible = visible || uncovered(t, screen);
+            }
+        }
+        if (!found) {
+            out << u"the text names \"%1\", which the picture lacks"_s.arg(entry);
+        } else if (!visible) {
+            out << u"the text names \"%1\", which lies hidden"_s.arg(entry);
+        }
+    }
+    return out;
+}
+
+// ---- Clipping ----
+
+// Whether a text, drawn in the widget's font, fits a width and height.
+bool fits(const QWidget* w, const QString& text, int width, int height, bool wrap = false) {
+    const QFontMetrics fm(w->font());
+    const QRect needed = fm.boundingRect(QRect(0, 0, std::max(width, 1), 10000),
+                                         wrap ? int(Qt::TextWordWrap) : 0, text);
+    return needed.width() <= width && needed.height() <= height;
+}
+
+// Room for text inside an edit field or a combo box, as the style lays them out.
+QRect fieldTextRoom(const QWidget* w) {
+    if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
+        QStyleOptionComboBox o;
+        o.initFrom(combo);
+        o.editable = combo->isEditable();
+        return combo->style()->subControlRect(QStyle::CC_ComboBox, &o, QStyle::SC_ComboBoxEditField,
+                                              combo);
+    }
+    QStyleOptionFrame o;
+    o.initFrom(w);
+    o.lineWidth = w->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &o, w);
+    return w->style()->subElementRect(QStyle::SE_LineEditContents, &o, w).adjusted(2, 0, -2, 0);
+}
+
+// A label's plain text that its contents rect cannot hold; empty when it fits. Rich text
+// (help topics, tips) lays itself out and is left alone.
+QString labelTextProblem(const QLabel* label) {
+    if (label->text().isEmpty() || label->textFormat() == Qt::RichText ||
+        Qt::mightBeRichText(label->text())) {
+        return {};
+    }
+    const int m = label->margin();
+    const QRect room = label->contentsRect().adjusted(m, m, -m, -m);
+    return fits(label, label->text(), room.width(), room.height(), label->wordWrap())
+               ? QString()
+               : label->text();
+}
+
+// A button's text that does not fit beside or under its icon, or beside its indicator.
+QString buttonTextProblem(const QAbstractButton* button) {
+    if (const auto* tool = qobject_cast<const QToolButton*>(button)) {
+        if (tool->toolButtonStyle() == Qt::ToolButtonIconOnly) {
+            return {};
+        }
+        const int room = tool->toolButtonStyle() == Qt::ToolButtonTextUnderIcon
+                             ? tool->width() - 4
+                             : tool->width() - tool->iconSize().width() - 12;
+        return fits(tool, tool->text(), room, tool->height()) ? QString() : tool->text();
+    }
+    if (qobject_cast<const QPushButton*>(button) != nullptr) {
+        return fits(button, button->text(), button->width() - 8, button->height()) ? QString()
+                                                                                   : button->text();
+    }
+    // Check boxes and radio buttons: the indicator, then the text.
+    return button->sizeHint().width() <= button->width() ? QString() : button->text();
+}
+
+// The text a widget shows, when it does not fit the room the widget gives it; empty when it does.
+QString textProblem(const QWidget* w) {
+    if (const auto* label = qobject_cast<const QLabel*>(w)) {
+        return labelTextProblem(label);
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+        return buttonTextProblem(button);
+    }
+    QString text;
+    if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
+        text = edit->text();
+    } else if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
+        text = combo->currentText();
+    } else if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
+        return fits(w, group->title(), group->width() - 16, 20) ? QString() : group->title();
+    }
+    if (text.isEmpty()) {
+        return {};
+    }
+    const QRect room = fieldTextRoom(w);
+    return fits(w, text, room.width(), room.height()) ? QString() : text;
+}
+
+// Whether a widget lies wholly inside each of the widgets it is drawn in.
+bool insideItsWindows(const QWidget* w, const Screen& screen) {
+    for (const QWidget* a = w->parentWidget(); a != nullptr && a != &screen;
+         a = a->parentWidget()) {
+        if (!a->rect().contains(QRect(w->mapTo(a, QPoint(0, 0)), w->size()))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A list shows whole rows and all its columns, or has a scroll bar for the rest.
+QString listProblem(const QAbstractItemView* v) {
+    const QAbstractItemModel* m = v->model();
+    if (m == nullptr || m->rowCount() == 0) {
+        return {};
+    }
+    const QRect last = v->visualRect(m->index(m->rowCount() - 1, 0));
+    const bool scrolls = v->verticalScrollBar()->isVisible();
+    if (!scrolls &&
+        (last.bottom() >= v->viewport()->height() || v->verticalScrollBar()->value() > 0)) {
+        return u"rows cut off without a scroll bar"_s;
+    }
+    if (const auto* table = qobject_cast<const QTableWidget*>(v)) {
+        // A cell's text must fit its column, or the style elides it.
+        for (int row = 0; row < table->rowCount(); ++row) {
+            for (int c = 0; c < table->columnCount(); ++c) {
+                const QTableWidgetItem* item = table->item(row, c);
+                if (item != nullptr && !fits(table, item->text(), table->columnWidth(c) - 8, 100)) {
+                    return u"\"%1\" does not fit its column"_s.arg(item->text());
+                }
+            }
+        }
+    }
+    const auto* header = v->findChild<QHeaderView*>();
+    if (header != nullptr && header->orientation() == Qt::Horizontal && !header->isHidden() &&
+        header->length() > v->viewport()->width() + 1 && !v->horizontalScrollBar()->isVisible()) {
+        return u"columns cut off without a scroll bar"_s;
+    }
+    return {};
+}
+
+QStringList clippingProblems(const Screen& screen) {
+    QStringList out;
+    for (const QWidget* w : screen.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&screen) || qobject_cast<const QScrollBar*>(w) != nullptr ||
+            qobject_cast<const QAbstractItemView*>(w->parentWidget()) != nullptr ||
+            (w->parentWidget() != nullptr && qobject_cast<const QAbstractItemView*>(
+                                                 w->parentWidget()->parentWidget()) != nullptr)) {
+            continue;
+        }
+        const QString at = where(QRect(w->mapTo(&screen, QPoint(0, 0)), w->size()));
+        if (const QString text = textProblem(w); !text.isEmpty()) {
+            out << u"\"%1\" does not fit its widget %2"_s.arg(text.simplified(), at);
+        }
+        const bool control =
+            qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
+            qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QAbstractItemView*>(w) ||
+            qobject_cast<const QGroupBox*>(w) || qobject_cast<const QLabel*>(w);
+        if (control && !insideItsWindows(w, screen)) {
+            out << u"a %1 at %2 is cut by what holds it"_s.arg(
+                QString::fromLatin1(w->metaObject()->className()), at);
+        }
+        if (const auto* view = qobject_cast<const QAbstractItemView*>(w)) {
+            if (const QString p = listProblem(view); !p.isEmpty()) {
+                out << u"a list at %1: %2"_s.arg(at, p);
+            }
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 QRect calloutArea(const script::Scene& scene) {
@@ -95,8 +417,10 @@ std::optional<QPoint> pointerTip(const script::Scene& scene) {
                   int(std::lround(scene.MouseY / kTwipsPerPixel)));
 }
 
-QStringList problems(const script::Scene& scene, const Screen& screen) {
-    return explainedProblems(scene, screen) + pointerProblems(scene, screen);
+QStringList problems(const script::Scene& scene, const SceneDrawing& drawing,
+                     const Screen& screen) {
+    return explainedProblems(scene, screen) + pointerProblems(scene, screen) +
+           namesProblems(drawing, screen) + clippingProblems(screen);
 }
 
 } // namespace shots

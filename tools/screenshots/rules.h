@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The rules a picture keeps with its scene of the script: every element that the scene's text
 // explains is shown, lies inside the picture and stays clear of the callout; a scene's pointer
-// lands on its element and not under the callout. A picture that breaks one fails the run.
+// lands on its element and not under the callout; every name the scene's text uses is readable
+// on the picture; no widget's text is clipped and every list shows whole rows or a scroll bar.
+// A picture that breaks one fails the run.
 #pragma once
 
 #include "frames.h"
+#include "screens.h"
 
 #include "script/scene_table.h"
 
@@ -24,6 +27,6 @@ QRect calloutArea(const script::Scene& scene);
 std::optional<QPoint> pointerTip(const script::Scene& scene);
 
 // What the screen breaks of the rules, one line each; empty when it keeps them all.
-QStringList problems(const script::Scene& scene, const Screen& screen);
+QStringList problems(const script::Scene& scene, const SceneDrawing& drawing, const Screen& screen);
 
 } // namespace shots

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The pictures' builders, one file per part of the tutorial. Each file ends with its table: the
-// scenes of the script it draws, each with its kind of screen and the function that builds it
-// on an empty Screen.
+// scenes of the script it draws, each with its kind of screen, the function that builds it on an
+// empty Screen, and the names its text uses.
 #pragma once
 
 #include "frames.h"
@@ -13,12 +13,15 @@
 
 namespace shots {
 
-// What the pictures add to a scene of the script. Further facts of a scene's picture (such as
-// the names its text uses) become fields here, filled in the files' tables.
+// What the pictures add to a scene of the script. Further facts of a scene's picture become
+// fields here, filled in the files' tables.
 struct SceneDrawing {
     int scene;         // the scene's number in the program's script
     Screen::Kind kind; // a window of Orvane, or a page of the tutorial itself
     void (*build)(Screen&);
+    // The buttons, fields, menus, windows and tabs the scene's text names, '|' between them;
+    // each must be readable on the picture under that name.
+    const char16_t* names;
 };
 
 namespace screens {

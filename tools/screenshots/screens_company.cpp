@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Screens of the Company section: preferences, balances, company information, terms, users
 // and notes.
+#include "books.h"
 #include "look.h"
 #include "parts.h"
 #include "screens.h"
@@ -30,12 +31,12 @@ void preferences(Screen& s) {
         1);
     QWidget* page = tabs->widget(1);
     auto* top = new QWidget(page);
-    top->setGeometry(8, 6, 570, 64);
+    top->setGeometry(8, 4, 560, 66);
     FormPane l(top, 0, 0, 130);
     l.text(u"Default Terms"_s, u"2% 10, Net 30"_s, 110);
     l.text(u"Next Invoice No."_s, u"10484"_s, 80, true);
     l.check(u"Warn about duplicate invoice numbers"_s, true);
-    auto* bottom = groupAt(page, QRect(8, 150, 570, 110), u"Default accounts"_s);
+    auto* bottom = groupAt(page, QRect(8, 140, 560, 110), u"Default accounts"_s);
     FormPane a(bottom, 10, 20, 110);
     a.lookup(u"Sales"_s, u"4000"_s, 90);
     a.lookup(u"Receivables"_s, u"1100"_s, 90);
@@ -54,29 +55,30 @@ void beginningBalances(Screen& s) {
     ChildWindow* w = s.addWindow(u"Beginning Balances"_s, kWorkArea, Glyph::Ledger);
     QWidget* body = w->body();
     auto* top = new QWidget(body);
-    top->setGeometry(384, 6, 240, 50);
-    FormPane f(top, 0, 0, 110);
-    f.date(u"Balances as of"_s, u"12/31/26"_s, 100);
-    f.choice(u"Show"_s, u"All accounts"_s, 110);
-    QTableWidget* grid = gridAt(
-        body, QRect(8, 90, body->width() - 16, 190),
-        {u"Account"_s, u"Description"_s, u"Account Type"_s, u">Debit"_s, u">Credit"_s},
-        {60, 0, 130, 90, 90},
-        {{u"1000"_s, u"Cash - Operating"_s, u"Cash"_s, u"18,420.75"_s, u""_s},
-         {u"1100"_s, u"Accounts Receivable"_s, u"Accounts Receivable"_s, u"9,806.40"_s, u""_s},
-         {u"1200"_s, u"Inventory"_s, u"Inventory"_s, u"42,318.00"_s, u""_s},
-         {u"1500"_s, u"Equipment"_s, u"Fixed Assets"_s, u"36,500.00"_s, u""_s},
-         {u"2000"_s, u"Accounts Payable"_s, u"Accounts Payable"_s, u""_s, u"11,245.15"_s},
-         {u"2100"_s, u"Sales Tax Payable"_s, u"Other Current Liabilities"_s, u""_s, u"2,118.20"_s},
-         {u"2500"_s, u"Truck Loan"_s, u"Long Term Liabilities"_s, u""_s, u"14,800.00"_s},
-         {u"3000"_s, u"Owner's Equity"_s, u"Equity"_s, u""_s, u"78,881.80"_s}},
-        0);
+    top->setGeometry(382, 6, 244, 50);
+    FormPane f(top, 0, 0, 92);
+    f.date(u"Balances as of"_s, books::day(books::beginningDate()), 100);
+    f.choice(u"Show"_s, u"Accounts with balances"_s, 150);
+    QList<QStringList> rows;
+    books::Cents debits = 0, credits = 0;
+    for (const books::Posting& p : books::beginningBalances()) {
+        rows << QStringList{p.account, books::accountName(p.account), books::accountType(p.account),
+                            p.debit ? books::money(p.debit) : QString(),
+                            p.credit ? books::money(p.credit) : QString()};
+        debits += p.debit;
+        credits += p.credit;
+    }
+    QTableWidget* grid =
+        gridAt(body, QRect(8, 90, body->width() - 16, 190),
+               {u"Account"_s, u"Description"_s, u"Account Type"_s, u">Debit"_s, u">Credit"_s},
+               {60, 0, 150, 90, 90}, rows, 0);
     auto* totals = new QWidget(body);
     totals->setGeometry(body->width() - 300, 286, 292, 44);
     labelAt(totals, QRect(0, 0, 100, kFieldHeight), u"Totals"_s);
-    fieldAt(totals, QRect(110, 0, 90, kFieldHeight), u"107,045.15"_s, true);
-    fieldAt(totals, QRect(200, 0, 90, kFieldHeight), u"107,045.15"_s, true);
-    labelAt(totals, QRect(110, 22, 180, 18), u"Out of balance: 0.00"_s);
+    fieldAt(totals, QRect(110, 0, 90, kFieldHeight), books::money(debits), true);
+    fieldAt(totals, QRect(200, 0, 90, kFieldHeight), books::money(credits), true);
+    labelAt(totals, QRect(110, 22, 180, 18),
+            u"Out of balance: "_s + books::money(debits - credits));
     s.explain(top, u"date of the balances"_s);
     s.explain(grid, u"balances"_s);
     s.explain(totals, u"totals"_s);
@@ -88,7 +90,7 @@ void companyInformation(Screen& s) {
     QWidget* body = d->body();
     auto* left = new QWidget(body);
     left->setGeometry(8, 8, 250, 284);
-    FormPane l(left, 0, 0, 90);
+    FormPane l(left, 0, 0, 84);
     l.text(u"Company ID"_s, u"BAYSIDE"_s, 90)->setReadOnly(true);
     l.text(u"Company Name"_s, u"Bayside Garden Supply"_s, 156);
     l.memo(u"Address"_s, u"1420 Harbor Road\nSuite 2"_s, 156, 2);
@@ -96,7 +98,7 @@ void companyInformation(Screen& s) {
     l.text(u"State, Zip"_s, u"CA   94520"_s, 90);
     l.text(u"Telephone"_s, u"(555) 014-2230"_s, 120);
     l.text(u"Fax"_s, u"(555) 014-2231"_s, 120);
-    l.text(u"E-mail"_s, u"office@baysidegarden.example"_s, 156);
+    l.text(u"E-mail"_s, u"office@baysidegarden.example"_s, 166);
     l.choice(u"Business Type"_s, u"Corporation"_s, 120);
     auto* right = new QWidget(body);
     right->setGeometry(300, 128, 316, 130);
@@ -133,11 +135,12 @@ void paymentTerms(Screen& s) {
            {u"Terms ID"_s, u"Description"_s, u">Discount %"_s, u">Discount Days"_s, u">Net Days"_s},
            {100, 0, 80, 90, 70},
            {{u"COD"_s, u"Cash on delivery"_s, u"0.00"_s, u"0"_s, u"0"_s},
+            {u"DUE"_s, u"Due on receipt"_s, u"0.00"_s, u"0"_s, u"0"_s},
             {u"NET15"_s, u"Net 15"_s, u"0.00"_s, u"0"_s, u"15"_s},
             {u"NET30"_s, u"Net 30"_s, u"0.00"_s, u"0"_s, u"30"_s},
             {u"1-10-NET30"_s, u"1% 10, Net 30"_s, u"1.00"_s, u"10"_s, u"30"_s},
             {u"2-10-NET30"_s, u"2% 10, Net 30"_s, u"2.00"_s, u"10"_s, u"30"_s}},
-           4);
+           5);
     s.explain(body, QRect(0, 0, body->width(), body->height()), u"payment terms"_s);
 }
 
@@ -153,7 +156,7 @@ void users(Screen& s) {
     fields->setGeometry(180, 6, 440, 90);
     FormPane f(fields, 0, 0, 110);
     f.text(u"User ID"_s, u"LOPEZ-M"_s, 120);
-    f.text(u"Name"_s, u"Maria Lopez"_s, 180);
+    f.text(u"Name"_s, books::employeeName(u"LOPEZ-M"_s), 180);
     f.text(u"Password"_s, u"********"_s, 120)->setEchoMode(QLineEdit::Password);
     f.text(u"Confirm Password"_s, u"********"_s, 120)->setEchoMode(QLineEdit::Password);
     labelAt(body, QRect(180, 196, 300, 18), u"Access to the modules"_s, true);
@@ -163,7 +166,9 @@ void users(Screen& s) {
                 {u"Payables"_s, u"Full"_s},
                 {u"Inventory"_s, u"Full"_s},
                 {u"Payroll"_s, u"None"_s},
-                {u"General Ledger"_s, u"View only"_s}});
+                {u"General Ledger"_s, u"View only"_s},
+                {u"Reports"_s, u"Full"_s},
+                {u"Company"_s, u"None"_s}});
     s.explain(list, u"users"_s);
     s.explain(fields, u"user and password"_s);
     s.explain(rights, u"access rights"_s);
@@ -178,7 +183,7 @@ void notes(Screen& s) {
     QWidget* body = w->body();
     gridAt(body, QRect(6, 6, body->width() - 12, 112), {u"Date"_s, u"Subject"_s}, {62, 0},
            {{u"03/14/27"_s, u"Spring price list sent"_s},
-            {u"03/02/27"_s, u"Maple Street job started"_s},
+            {u"03/01/27"_s, u"Maple Street job started"_s},
             {u"02/18/27"_s, u"Asked for net 45 terms"_s},
             {u"01/25/27"_s, u"New contact: Tom Alvarez"_s}},
            0);
@@ -200,12 +205,12 @@ void notes(Screen& s) {
 
 // The scenes this file draws.
 const auto kDrawings = std::to_array<SceneDrawing>({
-    {74, Screen::Kind::Product, preferences},
-    {75, Screen::Kind::Product, beginningBalances},
-    {76, Screen::Kind::Product, companyInformation},
-    {77, Screen::Kind::Product, paymentTerms},
-    {78, Screen::Kind::Product, users},
-    {79, Screen::Kind::Product, notes},
+    {74, Screen::Kind::Product, preferences, u"Options|Preferences"},
+    {75, Screen::Kind::Product, beginningBalances, u"Options|Beginning Balances"},
+    {76, Screen::Kind::Product, companyInformation, u"Options|Company Information"},
+    {77, Screen::Kind::Product, paymentTerms, u"Lists|Payment Terms"},
+    {78, Screen::Kind::Product, users, u"Lists|Users"},
+    {79, Screen::Kind::Product, notes, u"Notes"},
 });
 
 std::span<const SceneDrawing> companyDrawings() {

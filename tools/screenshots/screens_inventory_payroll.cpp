@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Screens of the Inventory and Payroll sections.
+#include "books.h"
 #include "look.h"
 #include "parts.h"
 #include "sample.h"
@@ -36,10 +37,12 @@ void item(Screen& s) {
     auto* left = new QWidget(rw.page);
     left->setGeometry(6, 6, 178, 210);
     FormPane l(left, 0, 0, 76);
-    l.choice(u"Item Type"_s, u"Stock item"_s, 104);
-    l.money(u"Sale Price"_s, u"24.50"_s, 70);
-    l.money(u"Price Level 2"_s, u"22.00"_s, 70);
-    l.lookup(u"Sales Account"_s, u"4000"_s, 80);
+    l.choice(u"Item Type"_s, u"Stock item"_s, 96);
+    // An item has one price.
+    const books::Item& rose = books::item(u"ROSE-HT"_s);
+    l.money(u"Sale Price"_s, books::money(rose.price), 70);
+    l.lookup(u"Department"_s, u"NURSERY"_s, 96);
+    l.lookup(u"Sales Account"_s, rose.salesAccount, 80);
     l.lookup(u"Cost Account"_s, u"5000"_s, 80);
     l.lookup(u"Inventory Acct"_s, u"1200"_s, 80);
     l.choice(u"Tax Type"_s, u"Taxable"_s, 90);
@@ -47,8 +50,8 @@ void item(Screen& s) {
     right->setGeometry(330, 6, 270, 70);
     FormPane r(right, 0, 0, 110);
     r.choice(u"Cost Method"_s, u"Average"_s, 100);
-    r.money(u"Last Unit Cost"_s, u"11.20"_s, 80);
-    r.text(u"Quantity on Hand"_s, u"46"_s, 60, true);
+    r.money(u"Last Unit Cost"_s, books::money(rose.cost), 80);
+    r.text(u"Quantity on Hand"_s, QString::number(books::roseOnHand(2)), 60, true);
     s.explain(rw.id, u"Item ID"_s);
     s.explain(rw.name, u"Description"_s);
     s.explain(rw.tabs->tabBar(), u"tabs"_s);
@@ -76,9 +79,10 @@ void itemAdjustment(Screen& s) {
     f.date(u"Date"_s, u"03/15/27"_s, 100);
     f.text(u"Reason"_s, u"Frost damage"_s, 150);
     f.lookup(u"Adjustment Account"_s, u"5200"_s, 100);
-    f.text(u"Quantity on Hand"_s, u"46"_s, 60, true);
-    f.text(u"Adjust Quantity By"_s, u"-3"_s, 60, true);
-    f.text(u"New Quantity"_s, u"43"_s, 60, true);
+    f.text(u"Quantity on Hand"_s, QString::number(books::roseOnHand(1)), 60, true);
+    f.text(u"Adjust Quantity By"_s, QString::number(books::roseOnHand(2) - books::roseOnHand(1)),
+           60, true);
+    f.text(u"New Quantity"_s, QString::number(books::roseOnHand(2)), 60, true);
     f.money(u"Unit Cost"_s, u"11.20"_s, 60);
     f.money(u"Amount"_s, u"-33.60"_s, 60);
     labelAt(body, QRect(8, 188, 330, 18), u"Accounting entries"_s, true);
@@ -93,14 +97,15 @@ void itemAdjustment(Screen& s) {
 
 void employee(Screen& s) {
     s.windowToolbar();
-    RecordWindow rw = recordWindow(
-        s, u"Employees"_s, Glyph::Employees, kWorkArea, u"Employee ID"_s, u"LOPEZ-M"_s, u"Name"_s,
-        u"Maria Lopez"_s, {u"General"_s, u"Pay Info"_s, u"Withholding"_s, u"Custom Fields"_s}, 0);
-    FormPane left(rw.page, 8, 8, 80);
-    left.memo(u"Address"_s, u"1318 Bayview Avenue\nApt. 6"_s, 170, 2);
-    left.text(u"City, State"_s, u"Bayside, CA 94520"_s, 170);
-    left.text(u"SSN"_s, u"***-**-4471"_s, 100);
-    left.text(u"Job Title"_s, u"Store Manager"_s, 170);
+    RecordWindow rw =
+        recordWindow(s, u"Employees"_s, Glyph::Employees, kWorkArea, u"Employee ID"_s, u"LOPEZ-M"_s,
+                     u"Name"_s, books::employeeName(u"LOPEZ-M"_s),
+                     {u"General"_s, u"Pay Info"_s, u"Withholding"_s, u"Custom Fields"_s}, 0);
+    FormPane left(rw.page, 8, 8, 132);
+    left.memo(u"Address"_s, u"1318 Bayview Avenue\nApt. 6"_s, 150, 2);
+    left.text(u"City, State"_s, u"Bayside, CA 94520"_s, 150);
+    left.text(u"Social Security Number"_s, u"***-**-4471"_s, 100);
+    left.text(u"Job Title"_s, u"Store Manager"_s, 150);
     left.lookup(u"Department"_s, u"NURSERY"_s, 110);
     FormPane right(rw.page, 310, 8, 90);
     right.text(u"Telephone"_s, u"(555) 014-0627"_s, 140);
@@ -155,7 +160,8 @@ void deduction(Screen& s) {
     f.choice(u"Calculated As"_s, u"Fixed amount"_s, 120);
     f.money(u"Amount"_s, u"85.00"_s, 70);
     f.check(u"Taken before income taxes"_s, true);
-    codeList(body, QRect(8, f.y() + 4, body->width() - 16, 112), u"Deductions"_s,
+    // A row for each deduction: a header, four rows and the frame.
+    codeList(body, QRect(8, f.y() + 4, body->width() - 16, 20 + 20 + 4 * 18 + 4), u"Deductions"_s,
              {u"ID"_s, u"Description"_s}, {70, 0},
              {{u"401K"_s, u"Retirement plan 401(k)"_s},
               {u"HEALTH"_s, u"Health insurance"_s},
@@ -206,12 +212,14 @@ void payrollTax(Screen& s) {
     f.lookup(u"Paid to Vendor"_s, u"CA-EDD"_s, 110);
     codeList(body, QRect(8, f.y() + 4, body->width() - 16, 128), u"Payroll taxes"_s,
              {u"ID"_s, u"Paid By"_s, u">Rate"_s}, {80, 0, 60},
-             {{u"FICA-SS"_s, u"Both"_s, u"6.20%"_s},
+             {{u"FED-INC"_s, u"Employee"_s, u"Table"_s},
+              {u"CA-INC"_s, u"Employee"_s, u"Table"_s},
+              {u"FICA-SS"_s, u"Both"_s, u"6.20%"_s},
               {u"FICA-MED"_s, u"Both"_s, u"1.45%"_s},
               {u"FUTA"_s, u"Employer"_s, u"0.60%"_s},
               {u"CA-SUI"_s, u"Employer"_s, u"3.40%"_s},
               {u"CA-SDI"_s, u"Employee"_s, u"1.10%"_s}},
-             4);
+             6);
     s.explain(w, u"Payroll Taxes window"_s);
 }
 
@@ -223,20 +231,20 @@ void payrollCheck(Screen& s) {
     who->setGeometry(8, 8, 300, 46);
     FormPane l(who, 0, 0, 78);
     l.lookup(u"Employee ID"_s, u"CHEN-D"_s, 130);
-    l.text(u"Name"_s, u"David Chen"_s, 160);
+    l.text(u"Name"_s, books::employeeName(u"CHEN-D"_s), 160);
     FormPane r(body, 340, 8, 90);
     r.text(u"Check No."_s, u"2216"_s, 80);
-    r.date(u"Check Date"_s, u"03/31/27"_s, 100);
-    r.text(u"Pay Period"_s, u"03/16/27 - 03/31/27"_s, 150);
+    r.date(u"Check Date"_s, books::day(books::today()), 100);
+    r.text(u"Pay Period"_s, u"03/01/27 - "_s + books::day(books::today()), 150);
     r.lookup(u"Cash Account"_s, u"1010"_s, 90);
-    QTableWidget* earnings =
-        codeList(body, QRect(8, 62, 320, 112), u"Earnings"_s,
-                 {u"Earning Type"_s, u">Hours"_s, u">Rate"_s, u">Amount"_s}, {0, 50, 56, 76},
-                 {{u"REGULAR"_s, u"80.00"_s, u"21.50"_s, u"1,720.00"_s},
-                  {u"OVERTIME"_s, u"6.00"_s, u"32.25"_s, u"193.50"_s},
-                  {u"Gross pay"_s, u""_s, u""_s, u"1,913.50"_s}});
+    QTableWidget* earnings = codeList(
+        body, QRect(8, 62, 320, 112), u"Earnings"_s,
+        {u"Earning Type"_s, u"Job"_s, u">Hours"_s, u">Rate"_s, u">Amount"_s}, {0, 72, 44, 48, 70},
+        {{u"REGULAR"_s, u"GW-MAPLE"_s, u"80.00"_s, u"21.50"_s, u"1,720.00"_s},
+         {u"OVERTIME"_s, u"GW-MAPLE"_s, u"6.00"_s, u"32.25"_s, u"193.50"_s},
+         {u"Gross pay"_s, u""_s, u""_s, u""_s, u"1,913.50"_s}});
     earnings->item(2, 0)->setFont(uiFont(11, true));
-    earnings->item(2, 3)->setFont(uiFont(11, true));
+    earnings->item(2, 4)->setFont(uiFont(11, true));
     auto* withheld = new QWidget(body);
     withheld->setGeometry(420, 104, 202, 226);
     QTableWidget* taxes = codeList(withheld, QRect(0, 0, 202, 172), u"Taxes and deductions"_s,
@@ -261,14 +269,17 @@ void payrollCheck(Screen& s) {
 
 // The scenes this file draws.
 const auto kDrawings = std::to_array<SceneDrawing>({
-    {48, Screen::Kind::Product, item},
-    {49, Screen::Kind::Product, itemAdjustment},
-    {51, Screen::Kind::Product, employee},
-    {52, Screen::Kind::Product, earning},
-    {53, Screen::Kind::Product, deduction},
-    {54, Screen::Kind::Product, contribution},
-    {55, Screen::Kind::Product, payrollTax},
-    {56, Screen::Kind::Product, payrollCheck},
+    {48, Screen::Kind::Product, item,
+     u"Lists|Items|Item ID|Description|Sale Price|Quantity on Hand"},
+    {49, Screen::Kind::Product, itemAdjustment, u"Tasks|Inventory Adjustments"},
+    {51, Screen::Kind::Product, employee,
+     u"Lists|Employees|Social Security Number|Hire Date|Pay Rate|Pay Frequency|Filing "
+     u"Status|Allowances"},
+    {52, Screen::Kind::Product, earning, u"Lists|Earning Types"},
+    {53, Screen::Kind::Product, deduction, u"Lists|Deductions"},
+    {54, Screen::Kind::Product, contribution, u"Lists|Contributions"},
+    {55, Screen::Kind::Product, payrollTax, u"Lists|Payroll Taxes"},
+    {56, Screen::Kind::Product, payrollCheck, u"Tasks|Payroll Checks|Print|Net Pay"},
 });
 
 std::span<const SceneDrawing> inventoryPayrollDrawings() {

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Screens of the General Ledger section.
+#include "books.h"
 #include "look.h"
 #include "parts.h"
 #include "screens.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -17,41 +19,38 @@ namespace shots::screens {
 namespace {
 
 QList<QStringList> chartOfAccounts() {
-    return {{u"1000"_s, u"Cash - Operating"_s},
-            {u"1010"_s, u"Cash - Payroll"_s},
-            {u"1020"_s, u"Card Clearing"_s},
-            {u"1100"_s, u"Accounts Receivable"_s},
-            {u"1200"_s, u"Inventory"_s},
-            {u"1500"_s, u"Equipment"_s},
-            {u"1510"_s, u"Delivery Truck"_s},
-            {u"1590"_s, u"Accum. Depreciation"_s},
-            {u"2000"_s, u"Accounts Payable"_s},
-            {u"2100"_s, u"Sales Tax Payable"_s},
-            {u"2200"_s, u"Payroll Taxes Payable"_s},
-            {u"3000"_s, u"Owner's Equity"_s},
-            {u"4000"_s, u"Sales - Plants"_s},
-            {u"4010"_s, u"Sales - Supplies"_s},
-            {u"5000"_s, u"Cost of Goods Sold"_s},
-            {u"6000"_s, u"Wages"_s},
-            {u"6100"_s, u"Rent"_s},
-            {u"6500"_s, u"Depreciation"_s}};
+    QList<QStringList> rows;
+    for (const books::Account& a : books::chart()) {
+        rows << QStringList{a.id, a.description};
+    }
+    return rows;
+}
+
+int chartRowOf(const QString& account) {
+    const QList<books::Account>& chart = books::chart();
+    for (qsizetype i = 0; i < chart.size(); ++i) {
+        if (chart[i].id == account) {
+            return int(i);
+        }
+    }
+    return -1;
 }
 
 void account(Screen& s) {
     s.windowToolbar();
     ChildWindow* list =
-        s.addWindow(u"Chart of Accounts"_s, workColumn(2, 206), Glyph::Ledger, false);
+        s.addWindow(u"Chart of Accounts"_s, workColumn(2, 218), Glyph::Ledger, false);
     QTableWidget* grid =
         gridAt(list->body(), QRect(4, 4, list->body()->width() - 8, list->body()->height() - 8),
-               {u"Account"_s, u"Description"_s}, {54, 0}, chartOfAccounts(), 3);
-    ChildWindow* w = s.addWindow(u"Accounts"_s, QRect(212, 236, 424, 221), Glyph::Accounts);
+               {u"Account"_s, u"Description"_s}, {54, 0}, chartOfAccounts(), chartRowOf(u"1100"_s));
+    ChildWindow* w = s.addWindow(u"Accounts"_s, QRect(222, 236, 414, 221), Glyph::Accounts);
     QWidget* body = w->body();
     FormPane f(body, 8, 8, 96);
     f.lookup(u"Account ID"_s, u"1100"_s, 110);
     f.text(u"Description"_s, u"Accounts Receivable"_s, 200);
     f.choice(u"Account Type"_s, u"Accounts Receivable"_s, 160);
     f.lookup(u"Department"_s, u"(none)"_s, 110);
-    f.money(u"Balance"_s, u"14,565.55"_s, 90);
+    f.money(u"Balance"_s, books::money(books::receivables()), 90);
     checkAt(body, QPoint(body->width() - 80, 10), u"Inactive"_s, false);
     auto* hint = new QLabel(u"Account types decide where an account appears in the financial "
                             "statements."_s,
@@ -69,22 +68,71 @@ void department(Screen& s) {
     FormPane f(body, 8, 8, 96);
     f.lookup(u"Department ID"_s, u"NURSERY"_s, 120);
     f.text(u"Description"_s, u"Nursery and plants"_s, 200);
-    f.text(u"Manager"_s, u"Maria Lopez"_s, 160);
-    auto* hint = new QLabel(u"Add a department to an account, an item or an employee to see "
-                            "income and expenses by department in your reports."_s,
+    f.text(u"Manager"_s, books::employeeName(u"LOPEZ-M"_s), 160);
+    auto* hint = new QLabel(u"Enter a department on the lines of a journal entry, or give one to "
+                            "an account, an item or an employee, to see income and expenses by "
+                            "department."_s,
                             body);
     hint->setWordWrap(true);
     hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     hint->setGeometry(340, 8, 270, 50);
     labelAt(body, QRect(8, 84, 200, 18), u"Departments"_s, true);
-    gridAt(body, QRect(8, 104, body->width() - 16, 130),
-           {u"Department ID"_s, u"Description"_s, u"Manager"_s, u">Employees"_s}, {110, 0, 140, 80},
-           {{u"ADMIN"_s, u"Office and administration"_s, u"Sarah Whitfield"_s, u"2"_s},
-            {u"LANDSCAPE"_s, u"Landscaping services"_s, u"David Chen"_s, u"5"_s},
-            {u"NURSERY"_s, u"Nursery and plants"_s, u"Maria Lopez"_s, u"4"_s},
-            {u"SUPPLIES"_s, u"Garden supplies and tools"_s, u"James Okafor"_s, u"3"_s}},
-           2);
+    gridAt(
+        body, QRect(8, 104, body->width() - 16, 130),
+        {u"Department ID"_s, u"Description"_s, u"Manager"_s, u">Employees"_s}, {110, 0, 140, 80},
+        {{u"ADMIN"_s, u"Office and administration"_s, books::employeeName(u"WHITFIELD"_s), u"2"_s},
+         {u"LANDSCAPE"_s, u"Landscaping services"_s, books::employeeName(u"CHEN-D"_s), u"5"_s},
+         {u"NURSERY"_s, u"Nursery and plants"_s, books::employeeName(u"LOPEZ-M"_s), u"4"_s},
+         {u"SUPPLIES"_s, u"Garden supplies and tools"_s, books::employeeName(u"OKAFOR-J"_s),
+          u"3"_s}},
+        2);
     s.explain(body, QRect(0, 0, body->width(), body->height()), u"departments"_s);
+}
+
+// The NURSERY budget for 2027, in whole dollars, period by period; its Year is their sum.
+QList<QStringList> budgetRows() {
+    const QList<QPair<QStringList, QList<int>>> accounts = {
+        {{u"4000"_s, u"Sales - Plants"_s},
+         {18000, 22000, 34000, 41000, 41000, 38000, 30000, 24000, 22000, 18000, 14000, 10000}},
+        {{u"5000"_s, u"Cost of Goods Sold"_s},
+         {12100, 14600, 21800, 25600, 25000, 23200, 18300, 14400, 13200, 11000, 10000, 9200}},
+        {{u"6000"_s, u"Wages"_s},
+         {8200, 8200, 9400, 10600, 10600, 10600, 10600, 9400, 9400, 8600, 8600, 8600}},
+        {{u"6100"_s, u"Rent"_s},
+         {3200, 3200, 3200, 3200, 3200, 3200, 3200, 3200, 3200, 3200, 3200, 3200}},
+        {{u"6200"_s, u"Utilities"_s}, {640, 610, 560, 520, 480, 520, 610, 650, 620, 560, 540, 590}},
+    };
+    const QLocale english(QLocale::English);
+    QList<QStringList> rows;
+    for (const auto& [account, periods] : accounts) {
+        QStringList row = account;
+        int year = 0;
+        for (const int amount : periods) {
+            year += amount;
+        }
+        row << english.toString(year);
+        for (const int amount : periods) {
+            row << english.toString(amount);
+        }
+        rows << row;
+    }
+    return rows;
+}
+
+QStringList budgetHeaders() {
+    QStringList headers = {u"Account"_s, u"Description"_s, u">Year"_s};
+    for (int period = 1; period <= 12; ++period) {
+        headers << u">Period %1"_s.arg(period);
+    }
+    return headers;
+}
+
+QList<int> budgetWidths() {
+    QList<int> widths = {56, 130, 70};
+    for (int period = 1; period <= 12; ++period) {
+        widths << 66;
+    }
+    return widths;
 }
 
 void budget(Screen& s) {
@@ -103,21 +151,10 @@ void budget(Screen& s) {
     tools->setGeometry(8, 60, 190, 56);
     buttonAt(tools, QRect(0, 4, 120, 23), u"Copy Last Year"_s);
     buttonAt(tools, QRect(0, 30, 120, 23), u"Spread Evenly"_s);
-    QTableWidget* grid = gridAt(
-        body, QRect(8, 122, body->width() - 16, 204),
-        {u"Account"_s, u"Description"_s, u">Period 1"_s, u">Period 2"_s, u">Period 3"_s,
-         u">Period 4"_s, u">Year"_s},
-        {56, 0, 66, 66, 66, 66, 76},
-        {{u"4000"_s, u"Sales - Plants"_s, u"18,000"_s, u"22,000"_s, u"34,000"_s, u"41,000"_s,
-          u"312,000"_s},
-         {u"4010"_s, u"Sales - Supplies"_s, u"9,500"_s, u"11,000"_s, u"15,500"_s, u"17,000"_s,
-          u"148,000"_s},
-         {u"5000"_s, u"Cost of Goods Sold"_s, u"12,100"_s, u"14,600"_s, u"21,800"_s, u"25,600"_s,
-          u"198,400"_s},
-         {u"6000"_s, u"Wages"_s, u"8,200"_s, u"8,200"_s, u"9,400"_s, u"10,600"_s, u"112,800"_s},
-         {u"6100"_s, u"Rent"_s, u"3,200"_s, u"3,200"_s, u"3,200"_s, u"3,200"_s, u"38,400"_s},
-         {u"6200"_s, u"Utilities"_s, u"640"_s, u"610"_s, u"560"_s, u"520"_s, u"6,900"_s}},
-        2);
+    QTableWidget* grid = gridAt(body, QRect(8, 122, body->width() - 16, 204), budgetHeaders(),
+                                budgetWidths(), budgetRows(), 1);
+    // Twelve periods are wider than the window: the grid scrolls sideways.
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     s.explain(top, u"budget and department"_s);
     s.explain(tools, u"budget tools"_s);
     s.explain(grid, QRect(0, 0, grid->width(), grid->height()), u"amounts"_s);
@@ -160,7 +197,7 @@ void generalJournal(Screen& s) {
     top->setGeometry(8, 6, 610, 46);
     FormPane l(top, 0, 0, 74);
     l.text(u"Reference"_s, u"GJ-0315"_s, 100);
-    l.date(u"Date"_s, u"03/31/27"_s, 100);
+    l.date(u"Date"_s, books::day(books::today()), 100);
     FormPane r(top, 330, 0, 74);
     r.text(u"Description"_s, u"March depreciation"_s, 200);
     r.choice(u"Reverse"_s, u"No"_s, 80);
@@ -189,39 +226,58 @@ void generalJournal(Screen& s) {
     s.explain(totals, u"totals"_s);
 }
 
+// Checks and deposits since the last statement, with whether the bank has cleared them.
+QList<QStringList> checkRows(const books::Reconciliation& r) {
+    QList<QStringList> rows;
+    for (const books::Check& c : books::operatingChecks()) {
+        if (c.date > r.lastStatementDate) {
+            rows << QStringList{c.cleared ? u"Yes"_s : u"No"_s, QString::number(c.number),
+                                books::day(c.date), books::money(c.amount)};
+        }
+    }
+    return rows;
+}
+
+QList<QStringList> depositRows(const books::Reconciliation& r) {
+    QList<QStringList> rows;
+    for (const books::Deposit& dep : books::deposits()) {
+        if (dep.date > r.lastStatementDate) {
+            rows << QStringList{dep.cleared ? u"Yes"_s : u"No"_s, dep.reference,
+                                books::day(dep.date), books::money(dep.amount)};
+        }
+    }
+    return rows;
+}
+
 void accountReconciliation(Screen& s) {
+    const books::Reconciliation r = books::reconciliation();
     s.windowToolbar();
     ChildWindow* w = s.addWindow(u"Account Reconciliation"_s, kWorkArea, Glyph::Bank);
     QWidget* body = w->body();
     auto* top = new QWidget(body);
-    top->setGeometry(8, 6, 146, 76);
-    FormPane l(top, 0, 0, 50);
+    top->setGeometry(8, 6, 420, 46);
+    FormPane l(top, 0, 0, 60);
     l.lookup(u"Account"_s, u"1000"_s, 90);
-    l.date(u"As Of"_s, u"03/31/27"_s, 90);
-    l.money(u"Statement"_s, u"24,318.55"_s, 90);
+    l.date(u"As Of"_s, books::day(books::today()), 90);
+    FormPane st(top, 210, 0, 100);
+    st.money(u"Last Statement"_s, books::money(r.lastStatement), 90);
+    st.money(u"Ending Balance"_s, books::money(r.statement), 90);
     labelAt(body, QRect(8, 176, 300, 18), u"Checks and withdrawals"_s, true);
     QTableWidget* checks =
         gridAt(body, QRect(8, 196, 304, 100), {u"Clear"_s, u"Number"_s, u"Date"_s, u">Amount"_s},
-               {40, 60, 70, 0},
-               {{u"Yes"_s, u"4479"_s, u"03/04/27"_s, u"1,250.00"_s},
-                {u"Yes"_s, u"4480"_s, u"03/09/27"_s, u"318.45"_s},
-                {u"No"_s, u"4481"_s, u"03/22/27"_s, u"642.10"_s},
-                {u"No"_s, u"4482"_s, u"03/16/27"_s, u"1,146.60"_s}});
+               {40, 60, 70, 0}, checkRows(r));
     labelAt(body, QRect(320, 176, 300, 18), u"Deposits"_s, true);
-    QTableWidget* deposits =
-        gridAt(body, QRect(320, 196, body->width() - 328, 100),
-               {u"Clear"_s, u"Reference"_s, u"Date"_s, u">Amount"_s}, {40, 70, 70, 0},
-               {{u"Yes"_s, u"DEP-0305"_s, u"03/05/27"_s, u"4,820.40"_s},
-                {u"Yes"_s, u"DEP-0316"_s, u"03/16/27"_s, u"1,809.86"_s},
-                {u"No"_s, u"DEP-0331"_s, u"03/31/27"_s, u"2,115.00"_s}});
+    QTableWidget* deposits = gridAt(body, QRect(320, 196, body->width() - 328, 100),
+                                    {u"Clear"_s, u"Reference"_s, u"Date"_s, u">Amount"_s},
+                                    {40, 70, 70, 0}, depositRows(r));
     auto* summary = new QWidget(body);
     summary->setGeometry(8, 304, body->width() - 16, 24);
     FormPane a(summary, 0, 0, 90);
-    a.money(u"Cleared Balance"_s, u"24,318.55"_s, 90);
+    a.money(u"Cleared Balance"_s, books::money(r.cleared), 90);
     FormPane b(summary, 220, 0, 70);
-    b.money(u"Difference"_s, u"0.00"_s, 80);
+    b.money(u"Difference"_s, books::money(r.difference), 80);
     FormPane c(summary, 420, 0, 90);
-    c.money(u"Book Balance"_s, u"23,790.45"_s, 90);
+    c.money(u"Book Balance"_s, books::money(r.book), 90);
     s.explain(top, u"account and statement"_s);
     s.explain(checks, u"checks"_s);
     s.explain(deposits, u"deposits"_s);
@@ -232,12 +288,12 @@ void accountReconciliation(Screen& s) {
 
 // The scenes this file draws.
 const auto kDrawings = std::to_array<SceneDrawing>({
-    {58, Screen::Kind::Product, account},
-    {59, Screen::Kind::Product, department},
-    {60, Screen::Kind::Product, budget},
-    {61, Screen::Kind::Product, accountingPeriods},
-    {62, Screen::Kind::Product, generalJournal},
-    {63, Screen::Kind::Product, accountReconciliation},
+    {58, Screen::Kind::Product, account, u"Lists|Chart of Accounts|Account ID|Account Type"},
+    {59, Screen::Kind::Product, department, u"Lists|Departments"},
+    {60, Screen::Kind::Product, budget, u"Tasks|Budgets"},
+    {61, Screen::Kind::Product, accountingPeriods, u"Options|Accounting Periods"},
+    {62, Screen::Kind::Product, generalJournal, u"Tasks|General Journal"},
+    {63, Screen::Kind::Product, accountReconciliation, u"Tasks|Account Reconciliation"},
 });
 
 std::span<const SceneDrawing> ledgerDrawings() {

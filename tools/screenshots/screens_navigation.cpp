@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Screens of the Navigation section: finding one's way around Orvane.
+#include "books.h"
 #include "look.h"
 #include "parts.h"
 #include "sample.h"
@@ -18,6 +19,8 @@
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -75,8 +78,18 @@ void mainMenu(Screen& s) {
 void navAidMaintenance(Screen& s) {
     s.mainToolbar();
     NavigationAid aid = receivablesAid(s, kWorkArea);
-    static_cast<QToolButton*>(aid.buttons.value(u"Customers"_s))->setDown(true);
-    s.setStatus(u"Add and change customers"_s);
+    // The way to the aid, as the text tells it: Window, Navigation Aids.
+    DropMenu* window = s.openMenu(
+        u"Window"_s,
+        {{u"Cascade"_s}, {u"Tile"_s}, {u"Close All"_s}, {u"-"_s}, {u"Navigation Aids >"_s, true}});
+    const QRect aids = window->entryRect(u"Navigation Aids"_s);
+    s.popup(QPoint(window->x() + window->width() - 4, window->y() + aids.top() - 3),
+            {{u"Receivables"_s, true},
+             {u"Payables"_s},
+             {u"Inventory"_s},
+             {u"Payroll"_s},
+             {u"General Ledger"_s}});
+    s.setStatus(u"Open the navigation aid of a module"_s);
     s.explain(aid.maintenance, u"maintenance tasks"_s);
 }
 
@@ -191,41 +204,39 @@ OpenWindow openTransaction(Screen& s, bool filtered) {
     hint->setWordWrap(true);
     hint->setGeometry(8, 40, 400, 32);
 
-    QList<QStringList> rows = {
-        {u"10471"_s, u"03/02/27"_s, u"PINEWOOD"_s, u"Pinewood Golf Club"_s, u"2,480.00"_s},
-        {u"10472"_s, u"03/03/27"_s, u"GREENWAY"_s, u"Greenway Landscaping"_s, u"612.35"_s},
-        {u"10473"_s, u"03/03/27"_s, u"MARTINEZ-R"_s, u"Rosa Martinez"_s, u"86.40"_s},
-        {u"10474"_s, u"03/05/27"_s, u"OAKHOLLOW"_s, u"Oak Hollow Estates HOA"_s, u"1,115.00"_s},
-        {u"10475"_s, u"03/08/27"_s, u"BRIGHTON"_s, u"Brighton Park District"_s, u"1,240.00"_s},
-        {u"10476"_s, u"03/09/27"_s, u"GREENWAY"_s, u"Greenway Landscaping"_s, u"1,809.86"_s},
-        {u"10477"_s, u"03/10/27"_s, u"SUNSET-CG"_s, u"Sunset Community Garden"_s, u"312.75"_s},
-        {u"10478"_s, u"03/11/27"_s, u"WILLOWBRK"_s, u"Willowbrook Apartments"_s, u"740.00"_s},
-        {u"10479"_s, u"03/12/27"_s, u"PINEWOOD"_s, u"Pinewood Golf Club"_s, u"3,452.18"_s},
-        {u"10480"_s, u"03/12/27"_s, u"OAKHOLLOW"_s, u"Oak Hollow Estates HOA"_s, u"960.00"_s},
-    };
-    if (filtered) {
-        rows = {
-            {u"10476"_s, u"03/09/27"_s, u"GREENWAY"_s, u"Greenway Landscaping"_s, u"1,809.86"_s},
-            {u"10482"_s, u"03/15/27"_s, u"GREENWAY"_s, u"Greenway Landscaping"_s, u"996.41"_s},
-            {u"10472"_s, u"03/03/27"_s, u"GREENWAY"_s, u"Greenway Landscaping"_s, u"612.35"_s},
-        };
+    // The period's invoices, by number; filtered: Greenway's, the largest first.
+    QList<books::Invoice> shown;
+    for (const books::Invoice& i : books::invoices()) {
+        if (i.date >= QDate(2027, 3, 1) && (!filtered || i.customer == u"GREENWAY"_s)) {
+            shown << i;
+        }
     }
-    o.list = gridAt(body, QRect(8, 100, 424, 186),
+    if (filtered) {
+        std::sort(shown.begin(), shown.end(), [](const books::Invoice& a, const books::Invoice& b) {
+            return books::total(a) > books::total(b);
+        });
+    }
+    QList<QStringList> rows;
+    for (const books::Invoice& i : shown) {
+        rows << QStringList{QString::number(i.number), books::day(i.date), i.customer,
+                            books::customerName(i.customer), books::money(books::total(i))};
+    }
+    o.list = gridAt(body, QRect(8, 100, 412, 186),
                     {u"Number"_s, u"Date"_s, u"Customer ID"_s, u"Name"_s, u">Amount"_s},
-                    {56, 62, 80, 0, 70}, rows, 1);
+                    {52, 60, 76, 0, 64}, rows, 1);
 
     o.filter = new QWidget(body);
-    o.filter->setGeometry(440, 4, 148, 240);
+    o.filter->setGeometry(428, 4, 164, 240);
     labelAt(o.filter, QRect(0, 4, 140, 18), u"Sort By"_s);
     comboAt(o.filter, QRect(0, 22, 144, kFieldHeight),
             filtered ? u"Amount, largest first"_s : u"Number"_s);
-    QWidget* g = groupAt(o.filter, QRect(0, 50, 146, 150), u"Filter"_s);
+    QWidget* g = groupAt(o.filter, QRect(0, 50, 162, 150), u"Filter"_s);
     FormPane f(g, 8, 18, 52);
-    f.date(u"From"_s, filtered ? u"03/01/27"_s : QString(), 84);
-    f.date(u"To"_s, filtered ? u"03/31/27"_s : QString(), 84);
-    f.lookup(u"Customer"_s, filtered ? u"GREENWAY"_s : QString(), 84);
-    f.choice(u"Status"_s, u"All"_s, 84);
-    buttonAt(g, QRect(60, 114, 78, 23), u"Apply Filter"_s);
+    f.date(u"From"_s, filtered ? u"03/01/27"_s : QString(), 100);
+    f.date(u"To"_s, filtered ? u"03/31/27"_s : QString(), 100);
+    f.lookup(u"Customer"_s, filtered ? u"GREENWAY"_s : QString(), 100);
+    f.choice(u"Status"_s, u"All"_s, 100);
+    buttonAt(g, QRect(76, 114, 78, 23), u"Filter"_s);
     buttonAt(o.filter, QRect(0, 206, 90, 23), u"Clear Filter"_s);
     dialogButtons(body, {u"Open"_s, u"Cancel"_s, u"Help"_s});
     return o;
@@ -300,8 +311,8 @@ void fastAdd(Screen& s) {
     Transaction t = transactionWindow(s, form);
     const QPoint below = t.party->mapTo(&s, QPoint(0, t.party->height()));
     QList<QStringList> rows = {{u"<New>"_s, QString()}};
-    for (const QStringList& c : sample::customers().mid(0, 5)) {
-        rows.append({c[0], c[1]});
+    for (const books::Customer& c : books::customers()) {
+        rows.append({c.id, c.name});
     }
     QTreeWidget* list = listAt(&s, QRect(below.x(), below.y(), 250, 126),
                                {u"Customer ID"_s, u"Name"_s}, {84, 0}, rows, 0);
@@ -313,7 +324,7 @@ void fastAdd(Screen& s) {
     f.text(u"Customer ID"_s, u"BAYVIEW"_s, 110);
     f.text(u"Name"_s, u"Bayview Terrace Apartments"_s, 180);
     f.text(u"Address"_s, u"410 Terrace Way"_s, 180);
-    f.text(u"City"_s, u"Bayside, CA 94520"_s, 180);
+    f.text(u"City, State"_s, u"Bayside, CA 94520"_s, 180);
     dialogButtons(d->body(), {u"Save"_s, u"Cancel"_s});
     s.explain(list, QRect(0, 0, list->width(), 40), u"<New> entry"_s);
     s.explain(d, u"Fast Add window"_s);
@@ -327,19 +338,20 @@ void importWizard(Screen& s) {
         "data in the file, then click Next to match its fields."_s,
         {u"1. Data"_s, u"2. File"_s, u"3. Fields"_s, u"4. Options"_s, u"5. Finish"_s}, 0);
     QWidget* c = wp.content;
-    QWidget* kinds = groupAt(c, QRect(0, 4, 130, 150), u"Data"_s);
+    QWidget* kinds = groupAt(c, QRect(0, 4, 130, 124), u"Data"_s);
     const QStringList names = {u"Customers"_s, u"Vendors"_s,           u"Items"_s,
                                u"Employees"_s, u"Chart of Accounts"_s, u"General Journal"_s};
     for (int i = 0; i < names.size(); ++i) {
-        radioAt(kinds, QPoint(10, 20 + i * 20), names[i], i == 0);
+        radioAt(kinds, QPoint(10, 18 + i * 17), names[i], i == 0);
     }
-    FormPane f(c, 0, 164, 96);
+    // Close under the kinds of data, so the whole page fits above the wizard's buttons.
+    FormPane f(c, 0, 134, 96);
     f.lookup(u"Import from file"_s, u"C:\\ORVANE\\DATA\\NEWCUST.CSV"_s, 300);
     f.choice(u"File format"_s, u"Comma-separated values"_s, 180);
     f.check(u"First line holds the field names"_s, true);
     s.explain(wp.steps, u"wizard steps"_s);
     s.explain(kinds, u"data to import"_s);
-    s.explain(c, QRect(0, 164, 400, 66), u"file and format"_s);
+    s.explain(c, QRect(0, 134, 400, 66), u"file and format"_s);
     s.explain(wp.buttons[1], u"Next"_s);
 }
 
@@ -430,6 +442,8 @@ void contextHelp(Screen& s) {
     s.mainToolbar(true);
     NavigationAid aid = receivablesAid(s, kWorkArea);
     s.setStatus(u"Click an item to see its help"_s);
+    // The ? button's tool tip, under the pointer that rests on it.
+    s.tip(QPoint(kHelpButtonX - 4, kWorkTop - 6), u"What's This?"_s);
     s.tip(QPoint(334, 246),
           u"<b>Invoices</b><br>Opens the Invoices window, where you bill a customer for the "
           "items and services you sold, and print or e-mail the invoice."_s,
@@ -455,7 +469,7 @@ void helpContents(Screen& s) {
     tree->setIndentation(12);
     tree->setFocusPolicy(Qt::NoFocus);
     tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    tree->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tree->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     const QIcon closed(glyph(Glyph::Book, 14));
     const QIcon open(glyph(Glyph::BookOpen, 14));
     const QIcon page(glyph(Glyph::Page, 14));
@@ -476,6 +490,9 @@ void helpContents(Screen& s) {
     book(u"Payables"_s, {}, false);
     book(u"Inventory"_s, {}, false);
     book(u"Payroll"_s, {}, false);
+    book(u"General Ledger"_s, {}, false);
+    book(u"Reports"_s, {}, false);
+    book(u"Company"_s, {}, false);
     s.explain(hw.tabs, u"Contents tab"_s);
     s.explain(hw.window, QRect(0, 0, 640, 50), u"Back and Forward"_s);
 }
@@ -504,7 +521,7 @@ void helpIndex(Screen& s) {
         ->header()
         ->hide();
     auto* found = new QWidget(p);
-    found->setGeometry(4, 186, w, 110);
+    found->setGeometry(4, 158, w, 108);
     labelAt(found, QRect(0, 0, w, 18), u"Topics found:"_s);
     listAt(found, QRect(0, 18, w, 58), {u"Topic"_s}, {0},
            {{u"Setting up an alert message"_s},
@@ -524,7 +541,7 @@ void customerSupport(Screen& s) {
     mainMenuBehind(s);
     ChildWindow* w = s.addWindow(u"Orvane Support Center"_s, workColumn(330, 306), Glyph::Help);
     QWidget* body = w->body();
-    labelAt(body, QRect(10, 6, 280, 20), u"How can we help?"_s, true)->setFont(uiFont(14, true));
+    labelAt(body, QRect(10, 6, 280, 20), u"Customer Support"_s, true)->setFont(uiFont(14, true));
     auto* options = new QWidget(body);
     options->setGeometry(6, 32, body->width() - 12, body->height() - 38);
     struct Option {
@@ -562,30 +579,33 @@ void customerSupport(Screen& s) {
 
 // The scenes this file draws.
 const auto kDrawings = std::to_array<SceneDrawing>({
-    {3, Screen::Kind::Product, mainMenu},
-    {4, Screen::Kind::Product, navAidMaintenance},
-    {5, Screen::Kind::Product, navAidTasks},
-    {6, Screen::Kind::Product, navAidReports},
-    {7, Screen::Kind::Product, rightMouse},
-    {8, Screen::Kind::Product, copyRecord},
-    {9, Screen::Kind::Product, changeId},
-    {10, Screen::Kind::Product, alertMessage},
-    {11, Screen::Kind::Product, alertView},
-    {12, Screen::Kind::Product, fileOpen},
-    {13, Screen::Kind::Product, fileOpenFilter},
-    {14, Screen::Kind::Product, transactionComment},
-    {15, Screen::Kind::Product, transactionCopy},
-    {16, Screen::Kind::Product, relatedReports},
-    {17, Screen::Kind::Product, accountingEntries},
-    {18, Screen::Kind::Product, fastAdd},
-    {19, Screen::Kind::Product, importWizard},
-    {20, Screen::Kind::Product, exportWizard},
-    {21, Screen::Kind::Product, backUp},
-    {22, Screen::Kind::Product, restore},
-    {23, Screen::Kind::Product, contextHelp},
-    {24, Screen::Kind::Product, helpContents},
-    {25, Screen::Kind::Product, helpIndex},
-    {26, Screen::Kind::Product, customerSupport},
+    {3, Screen::Kind::Product, mainMenu,
+     u"Main Menu|Receivables|Payables|Inventory|Payroll|General Ledger|Reports|Company"},
+    {4, Screen::Kind::Product, navAidMaintenance,
+     u"Window|Navigation Aids|Receivables Navigation Aid|Customers|Jobs|Sales Tax"},
+    {5, Screen::Kind::Product, navAidTasks, u""},
+    {6, Screen::Kind::Product, navAidReports, u""},
+    {7, Screen::Kind::Product, rightMouse, u"Go To|Invoices|Receipts|Quotes"},
+    {8, Screen::Kind::Product, copyRecord, u"Save"},
+    {9, Screen::Kind::Product, changeId, u"Edit|Change ID"},
+    {10, Screen::Kind::Product, alertMessage, u"Edit|Alert Message"},
+    {11, Screen::Kind::Product, alertView, u"Alert"},
+    {12, Screen::Kind::Product, fileOpen, u"File|Open"},
+    {13, Screen::Kind::Product, fileOpenFilter, u"button:Filter|Sort By"},
+    {14, Screen::Kind::Product, transactionComment, u"Comment"},
+    {15, Screen::Kind::Product, transactionCopy, u"File|Duplicate Transaction"},
+    {16, Screen::Kind::Product, relatedReports, u"Related Reports"},
+    {17, Screen::Kind::Product, accountingEntries,
+     u"Options|Show Accounting Entries|toolbar:Journal|tab:Journal"},
+    {18, Screen::Kind::Product, fastAdd, u"Fast Add|<New>|Save"},
+    {19, Screen::Kind::Product, importWizard, u"File|Import Wizard|Next|Back|Finish"},
+    {20, Screen::Kind::Product, exportWizard, u"File|Export Wizard|Next|Back|Finish|Cancel"},
+    {21, Screen::Kind::Product, backUp, u"File|Back Up|Back Up Company"},
+    {22, Screen::Kind::Product, restore, u"File|Restore|Restore Company"},
+    {23, Screen::Kind::Product, contextHelp, u"Help|What's This?"},
+    {24, Screen::Kind::Product, helpContents, u"Help|Contents|Orvane Help|Index|Search"},
+    {25, Screen::Kind::Product, helpIndex, u"Index|Orvane Help"},
+    {26, Screen::Kind::Product, customerSupport, u"Help|Customer Support|Orvane Support Center"},
 });
 
 std::span<const SceneDrawing> navigationDrawings() {

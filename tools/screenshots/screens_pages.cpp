@@ -40,16 +40,16 @@ template <int scene> void wordedPage(Screen& s) {
 
 // The scenes this file draws.
 const auto kDrawings = std::to_array<SceneDrawing>({
-    {1, Screen::Kind::Page, wordedPage<1>},
-    {2, Screen::Kind::Page, wordedPage<2>},
-    {27, Screen::Kind::Page, wordedPage<27>},
-    {39, Screen::Kind::Page, wordedPage<39>},
-    {47, Screen::Kind::Page, wordedPage<47>},
-    {50, Screen::Kind::Page, wordedPage<50>},
-    {57, Screen::Kind::Page, wordedPage<57>},
-    {64, Screen::Kind::Page, wordedPage<64>},
-    {73, Screen::Kind::Page, wordedPage<73>},
-    {80, Screen::Kind::Page, wordedPage<80>},
+    {1, Screen::Kind::Page, wordedPage<1>, u""},
+    {2, Screen::Kind::Page, wordedPage<2>, u""},
+    {27, Screen::Kind::Page, wordedPage<27>, u""},
+    {39, Screen::Kind::Page, wordedPage<39>, u""},
+    {47, Screen::Kind::Page, wordedPage<47>, u""},
+    {50, Screen::Kind::Page, wordedPage<50>, u""},
+    {57, Screen::Kind::Page, wordedPage<57>, u""},
+    {64, Screen::Kind::Page, wordedPage<64>, u""},
+    {73, Screen::Kind::Page, wordedPage<73>, u""},
+    {80, Screen::Kind::Page, wordedPage<80>, u""},
 });
 
 std::span<const SceneDrawing> pageDrawings() {

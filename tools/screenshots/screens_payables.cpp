@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Screens of the Payables section: vendors, payment methods, purchase orders, purchases and
 // payments.
+#include "books.h"
 #include "look.h"
 #include "parts.h"
 #include "sample.h"
@@ -27,7 +28,7 @@ RecordWindow vendorRecord(Screen& s, const QRect& r, int tab) {
     s.windowToolbar();
     RecordWindow rw =
         recordWindow(s, u"Vendors"_s, Glyph::Vendors, r, u"Vendor ID"_s, u"COASTAL"_s, u"Name"_s,
-                     u"Coastal Nursery Wholesale"_s,
+                     books::vendorName(u"COASTAL"_s),
                      {u"General"_s, u"Purchases && Payments"_s, u"Custom Fields"_s}, tab);
     if (tab == 0) {
         FormPane left(rw.page, 8, 8, 70);
@@ -56,14 +57,16 @@ void vendor(Screen& s) {
 void vendorPurchases(Screen& s) {
     RecordWindow rw = vendorRecord(s, kWorkArea, 1);
     auto* terms = new QWidget(rw.page);
-    terms->setGeometry(442, 4, 172, 50);
+    terms->setGeometry(442, 4, 170, 50);
     FormPane f(terms, 0, 0, 92);
-    f.text(u"Payment Terms"_s, u"2% 10, Net 30"_s, 90);
-    f.lookup(u"Expense Account"_s, u"5000"_s, 90);
+    f.text(u"Payment Terms"_s, u"2% 10, Net 30"_s, 78);
+    f.lookup(u"Expense Account"_s, u"5000"_s, 78);
     auto* more = new QWidget(rw.page);
     more->setGeometry(8, 4, 110, 50);
     labelAt(more, QRect(0, 0, 110, 18), u"Purchases this year"_s);
-    fieldAt(more, QRect(0, 20, 100, kFieldHeight), u"12,845.20"_s, true)->setReadOnly(true);
+    fieldAt(more, QRect(0, 20, 100, kFieldHeight),
+            books::money(books::purchasesThisYear(u"COASTAL"_s)), true)
+        ->setReadOnly(true);
     labelAt(rw.page, QRect(8, 58, 200, 18), u"Purchase and payment history"_s, true);
     QTableWidget* history = gridAt(
         rw.page, QRect(8, 78, 596, 160),
@@ -82,6 +85,7 @@ void vendorPurchases(Screen& s) {
 }
 
 void vendorCustom(Screen& s) {
+    // Lower than in the other scenes: the callout sits where the tabs would be.
     RecordWindow rw = vendorRecord(s, QRect(2, 118, 636, 339), 2);
     auto* fields = new QWidget(rw.page);
     fields->setGeometry(8, 8, 420, 130);
@@ -98,34 +102,8 @@ void vendorCustom(Screen& s) {
 }
 
 void companyPaymentMethod(Screen& s) {
-    s.windowToolbar();
-    ChildWindow* w = s.addWindow(u"Payment Methods"_s, kWorkArea, Glyph::Payments);
-    QWidget* body = w->body();
-    FormPane f(body, 8, 8, 110);
-    f.lookup(u"Payment Method ID"_s, u"CO-VISA"_s, 120);
-    f.text(u"Description"_s, u"Company Visa card"_s, 200);
-    f.choice(u"Type"_s, u"Credit Card"_s, 120);
-    f.lookup(u"Pay From Account"_s, u"2150"_s, 90);
-    auto* used = groupAt(body, QRect(360, 6, 250, 70), u"Used by"_s);
-    radioAt(used, QPoint(10, 20), u"Customers, to pay us"_s, false);
-    radioAt(used, QPoint(10, 42), u"Bayside Garden Supply, to pay others"_s, true);
-    labelAt(body, QRect(8, 104, 300, 18), u"Company payment methods"_s, true);
-    gridAt(body, QRect(8, 124, body->width() - 16, 150),
-           {u"ID"_s, u"Description"_s, u"Type"_s, u"Pay From Account"_s, u">Next Number"_s},
-           {80, 0, 90, 140, 90},
-           {{u"CHECK-OP"_s, u"Operating account checks"_s, u"Check"_s, u"1000 Cash - Operating"_s,
-             u"4482"_s},
-            {u"CO-VISA"_s, u"Company Visa card"_s, u"Credit Card"_s, u"2150 Visa Payable"_s, u""_s},
-            {u"ACH-OP"_s, u"Electronic transfer"_s, u"Electronic"_s, u"1000 Cash - Operating"_s,
-             u""_s},
-            {u"PETTY"_s, u"Petty cash"_s, u"Cash"_s, u"1050 Petty Cash"_s, u""_s}},
-           1);
-    auto* hint = new QLabel(u"Orvane suggests the payment method of each vendor in the Payments "
-                            "and Purchases windows; you can change it there."_s,
-                            body);
-    hint->setWordWrap(true);
-    hint->setGeometry(8, 282, body->width() - 16, 32);
-    s.explain(body, u"payment methods"_s);
+    PaymentMethods pm = paymentMethodsWindow(s, false);
+    s.explain(pm.window->body(), u"payment methods"_s);
 }
 
 void purchaseOrder(Screen& s) {
@@ -138,11 +116,9 @@ void purchaseOrder(Screen& s) {
     t.partyId = u"COASTAL"_s;
     t.addressLabel = u"Vendor"_s;
     t.address = sample::coastalAddress();
-    t.header = {{u"PO No."_s, u"PO-1207"_s},
-                {u"Date"_s, u"03/15/27"_s},
-                {u"Required"_s, u"03/29/27"_s},
-                {u"Terms"_s, u"2% 10, Net 30"_s},
-                {u"Ship Via"_s, u"Vendor Truck"_s}};
+    t.header = {{u"PO No."_s, u"PO-1207"_s},        {u"Date"_s, u"03/15/27"_s},
+                {u"Required"_s, u"03/29/27"_s},     {u"Terms"_s, u"2% 10, Net 30"_s},
+                {u"Ship Via"_s, u"Vendor Truck"_s}, {u"Status"_s, u"Open"_s}};
     t.lineHeaders = {u">Quantity"_s, u"Item ID"_s, u"Description"_s, u">Unit Cost"_s, u">Amount"_s};
     t.lineWidths = {58, 80, 0, 70, 76};
     t.lines = {{u"60"_s, u"ROSE-HT"_s, u"Rose Bush, Hybrid Tea"_s, u"11.20"_s, u"672.00"_s},
@@ -161,6 +137,16 @@ void purchaseOrder(Screen& s) {
     s.explain(s.toolButton(u"Email"_s), u"Email"_s);
 }
 
+// The check that paid Valley Soil & Stone's invoice at the time of purchase.
+const books::Check& purchaseCheck() {
+    for (const books::Check& c : books::operatingChecks()) {
+        if (c.payee == u"VALLEYSS"_s) {
+            return c;
+        }
+    }
+    return books::operatingChecks().last();
+}
+
 void purchase(Screen& s) {
     s.windowToolbar();
     TransactionSpec t;
@@ -171,26 +157,28 @@ void purchase(Screen& s) {
     t.partyId = u"VALLEYSS"_s;
     t.leftFields = {{u"Vendor Invoice"_s, u"VS-20577"_s}};
     t.addressLabel = u"Vendor"_s;
-    t.address = {u"Valley Soil & Stone"_s, u"15 Quarry Road"_s, u"Millbrook, CA 94522"_s};
+    t.address = {books::vendorName(u"VALLEYSS"_s), u"15 Quarry Road"_s, u"Millbrook, CA 94522"_s};
     t.header = {{u"Date"_s, u"03/14/27"_s}, {u"Due Date"_s, u"04/13/27"_s}};
-    t.lineHeaders = {u">Quantity"_s, u"Item ID"_s,    u"Description"_s,
-                     u"Account"_s,   u">Unit Cost"_s, u">Amount"_s};
-    t.lineWidths = {58, 80, 0, 60, 70, 76};
-    t.lines = {
-        {u"200"_s, u"MUL-CED-2"_s, u"Cedar Mulch, 2 cu ft"_s, u"1200"_s, u"2.00"_s, u"400.00"_s},
-        {u"150"_s, u"SOIL-PT1"_s, u"Potting Soil, 1 cu ft"_s, u"1200"_s, u"3.95"_s, u"592.50"_s},
-        {u""_s, u""_s, u"Delivery charge"_s, u"5100"_s, u""_s, u"85.00"_s}};
+    t.lineHeaders = {u">Quantity"_s, u"Item ID"_s,    u"Description"_s, u"Account"_s,
+                     u"Job"_s,       u">Unit Cost"_s, u">Amount"_s};
+    t.lineWidths = {58, 80, 0, 60, 72, 70, 76};
+    // Stock for the shelves: no job.
+    t.lines = {{u"200"_s, u"MUL-CED-2"_s, u"Cedar Mulch, 2 cu ft"_s, u"1200"_s, QString(),
+                u"2.00"_s, u"400.00"_s},
+               {u"150"_s, u"SOIL-PT1"_s, u"Potting Soil, 1 cu ft"_s, u"1200"_s, QString(),
+                u"3.95"_s, u"592.50"_s}};
     t.totals = {
-        {u"Subtotal"_s, u"1,077.50"_s}, {u"Freight"_s, u"0.00"_s}, {u"Total"_s, u"1,077.50"_s}};
+        {u"Subtotal"_s, u"992.50"_s}, {u"Freight"_s, u"85.00"_s}, {u"Total"_s, u"1,077.50"_s}};
     t.comment = u"Spring soil order"_s;
     Transaction tr = transactionWindow(s, t);
     const QPoint foot = tr.comment->pos();
     auto* paid = new QWidget(tr.content);
     paid->setGeometry(foot.x() - 58, foot.y() + kRowHeight, 330, 46);
     checkAt(paid, QPoint(0, 2), u"Paid at time of purchase"_s, true);
-    FormPane f(paid, 0, 22, 80);
-    f.choice(u"Pay With"_s, u"Check  (CHECK-OP)"_s, 140);
-    fieldAt(paid, QRect(228, 22, 96, kFieldHeight), u"Check 4483"_s);
+    FormPane f(paid, 0, 22, 94);
+    f.choice(u"Payment Method"_s, u"Check  (CHECK-OP)"_s, 130);
+    fieldAt(paid, QRect(232, 22, 92, kFieldHeight),
+            u"Check "_s + QString::number(purchaseCheck().number));
     s.explain(tr.party, u"Vendor ID"_s);
     s.explain(tr.fields.value(u"Vendor Invoice"_s), u"Vendor Invoice"_s);
     s.explain(tr.fields.value(u"Due Date"_s), u"Due Date"_s);
@@ -206,14 +194,14 @@ void payment(Screen& s) {
     radioAt(kind, QPoint(10, 38), u"Single payment"_s, false);
     radioAt(kind, QPoint(10, 58), u"Prepayment"_s, false);
     radioAt(kind, QPoint(10, 78), u"Refund to a customer"_s, false);
-    FormPane left(body, 220, 8, 78);
-    left.lookup(u"Vendor ID"_s, u"GREENLEAF"_s, 130);
-    left.text(u"Pay To"_s, u"GreenLeaf Tools Inc."_s, 160);
-    left.choice(u"Pay With"_s, u"Check  (CHECK-OP)"_s, 160);
+    FormPane left(body, 218, 8, 94);
+    left.lookup(u"Vendor ID"_s, u"GREENLEAF"_s, 120);
+    left.text(u"Pay To"_s, books::vendorName(u"GREENLEAF"_s), 150);
+    left.choice(u"Payment Method"_s, u"Check  (CHECK-OP)"_s, 150);
     FormPane right(body, 480, 8, 60);
-    right.text(u"Check No."_s, u"4482"_s, 80);
-    right.date(u"Date"_s, u"03/16/27"_s, 80);
-    right.money(u"Amount"_s, u"1,146.60"_s, 80);
+    right.text(u"Check No."_s, QString::number(books::nextCheckNumber()), 80);
+    right.date(u"Date"_s, books::day(books::today()), 80);
+    right.money(u"Amount"_s, u"1,146.59"_s, 80);
     labelAt(body, QRect(8, 114, 300, 18), u"Purchases to pay"_s, true);
     gridAt(
         body, QRect(8, 134, body->width() - 16, 140),
@@ -222,15 +210,15 @@ void payment(Screen& s) {
         {40, 90, 70, 70, 0, 80, 90},
         {{u"Yes"_s, u"GL-55102"_s, u"02/24/27"_s, u"03/26/27"_s, u"720.00"_s, u"0.00"_s,
           u"720.00"_s},
-         {u"Yes"_s, u"GL-55230"_s, u"03/08/27"_s, u"04/07/27"_s, u"435.30"_s, u"8.70"_s,
-          u"426.60"_s},
+         {u"Yes"_s, u"GL-55230"_s, u"03/08/27"_s, u"04/07/27"_s, u"435.30"_s, u"8.71"_s,
+          u"426.59"_s},
          {u"No"_s, u"GL-55311"_s, u"03/14/27"_s, u"04/13/27"_s, u"318.00"_s, u"0.00"_s, u"0.00"_s}},
         1);
     FormPane foot(body, 8, 282, 60);
     foot.text(u"Memo"_s, u"Invoices GL-55102 and GL-55230"_s, 300);
     FormPane totals(body, body->width() - 8 - 80 - 84, 282, 84);
-    totals.money(u"Discounts"_s, u"8.70"_s);
-    totals.money(u"Total Paid"_s, u"1,146.60"_s);
+    totals.money(u"Discounts"_s, u"8.71"_s);
+    totals.money(u"Total Paid"_s, u"1,146.59"_s);
     s.explain(body, QRect(0, 0, body->width(), body->height()), u"payment"_s);
 }
 
@@ -238,13 +226,15 @@ void payment(Screen& s) {
 
 // The scenes this file draws.
 const auto kDrawings = std::to_array<SceneDrawing>({
-    {40, Screen::Kind::Product, vendor},
-    {41, Screen::Kind::Product, vendorPurchases},
-    {42, Screen::Kind::Product, vendorCustom},
-    {43, Screen::Kind::Product, companyPaymentMethod},
-    {44, Screen::Kind::Product, purchaseOrder},
-    {45, Screen::Kind::Product, purchase},
-    {46, Screen::Kind::Product, payment},
+    {40, Screen::Kind::Product, vendor, u"Lists|Vendors|Vendor ID"},
+    {41, Screen::Kind::Product, vendorPurchases, u"Purchases & Payments"},
+    {42, Screen::Kind::Product, vendorCustom, u"Custom Fields"},
+    {43, Screen::Kind::Product, companyPaymentMethod, u"Lists|Payment Methods"},
+    {44, Screen::Kind::Product, purchaseOrder,
+     u"Tasks|Purchase Orders|Print|Email|Convert to Purchase"},
+    {45, Screen::Kind::Product, purchase, u"Tasks|Purchases|Payment Method"},
+    {46, Screen::Kind::Product, payment,
+     u"Tasks|Payments|Single payment|Prepayment|Refund to a customer|Amount|Print"},
 });
 
 std::span<const SceneDrawing> payablesDrawings() {

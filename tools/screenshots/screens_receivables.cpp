@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Screens of the Receivables section: customers, sales tax, quotes, invoices and receipts.
+#include "books.h"
 #include "look.h"
 #include "parts.h"
 #include "sample.h"
@@ -55,39 +56,22 @@ void job(Screen& s) {
     left.date(u"End Date"_s, u"05/31/27"_s, 100);
     left.choice(u"Status"_s, u"In Progress"_s, 120);
     left.choice(u"Job Type"_s, u"Landscaping"_s, 120);
-    left.text(u"Supervisor"_s, u"David Chen"_s, 150);
+    left.text(u"Supervisor"_s, books::employeeName(u"CHEN-D"_s), 150);
     FormPane right(rw.page, 320, 8, 120);
     right.money(u"Estimated Revenue"_s, u"18,500.00"_s, 90);
     right.money(u"Estimated Expenses"_s, u"12,300.00"_s, 90);
-    right.money(u"Actual Revenue"_s, u"6,240.00"_s, 90);
-    right.money(u"Actual Expenses"_s, u"4,115.50"_s, 90);
-    right.text(u"Percent Complete"_s, u"34"_s, 50, true);
+    right.money(u"Actual Revenue"_s, books::money(books::jobRevenue(u"GW-MAPLE"_s)), 90);
+    right.money(u"Actual Expenses"_s, u"3,075.00"_s, 90);
+    right.text(u"Percent Complete"_s, u"25"_s, 50, true);
     s.explain(rw.id, u"Job ID"_s);
     s.explain(rw.tabs, u"job details"_s);
 }
 
 void customerPaymentMethod(Screen& s) {
-    mainMenuBehind(s);
-    ChildWindow* w = codeWindow(s, u"Payment Methods"_s, Glyph::Receipts, workColumn(2, 306));
-    QWidget* body = w->body();
-    FormPane f(body, 8, 8, 100);
-    f.lookup(u"Payment Method ID"_s, u"VISA"_s, 110);
-    f.text(u"Description"_s, u"Visa"_s, 170);
-    f.choice(u"Type"_s, u"Credit Card"_s, 120);
-    f.lookup(u"Deposit Account"_s, u"1020"_s, 90);
-    f.text(u"Card Fee Percent"_s, u"2.50"_s, 50, true);
-    f.check(u"Used by customers"_s, true);
-    labelAt(body, QRect(8, f.y() + 2, 200, 18), u"Customer payment methods"_s, true);
-    gridAt(body, QRect(8, f.y() + 22, body->width() - 16, body->height() - f.y() - 30),
-           {u"ID"_s, u"Description"_s, u"Type"_s}, {62, 0, 80},
-           {{u"CASH"_s, u"Cash"_s, u"Cash"_s},
-            {u"CHECK"_s, u"Check"_s, u"Check"_s},
-            {u"VISA"_s, u"Visa"_s, u"Credit Card"_s},
-            {u"MC"_s, u"MasterCard"_s, u"Credit Card"_s},
-            {u"AMEX"_s, u"American Express"_s, u"Credit Card"_s},
-            {u"ACH"_s, u"Bank Transfer"_s, u"Electronic"_s}},
-           2);
-    s.explain(w, u"Payment Methods window"_s);
+    PaymentMethods pm = paymentMethodsWindow(s, true);
+    s.explain(pm.fields, u"payment method"_s);
+    s.explain(pm.usedBy, u"used by customers"_s);
+    s.explain(pm.list, u"customer payment methods"_s);
 }
 
 void salesTaxAuthority(Screen& s) {
@@ -171,11 +155,14 @@ void stockStatus(Screen& s) {
     QWidget* body = d->body();
     labelAt(body, QRect(10, 6, 270, 18), u"Rose Bush, Hybrid Tea"_s, true);
     FormPane f(body, 10, 28, 140);
-    f.text(u"Quantity on Hand"_s, u"46"_s, 60, true);
-    f.text(u"On This Invoice"_s, u"12"_s, 60, true);
-    f.text(u"On Other Sales Orders"_s, u"8"_s, 60, true);
-    f.text(u"Quantity on Order"_s, u"24"_s, 60, true);
-    f.text(u"Available"_s, u"26"_s, 60, true);
+    // The moment invoice 10482 takes its roses: on hand still counts them.
+    const int onHand = books::roseOnHand(0);
+    const int onInvoice = onHand - books::roseOnHand(1);
+    f.text(u"Quantity on Hand"_s, QString::number(onHand), 60, true);
+    f.text(u"On This Invoice"_s, QString::number(onInvoice), 60, true);
+    f.text(u"On Open Quotes"_s, u"0"_s, 60, true);
+    f.text(u"Quantity on Order"_s, QString::number(books::roseOnOrder()), 60, true);
+    f.text(u"Available"_s, QString::number(onHand - onInvoice), 60, true);
     dialogButtons(body, {u"OK"_s});
     s.explain(d, u"Stock Status window"_s);
 }
@@ -185,18 +172,20 @@ void invoicePayment(Screen& s) {
     TransactionSpec form = greenwayInvoice(kWorkArea);
     form.partyId = u"MARTINEZ-R"_s;
     form.address = {u"Rosa Martinez"_s, u"27 Linden Court"_s, u"Bayside, CA 94520"_s};
-    form.header = {{u"Invoice No."_s, u"10483"_s},
-                   {u"Date"_s, u"03/15/27"_s},
-                   {u"Terms"_s, u"Due on receipt"_s},
-                   {u"Sales Tax"_s, u"BAYSIDE"_s}};
-    form.lines = {{u"2"_s, u"POT-TC-12"_s, u"Terracotta Pot, 12 in"_s, u"14.95"_s, u"29.90"_s},
-                  {u"4"_s, u"SOIL-PT1"_s, u"Potting Soil, 1 cu ft"_s, u"8.25"_s, u"33.00"_s},
-                  {u"1"_s, u"FERT-ALL"_s, u"All-Purpose Fertilizer"_s, u"12.40"_s, u"12.40"_s}};
-    form.totals = {{u"Subtotal"_s, u"75.30"_s},
-                   {u"Sales Tax"_s, u"5.65"_s},
-                   {u"Total"_s, u"80.95"_s},
-                   {u"Amount Paid"_s, u"80.95"_s},
-                   {u"Balance Due"_s, u"0.00"_s}};
+    form.header = {{u"Invoice No."_s, u"10483"_s},    {u"Date"_s, u"03/15/27"_s},
+                   {u"Terms"_s, u"Due on receipt"_s}, {u"Ship Via"_s, u"Customer Pickup"_s},
+                   {u"Sales Tax"_s, u"BAYSIDE"_s},    {u"Job"_s, QString()}};
+    const books::Invoice& inv = books::invoice(10483);
+    form.lines.clear();
+    for (const books::Line& l : inv.lines) {
+        form.lines << books::invoiceLineRow(l);
+    }
+    // Paid in full at the counter.
+    form.totals = {{u"Subtotal"_s, books::money(books::subtotal(inv))},
+                   {u"Sales Tax"_s, books::money(books::tax(inv))},
+                   {u"Total"_s, books::money(books::total(inv))},
+                   {u"Amount Paid"_s, books::money(books::total(inv))},
+                   {u"Balance Due"_s, books::money(0)}};
     form.comment = u"Paid at the counter"_s;
     Transaction t = transactionWindow(s, form);
     const QPoint foot = t.comment->pos();
@@ -228,7 +217,7 @@ void receipt(Screen& s) {
     t.partyLabel = u"Customer ID"_s;
     t.partyId = u"GREENWAY"_s;
     t.leftFields = {{u"Name"_s, u"Greenway Landscaping"_s}, {u"Amount"_s, u"1,809.86"_s}};
-    t.header = {{u"Receipt Date"_s, u"03/16/27"_s},
+    t.header = {{u"Receipt Date"_s, books::day(books::today())},
                 {u"Reference"_s, u"Check 5521"_s},
                 {u"Payment Method"_s, u"Check"_s}};
     t.headerLabelWidth = 92;
@@ -257,17 +246,18 @@ void receipt(Screen& s) {
 
 // The scenes this file draws.
 const auto kDrawings = std::to_array<SceneDrawing>({
-    {28, Screen::Kind::Product, customer},
-    {29, Screen::Kind::Product, job},
-    {30, Screen::Kind::Product, customerPaymentMethod},
-    {31, Screen::Kind::Product, salesTaxAuthority},
-    {32, Screen::Kind::Product, salesTaxLocation},
-    {33, Screen::Kind::Product, quoteToInvoice},
-    {34, Screen::Kind::Product, invoice},
-    {35, Screen::Kind::Product, stockStatus},
-    {36, Screen::Kind::Product, invoicePayment},
-    {37, Screen::Kind::Product, invoiceReturn},
-    {38, Screen::Kind::Product, receipt},
+    {28, Screen::Kind::Product, customer,
+     u"Lists|Customers|Customer ID|General|Sales Defaults|Payment History|Custom Fields|Prospect"},
+    {29, Screen::Kind::Product, job, u"Lists|Jobs"},
+    {30, Screen::Kind::Product, customerPaymentMethod, u"Lists|Payment Methods"},
+    {31, Screen::Kind::Product, salesTaxAuthority, u"Lists|Sales Tax Authorities"},
+    {32, Screen::Kind::Product, salesTaxLocation, u"Lists|Sales Tax Locations"},
+    {33, Screen::Kind::Product, quoteToInvoice, u"Tasks|Quotes|Convert to Invoice|Print|Email"},
+    {34, Screen::Kind::Product, invoice, u"Tasks|Invoices"},
+    {35, Screen::Kind::Product, stockStatus, u"Quantity on Hand|Quantity on Order"},
+    {36, Screen::Kind::Product, invoicePayment, u""},
+    {37, Screen::Kind::Product, invoiceReturn, u"Create Return"},
+    {38, Screen::Kind::Product, receipt, u"Tasks|Receipts"},
 });
 
 std::span<const SceneDrawing> receivablesDrawings() {

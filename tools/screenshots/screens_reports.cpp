@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Screens of the Reports/Forms section.
+#include "books.h"
 #include "look.h"
 #include "parts.h"
 #include "screens.h"
@@ -15,81 +16,103 @@
 #include <QTableWidget>
 #include <QToolButton>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace shots::screens {
 
 namespace {
 
-// Aged Receivables, summary by customer.
+// Aged Receivables, summary by customer, from the books.
 ReportPage agedSummary() {
     ReportPage p;
     p.title = u"Aged Receivables - Summary"_s;
-    p.subtitle = u"As of 03/31/27"_s;
+    p.subtitle = u"As of "_s + books::day(books::today());
     p.headers = {u"Customer"_s, u">Current"_s, u">31-60"_s,
                  u">61-90"_s,   u">Over 90"_s, u">Total"_s};
     p.widths = {170, 70, 70, 70, 70, 80};
-    p.rows = {
-        {u"Brighton Park District"_s, u"1,240.00"_s, u""_s, u""_s, u""_s, u"1,240.00"_s},
-        {u"Greenway Landscaping"_s, u"2,806.27"_s, u"612.35"_s, u""_s, u""_s, u"3,418.62"_s},
-        {u"Oak Hollow Estates HOA"_s, u"960.00"_s, u"1,115.00"_s, u""_s, u""_s, u"2,075.00"_s},
-        {u"Pinewood Golf Club"_s, u"3,452.18"_s, u"2,480.00"_s, u""_s, u""_s, u"5,932.18"_s},
-        {u"Rosa Martinez"_s, u""_s, u""_s, u"86.40"_s, u""_s, u"86.40"_s},
-        {u"Sunset Community Garden"_s, u"312.75"_s, u""_s, u""_s, u""_s, u"312.75"_s},
-        {u"Willowbrook Apartments"_s, u"740.00"_s, u""_s, u""_s, u""_s, u"740.00"_s},
-        {u"*Total"_s, u"9,511.20"_s, u"4,207.35"_s, u"86.40"_s, u"0.00"_s, u"13,804.95"_s}};
+    auto amount = [](books::Cents c) { return c == 0 ? QString() : books::money(c); };
+    books::AgingRow all;
+    for (const books::AgingRow& r : books::aging()) {
+        p.rows << QStringList{r.customer,           amount(r.buckets[0]), amount(r.buckets[1]),
+                              amount(r.buckets[2]), amount(r.buckets[3]), books::money(r.total)};
+        for (int b = 0; b < 4; ++b) {
+            all.buckets[b] += r.buckets[b];
+        }
+        all.total += r.total;
+    }
+    p.rows << QStringList{u"*Total"_s,
+                          books::money(all.buckets[0]),
+                          books::money(all.buckets[1]),
+                          books::money(all.buckets[2]),
+                          books::money(all.buckets[3]),
+                          books::money(all.total)};
     return p;
 }
 
-// Customer Ledgers: every transaction of each customer.
+// The range of customers and the period the Customer Ledgers report is filtered to.
+const QString kLedgerFrom = u"GREENWAY"_s;
+const QString kLedgerTo = u"SUNSET-CG"_s;
+const QDate kPeriodStart(2027, 3, 1);
+const QDate kPeriodEnd(2027, 3, 31);
+
+// Customer Ledgers: every transaction of each customer, from the books.
 ReportPage customerLedgers() {
     ReportPage p;
     p.title = u"Customer Ledgers"_s;
-    p.subtitle = u"03/01/27 to 03/31/27"_s;
+    p.subtitle = books::day(kPeriodStart) + u" to "_s + books::day(kPeriodEnd);
     p.headers = {u"Date"_s, u"Type"_s, u"Reference"_s, u">Debit"_s, u">Credit"_s, u">Balance"_s};
     p.widths = {70, 70, 150, 80, 80, 90};
-    p.rows = {{u"=Greenway Landscaping"_s},
-              {u"03/01/27"_s, u"Balance"_s, u""_s, u""_s, u""_s, u"0.00"_s},
-              {u"03/03/27"_s, u"Invoice"_s, u"10472"_s, u"612.35"_s, u""_s, u"612.35"_s},
-              {u"03/09/27"_s, u"Invoice"_s, u"10476"_s, u"1,809.86"_s, u""_s, u"2,422.21"_s},
-              {u"03/15/27"_s, u"Invoice"_s, u"10482"_s, u"996.41"_s, u""_s, u"3,418.62"_s},
-              {u"=Hillcrest Nursery"_s},
-              {u"03/01/27"_s, u"Balance"_s, u""_s, u""_s, u""_s, u"640.00"_s},
-              {u"03/06/27"_s, u"Receipt"_s, u"Check 2290"_s, u""_s, u"640.00"_s, u"0.00"_s},
-              {u"=Oak Hollow Estates HOA"_s},
-              {u"03/05/27"_s, u"Invoice"_s, u"10474"_s, u"1,115.00"_s, u""_s, u"1,115.00"_s},
-              {u"03/12/27"_s, u"Invoice"_s, u"10480"_s, u"960.00"_s, u""_s, u"2,075.00"_s},
-              {u"=Pinewood Golf Club"_s},
-              {u"03/02/27"_s, u"Invoice"_s, u"10471"_s, u"2,480.00"_s, u""_s, u"2,480.00"_s},
-              {u"03/12/27"_s, u"Invoice"_s, u"10479"_s, u"3,452.18"_s, u""_s, u"5,932.18"_s},
-              {u"=Sunset Community Garden"_s},
-              {u"03/10/27"_s, u"Invoice"_s, u"10477"_s, u"312.75"_s, u""_s, u"312.75"_s}};
+    auto amount = [](books::Cents c) { return c == 0 ? QString() : books::money(c); };
+    for (const books::Ledger& l :
+         books::customerLedgers(kLedgerFrom, kLedgerTo, kPeriodStart, kPeriodEnd)) {
+        p.rows << QStringList{u"="_s + l.customer};
+        for (const books::LedgerLine& line : l.lines) {
+            p.rows << QStringList{books::day(line.date), line.type,
+                                  line.reference,        amount(line.debit),
+                                  amount(line.credit),   books::money(line.balance)};
+        }
+    }
     return p;
 }
+
+// The row of the Customer Ledgers that shows an invoice.
+int ledgerRowOf(const ReportPage& p, int invoice) {
+    for (qsizetype i = 0; i < p.rows.size(); ++i) {
+        if (p.rows[i].size() > 2 && p.rows[i][2] == QString::number(invoice)) {
+            return int(i);
+        }
+    }
+    return -1;
+}
+
+// One place for the Report Selector: beside the Main Menu's Reports card, below the callouts.
+constexpr QRect kReportSelector(318, 274, 318, 183);
 
 void reports(Screen& s) {
     MainMenu menu = mainMenuBehind(s);
     QWidget* card = menu.cards.value(u"Reports"_s);
     card->findChild<QToolButton*>()->setDown(true);
-    ReportSelector rs = reportSelector(s, QRect(318, 274, 318, 183));
+    ReportSelector rs = reportSelector(s, kReportSelector);
     s.explain(card, u"Reports on the Main Menu"_s);
     s.explain(rs.modules, u"modules"_s);
 }
 
 void reportSelector(Screen& s) {
     mainMenuBehind(s);
-    ReportSelector rs = shots::reportSelector(s, workColumn(280, 356));
+    ReportSelector rs = shots::reportSelector(s, kReportSelector);
     s.explain(rs.window, u"Report Selector"_s);
 }
 
 void reportFilters(Screen& s) {
     ReportWindow rw = reportWindow(s, u"Customer Ledgers"_s, kWorkArea, 0);
-    QTableWidget* grid =
-        gridAt(rw.page, QRect(8, 8, 600, 74), {u"Filter"_s, u"From"_s, u"To"_s}, {160, 0, 200},
-               {{u"Date"_s, u"03/01/27"_s, u"03/31/27"_s},
-                {u"Customer ID"_s, u"GREENWAY"_s, u"SUNSET-CG"_s},
-                {u"Customer Type"_s, u"All"_s, u""_s}},
-               1);
+    QTableWidget* grid = gridAt(rw.page, QRect(8, 8, 600, 20 + 3 * 18 + 2),
+                                {u"Filter"_s, u"From"_s, u"To"_s}, {160, 0, 200},
+                                {{u"Date"_s, books::day(kPeriodStart), books::day(kPeriodEnd)},
+                                 {u"Customer ID"_s, kLedgerFrom, kLedgerTo},
+                                 {u"Customer Type"_s, u""_s, u""_s}},
+                                1);
     auto* more = new QWidget(rw.page);
     more->setGeometry(8, 150, 600, 130);
     FormPane f(more, 0, 0, 90);
@@ -113,7 +136,7 @@ void reportOptions(Screen& s) {
     f.text(u"Copies"_s, u"1"_s, 40, true);
     radioAt(printer, QPoint(80, 96), u"Portrait"_s, true);
     radioAt(printer, QPoint(170, 96), u"Landscape"_s, false);
-    checkAt(printer, QPoint(80, 118), u"Show the Department column"_s, true);
+    checkAt(printer, QPoint(80, 118), u"Show the Department column"_s, false);
     auto* fonts = groupAt(rw.page, QRect(330, 8, 270, 110), u"Fonts"_s);
     FormPane ff(fonts, 10, 20, 70);
     ff.text(u"Title"_s, u"Liberation Sans, 14, Bold"_s, 150);
@@ -154,23 +177,39 @@ void drillDown(Screen& s) {
     s.explain(paper, row, u"summary line"_s);
 }
 
+// The invoice a Customer Ledgers line drills back to, as the Invoices window shows it.
+TransactionSpec invoiceFromBooks(int number, const QRect& r) {
+    const books::Invoice& inv = books::invoice(number);
+    TransactionSpec form = greenwayInvoice(r);
+    form.partyId = inv.customer;
+    // Only what fits the short window the scene has room for.
+    form.address.clear();
+    form.header = {{u"Invoice No."_s, QString::number(inv.number)},
+                   {u"Date"_s, books::day(inv.date)}};
+    form.lines.clear();
+    for (const books::Line& l : inv.lines) {
+        form.lines << books::invoiceLineRow(l);
+    }
+    form.totals = {{u"Total"_s, books::money(books::total(inv))}};
+    form.comment = u"Course planting, phase 1"_s;
+    return form;
+}
+
 void drillBack(Screen& s) {
     ReportWindow rw = reportWindow(s, u"Customer Ledgers"_s, kWorkArea, 2, false);
+    constexpr int kInvoice = 10471;
     ReportPage page = customerLedgers();
-    page.highlightRow = 12;
+    page.highlightRow = ledgerRowOf(page, kInvoice);
+    // Scrolled so the line stays in sight below the invoice's window.
+    constexpr int kLineTop = 268;
+    page.scrolled = std::max(
+        0, ReportPaper(nullptr, QRect(0, 0, 620, 302), page).rowRect(page.highlightRow).top() -
+               kLineTop);
     ReportPaper* paper = reportPaper(rw.page, QRect(0, 0, 620, 302), page);
     s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
-    TransactionSpec form = greenwayInvoice(QRect(150, 98, 486, 172));
-    form.partyId = u"PINEWOOD"_s;
-    form.address.clear();
-    form.header = {{u"Invoice No."_s, u"10471"_s}, {u"Date"_s, u"03/02/27"_s}};
-    form.lines = {
-        {u"1"_s, u"LANDSCAPE"_s, u"Spring course planting"_s, u"2,300.00"_s, u"2,300.00"_s},
-        {u"40"_s, u"SOIL-PT1"_s, u"Potting Soil, 1 cu ft"_s, u"4.50"_s, u"180.00"_s}};
-    form.totals = {{u"Total"_s, u"2,480.00"_s}};
-    form.comment = u"Course planting, phase 1"_s;
-    Transaction t = transactionWindow(s, form);
-    s.explain(paper, paper->rowRect(12), u"transaction line"_s);
+    // The window stays short: the callout sits under it, and the line must show below both.
+    Transaction t = transactionWindow(s, invoiceFromBooks(kInvoice, QRect(150, 98, 486, 172)));
+    s.explain(paper, paper->rowRect(page.highlightRow), u"transaction line"_s);
     s.explain(t.window, u"the transaction's window"_s);
 }
 
@@ -204,14 +243,16 @@ void formAlignment(Screen& s) {
 
 // The scenes this file draws.
 const auto kDrawings = std::to_array<SceneDrawing>({
-    {65, Screen::Kind::Product, reports},
-    {66, Screen::Kind::Product, reportSelector},
-    {67, Screen::Kind::Product, reportFilters},
-    {68, Screen::Kind::Product, reportOptions},
-    {69, Screen::Kind::Product, reportPreview},
-    {70, Screen::Kind::Product, drillDown},
-    {71, Screen::Kind::Product, drillBack},
-    {72, Screen::Kind::Product, formAlignment},
+    {65, Screen::Kind::Product, reports,
+     u"Reports|Main Menu|Receivables|Payables|Inventory|Payroll"},
+    {66, Screen::Kind::Product, reportSelector,
+     u"Reports|Report Selector|Filters|Options|Preview|button:Reports"},
+    {67, Screen::Kind::Product, reportFilters, u"Filters"},
+    {68, Screen::Kind::Product, reportOptions, u"Options"},
+    {69, Screen::Kind::Product, reportPreview, u"Preview"},
+    {70, Screen::Kind::Product, drillDown, u""},
+    {71, Screen::Kind::Product, drillBack, u"Close"},
+    {72, Screen::Kind::Product, formAlignment, u"Reports|Form Alignment"},
 });
 
 std::span<const SceneDrawing> reportsDrawings() {

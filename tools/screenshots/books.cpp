@@ -1,0 +1,740 @@
+// SPDX-License-Identifier: MIT
+#include "books.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <cstdlib>
+
+using namespace Qt::StringLiterals;
+
+namespace shots::books {
+
+namespace {
+
+QDate d(int month, int dayOfMonth, int year = 2027) {
+    return QDate(year, month, dayOfMonth);
+}
+
+enum class Cleared { Outstanding, Earlier, ThisStatement };
+
+struct BankCheck {
+    Check check;
+    Cleared state;
+};
+
+const QList<Account> kChart = {
+    {u"1000"_s, u"Cash - Operating"_s},
+    {u"1010"_s, u"Cash - Payroll"_s},
+    {u"1020"_s, u"Card Clearing"_s},
+    {u"1050"_s, u"Petty Cash"_s},
+    {u"1100"_s, u"Accounts Receivable"_s},
+    {u"1200"_s, u"Inventory"_s},
+    {u"1500"_s, u"Equipment"_s},
+    {u"1510"_s, u"Delivery Truck"_s},
+    {u"1590"_s, u"Accum. Depreciation"_s},
+    {u"2000"_s, u"Accounts Payable"_s},
+    {u"2100"_s, u"Sales Tax Payable"_s},
+    {u"2150"_s, u"Visa Payable"_s},
+    {u"2200"_s, u"Federal Payroll Taxes"_s},
+    {u"2210"_s, u"State Payroll Taxes"_s},
+    {u"2250"_s, u"Health Ins. Payable"_s},
+    {u"2260"_s, u"401(k) Payable"_s},
+    {u"2270"_s, u"Workers' Comp Payable"_s},
+    {u"2500"_s, u"Truck Loan"_s},
+    {u"3000"_s, u"Owner's Equity"_s},
+    {u"4000"_s, u"Sales - Plants"_s},
+    {u"4010"_s, u"Sales - Supplies"_s},
+    {u"4020"_s, u"Sales - Services"_s},
+    {u"4900"_s, u"Sales Discounts"_s},
+    {u"4950"_s, u"Freight Income"_s},
+    {u"4960"_s, u"Finance Charges"_s},
+    {u"5000"_s, u"Cost of Goods Sold"_s},
+    {u"5050"_s, u"Purchase Discounts"_s},
+    {u"5100"_s, u"Freight In"_s},
+    {u"5200"_s, u"Inventory Shrinkage"_s},
+    {u"6000"_s, u"Wages"_s},
+    {u"6010"_s, u"Overtime Wages"_s},
+    {u"6020"_s, u"Bonuses"_s},
+    {u"6030"_s, u"Tips"_s},
+    {u"6050"_s, u"Payroll Tax Expense"_s},
+    {u"6100"_s, u"Rent"_s},
+    {u"6150"_s, u"401(k) Match"_s},
+    {u"6160"_s, u"Health Insurance"_s},
+    {u"6170"_s, u"Workers' Compensation"_s},
+    {u"6200"_s, u"Utilities"_s},
+    {u"6400"_s, u"Mileage Reimbursement"_s},
+    {u"6500"_s, u"Depreciation"_s},
+};
+
+// Services are not taxed; stock items are.
+const QList<Item> kItems = {
+    {u"MUL-CED-2"_s, u"Cedar Mulch, 2 cu ft"_s, 649, 200, u"4010"_s, true},
+    {u"POT-TC-12"_s, u"Terracotta Pot, 12 in"_s, 1495, 640, u"4010"_s, true},
+    {u"ROSE-HT"_s, u"Rose Bush, Hybrid Tea"_s, 2450, 1120, u"4000"_s, true},
+    {u"HOSE-50"_s, u"Garden Hose, 50 ft"_s, 3200, 1550, u"4010"_s, true},
+    {u"SHEAR-PR"_s, u"Pruning Shears"_s, 1875, 980, u"4010"_s, true},
+    {u"SEED-LM5"_s, u"Lawn Seed Mix, 5 lb"_s, 2199, 1025, u"4000"_s, true},
+    {u"DRIP-KIT"_s, u"Drip Irrigation Kit"_s, 4900, 2750, u"4010"_s, true},
+    {u"SOIL-PT1"_s, u"Potting Soil, 1 cu ft"_s, 825, 395, u"4010"_s, true},
+    {u"FERT-ALL"_s, u"All-Purpose Fertilizer"_s, 1240, 550, u"4010"_s, true},
+    {u"BENCH-TK"_s, u"Teak Garden Bench"_s, 28900, 16500, u"4010"_s, true},
+    {u"PLANT-SVC"_s, u"Planting service, per hour"_s, 5750, 0, u"4020"_s, false},
+    {u"DELIVERY"_s, u"Delivery and setup"_s, 9000, 0, u"4020"_s, false},
+};
+
+const QList<Customer> kCustomers = {
+    {u"BRIGHTON"_s, u"Brighton Park District"_s},   {u"GREENWAY"_s, u"Greenway Landscaping"_s},
+    {u"HILLCREST"_s, u"Hillcrest Nursery"_s},       {u"MARTINEZ-R"_s, u"Rosa Martinez"_s},
+    {u"OAKHOLLOW"_s, u"Oak Hollow Estates HOA"_s},  {u"PINEWOOD"_s, u"Pinewood Golf Club"_s},
+    {u"SUNSET-CG"_s, u"Sunset Community Garden"_s}, {u"WILLOWBRK"_s, u"Willowbrook Apartments"_s},
+};
+
+const QList<Customer> kVendors = {
+    {u"ALDER-TAX"_s, u"Alder County Tax Collector"_s},
+    {u"CA-EDD"_s, u"Employment Development Department"_s},
+    {u"COASTAL"_s, u"Coastal Nursery Wholesale"_s},
+    {u"GREENLEAF"_s, u"GreenLeaf Tools Inc."_s},
+    {u"PACPOT"_s, u"Pacific Pottery Co."_s},
+    {u"SUNRAIN"_s, u"SunRain Irrigation"_s},
+    {u"VALLEYSS"_s, u"Valley Soil & Stone"_s},
+};
+
+const QList<Customer> kEmployees = {
+    {u"CHEN-D"_s, u"David Chen"_s},
+    {u"LOPEZ-M"_s, u"Maria Lopez"_s},
+    {u"OKAFOR-J"_s, u"James Okafor"_s},
+    {u"WHITFIELD"_s, u"Sarah Whitfield"_s},
+};
+
+QString nameIn(const QList<Customer>& list, const QString& id) {
+    for (const Customer& c : list) {
+        if (c.id == id) {
+            return c.name;
+        }
+    }
+    return {};
+}
+
+constexpr Cents kMillbrook = 800; // 8.00 %
+constexpr Cents kBayside = 750;   // 7.50 %
+
+// Invoices without lines give their subtotal in `total` and a tax rate; those with lines
+// compute both.
+const QList<Invoice> kInvoices = {
+    {10433, d(1, 8), u"WILLOWBRK"_s, {}, 0, 18840, {}},
+    {10452, d(2, 5), u"BRIGHTON"_s, {}, 0, 41500, {}},
+    {10466, d(2, 19), u"HILLCREST"_s, {}, 0, 64000, {}},
+    {10471,
+     d(3, 2),
+     u"PINEWOOD"_s,
+     {{40, u"PLANT-SVC"_s, u"Spring course planting"_s}, {2, u"DELIVERY"_s, {}}},
+     kBayside,
+     0,
+     {}},
+    {10472, d(3, 3), u"GREENWAY"_s, {}, kMillbrook, 56699, {}},
+    {10473, d(3, 3), u"MARTINEZ-R"_s, {}, kBayside, 8037, {}},
+    {10474, d(3, 5), u"OAKHOLLOW"_s, {}, 0, 111500, {}},
+    {10475, d(3, 8), u"BRIGHTON"_s, {}, 0, 124000, {}},
+    {10476, d(3, 9), u"GREENWAY"_s, {}, kMillbrook, 167580, u"GW-MAPLE"_s},
+    {10477, d(3, 10), u"SUNSET-CG"_s, {}, 0, 31275, {}},
+    {10478, d(3, 11), u"WILLOWBRK"_s, {}, 0, 74000, {}},
+    {10479, d(3, 12), u"PINEWOOD"_s, {}, 0, 345218, {}},
+    {10480, d(3, 12), u"OAKHOLLOW"_s, {}, 0, 96000, {}},
+    {10481,
+     d(3, 13),
+     u"WILLOWBRK"_s,
+     {{2, u"HOSE-50"_s, {}}, {4, u"FERT-ALL"_s, {}}},
+     kBayside,
+     0,
+     {}},
+    {10482,
+     d(3, 15),
+     u"GREENWAY"_s,
+     {{40, u"MUL-CED-2"_s, {}},
+      {12, u"ROSE-HT"_s, {}},
+      {6, u"DRIP-KIT"_s, {}},
+      {4, u"SHEAR-PR"_s, {}}},
+     kMillbrook,
+     0,
+     u"GW-MAPLE"_s},
+    {10483,
+     d(3, 15),
+     u"MARTINEZ-R"_s,
+     {{2, u"POT-TC-12"_s, {}}, {4, u"SOIL-PT1"_s, {}}, {1, u"FERT-ALL"_s, {}}},
+     kBayside,
+     0,
+     {}},
+};
+
+const QList<Receipt> kReceipts = {
+    {d(3, 6), u"HILLCREST"_s, u"Check 2290"_s, 64000, 10466},
+    {d(3, 13), u"WILLOWBRK"_s, u"Check 3307"_s, 12212, 10481},
+    {d(3, 15), u"MARTINEZ-R"_s, u"Visa 4417"_s, 8095, 10483},
+};
+
+const QList<BankCheck> kChecks = {
+    {{4410, d(1, 20), u"COASTAL"_s, 335160, true}, Cleared::Earlier},
+    {{4471, d(2, 18), u"COASTAL"_s, 290129, true}, Cleared::Earlier},
+    {{4479, d(3, 4), u"PACPOT"_s, 125000, true}, Cleared::ThisStatement},
+    {{4480, d(3, 9), u"SUNRAIN"_s, 31845, true}, Cleared::ThisStatement},
+    {{4481, d(3, 14), u"VALLEYSS"_s, 107750, false}, Cleared::Outstanding},
+};
+
+const QList<Deposit> kDeposits = {
+    {u"DEP-0305"_s, d(3, 5), 482040, true},
+    {u"DEP-0306"_s, d(3, 6), 64000, true},
+    {u"DEP-0313"_s, d(3, 13), 12212, false},
+};
+
+// The bank's statements of 02/28/27 and 03/15/27.
+constexpr Cents kLastStatement = 2042660;
+constexpr Cents kStatement = 2431855;
+
+const QList<Purchase> kPurchases = {
+    {d(1, 12), u"COASTAL"_s, u"C-87641"_s, 342000, false},
+    {d(2, 9), u"COASTAL"_s, u"C-87992"_s, 296050, false},
+    {d(3, 14), u"COASTAL"_s, u"C-88213"_s, 418670, false},
+    {d(3, 15), u"COASTAL"_s, u"PO-1207"_s, 227800, true},
+    {d(3, 14), u"VALLEYSS"_s, u"VS-20577"_s, 107750, false},
+};
+
+const QList<Posting> kBeginning = {
+    {u"1000"_s, 1842075, 0}, {u"1100"_s, 980640, 0},  {u"1200"_s, 4231800, 0},
+    {u"1500"_s, 3650000, 0}, {u"1510"_s, 2800000, 0}, {u"1590"_s, 0, 990000},
+    {u"2000"_s, 0, 1124515}, {u"2100"_s, 0, 211820},  {u"2500"_s, 0, 1480000},
+    {u"3000"_s, 0, 9698180},
+};
+
+// Entries made by hand: March depreciation and the frost damage of the roses.
+const QList<QList<Posting>> kJournalEntries = {
+    {{u"6500"_s, 41250, 0}, {u"6500"_s, 18500, 0}, {u"1590"_s, 0, 59750}},
+    {{u"5200"_s, 3360, 0}, {u"1200"_s, 0, 3360}},
+};
+
+constexpr int kRoseAtStart = 46;
+constexpr int kRoseFrostDamage = 3;
+constexpr int kRoseOrdered = 60; // PO-1207
+
+// Half a cent and more rounds up.
+Cents percentOf(Cents amount, Cents basisPoints) {
+    return (amount * basisPoints + 5000) / 10000;
+}
+
+QString issue(const QString& what) {
+    return u"the books: "_s + what;
+}
+
+QStringList datesProblems() {
+    QStringList out;
+    auto late = [&out](const QDate& date, const QString& what) {
+        if (date > today()) {
+            out << issue(u"%1 is dated %2, after the program's date"_s.arg(what, day(date)));
+        }
+    };
+    for (const Invoice& i : kInvoices) {
+        late(i.date, u"invoice %1"_s.arg(i.number));
+    }
+    for (const Receipt& r : kReceipts) {
+        late(r.date, r.reference);
+    }
+    for (const BankCheck& c : kChecks) {
+        late(c.check.date, u"check %1"_s.arg(c.check.number));
+    }
+    for (const Deposit& dep : kDeposits) {
+        late(dep.date, dep.reference);
+    }
+    for (const Purchase& p : kPurchases) {
+        late(p.date, p.reference);
+    }
+    return out;
+}
+
+QStringList balanceProblems() {
+    QStringList out;
+    auto balanced = [&out](const QList<Posting>& entry, const QString& what) {
+        Cents debit = 0, credit = 0;
+        for (const Posting& p : entry) {
+            debit += p.debit;
+            credit += p.credit;
+        }
+        if (debit != credit) {
+            out << issue(u"%1: debits %2, credits %3"_s.arg(what, money(debit), money(credit)));
+        }
+    };
+    for (const Invoice& i : kInvoices) {
+        balanced(posting(i), u"invoice %1"_s.arg(i.number));
+    }
+    for (const QList<Posting>& entry : kJournalEntries) {
+        balanced(entry, u"a journal entry"_s);
+    }
+    balanced(kBeginning, u"the beginning balances"_s);
+    return out;
+}
+
+QStringList agingProblems() {
+    QStringList out;
+    Cents all = 0;
+    for (const AgingRow& row : aging()) {
+        Cents sum = 0;
+        for (const Cents b : row.buckets) {
+            sum += b;
+        }
+        const QString id = std::find_if(kCustomers.begin(), kCustomers.end(), [&row](auto& c) {
+                               return c.name == row.customer;
+                           })->id;
+        if (sum != row.total || row.total != customerBalance(id, today())) {
+            out << issue(u"aging of %1 does not add up to the balance"_s.arg(row.customer));
+        }
+        all += row.total;
+    }
+    if (all != receivables()) {
+        out << issue(u"aging total %1, receivables %2"_s.arg(money(all), money(receivables())));
+    }
+    return out;
+}
+
+QStringList ledgerProblems() {
+    QStringList out;
+    for (const Ledger& l : customerLedgers(u"A"_s, u"ZZZZ"_s, d(3, 1), d(3, 31))) {
+        Cents running = l.lines.first().balance;
+        for (const LedgerLine& line : l.lines.mid(1)) {
+            running += line.debit - line.credit;
+            if (running != line.balance) {
+                out << issue(u"ledger of %1 runs off at %2"_s.arg(l.customer, line.reference));
+            }
+        }
+    }
+    return out;
+}
+
+QStringList bankProblems() {
+    QStringList out;
+    const Reconciliation r = reconciliation();
+    if (r.difference != 0) {
+        out << issue(u"the reconciliation is off by %1"_s.arg(money(r.difference)));
+    }
+    for (qsizetype i = 1; i < kChecks.size(); ++i) {
+        if (kChecks[i].check.number <= kChecks[i - 1].check.number ||
+            kChecks[i].check.date < kChecks[i - 1].check.date) {
+            out << issue(u"check %1 is out of order"_s.arg(kChecks[i].check.number));
+        }
+    }
+    return out;
+}
+
+// Every account an entry or an item names is in the chart.
+QStringList chartProblems() {
+    QStringList out;
+    QStringList used;
+    for (const Invoice& i : kInvoices) {
+        for (const Posting& p : posting(i)) {
+            used << p.account;
+        }
+    }
+    for (const QList<Posting>& entry : kJournalEntries) {
+        for (const Posting& p : entry) {
+            used << p.account;
+        }
+    }
+    for (const Item& it : kItems) {
+        used << it.salesAccount;
+    }
+    for (const Posting& p : kBeginning) {
+        used << p.account;
+    }
+    for (const QString& account : used) {
+        if (accountName(account).isEmpty()) {
+            out << issue(u"account %1 is not in the chart"_s.arg(account));
+        }
+    }
+    out.removeDuplicates();
+    return out;
+}
+
+// Every party a transaction names is on file.
+QStringList partyProblems() {
+    QStringList out;
+    for (const Invoice& i : kInvoices) {
+        if (nameIn(kCustomers, i.customer).isEmpty()) {
+            out << issue(u"invoice %1 names no known customer"_s.arg(i.number));
+        }
+    }
+    for (const BankCheck& c : kChecks) {
+        if (nameIn(kVendors, c.check.payee).isEmpty()) {
+            out << issue(u"check %1 pays no known vendor"_s.arg(c.check.number));
+        }
+    }
+    for (const Purchase& p : kPurchases) {
+        if (nameIn(kVendors, p.vendor).isEmpty()) {
+            out << issue(u"%1 names no known vendor"_s.arg(p.reference));
+        }
+    }
+    return out;
+}
+
+QStringList jobAndStockProblems() {
+    QStringList out;
+    Cents invoicedToGreenway = 0;
+    for (const Invoice& i : kInvoices) {
+        invoicedToGreenway += i.customer == u"GREENWAY"_s ? total(i) : 0;
+    }
+    if (jobRevenue(u"GW-MAPLE"_s) > invoicedToGreenway) {
+        out << issue(u"job GW-MAPLE earned more than its customer was invoiced"_s);
+    }
+    if (roseOnHand(2) < 0) {
+        out << issue(u"more roses sold than were on hand"_s);
+    }
+    QStringList ids;
+    for (const Item& it : kItems) {
+        if (ids.contains(it.id)) {
+            out << issue(u"item %1 has two prices"_s.arg(it.id));
+        }
+        ids << it.id;
+    }
+    return out;
+}
+
+} // namespace
+
+const QList<Customer>& vendors() {
+    return kVendors;
+}
+
+QString vendorName(const QString& id) {
+    return nameIn(kVendors, id);
+}
+
+const QList<Customer>& employees() {
+    return kEmployees;
+}
+
+QString employeeName(const QString& id) {
+    return nameIn(kEmployees, id);
+}
+
+const QList<Account>& chart() {
+    return kChart;
+}
+
+QString accountName(const QString& id) {
+    for (const Account& a : kChart) {
+        if (a.id == id) {
+            return a.description;
+        }
+    }
+    return {};
+}
+
+QString accountType(const QString& id) {
+    const int n = id.toInt();
+    const QList<QPair<int, QString>> types = {
+        {1100, u"Cash"_s},
+        {1200, u"Accounts Receivable"_s},
+        {1500, u"Inventory"_s},
+        {2000, u"Fixed Assets"_s},
+        {2100, u"Accounts Payable"_s},
+        {2500, u"Other Current Liabilities"_s},
+        {3000, u"Long Term Liabilities"_s},
+        {4000, u"Equity"_s},
+        {5000, u"Income"_s},
+        {6000, u"Cost of Sales"_s},
+        {10000, u"Expenses"_s},
+    };
+    for (const auto& [below, type] : types) {
+        if (n < below) {
+            return type;
+        }
+    }
+    return {};
+}
+
+QDate beginningDate() {
+    return d(12, 31, 2026);
+}
+
+const QList<Posting>& beginningBalances() {
+    return kBeginning;
+}
+
+QString money(Cents amount) {
+    const QString units = QLocale(QLocale::English).toString(std::abs(amount) / 100);
+    return (amount < 0 ? u"-"_s : QString()) + units + u'.' +
+           u"%1"_s.arg(std::abs(amount) % 100, 2, 10, QChar(u'0'));
+}
+
+QString day(const QDate& date) {
+    return date.toString(u"MM/dd/yy"_s);
+}
+
+QDate today() {
+    return d(3, 15);
+}
+
+const QList<Customer>& customers() {
+    return kCustomers;
+}
+
+QString customerName(const QString& id) {
+    for (const Customer& c : kCustomers) {
+        if (c.id == id) {
+            return c.name;
+        }
+    }
+    return id;
+}
+
+const QList<Item>& items() {
+    return kItems;
+}
+
+const Item& item(const QString& id) {
+    return *std::find_if(kItems.begin(), kItems.end(), [&id](const Item& i) { return i.id == id; });
+}
+
+const QList<Invoice>& invoices() {
+    return kInvoices;
+}
+
+const Invoice& invoice(int number) {
+    return *std::find_if(kInvoices.begin(), kInvoices.end(),
+                         [number](const Invoice& i) { return i.number == number; });
+}
+
+Cents lineAmount(const Line& line) {
+    return line.quantity * item(line.item).price;
+}
+
+Cents subtotal(const Invoice& invoice) {
+    if (invoice.lines.isEmpty()) {
+        return invoice.total;
+    }
+    Cents sum = 0;
+    for (const Line& l : invoice.lines) {
+        sum += lineAmount(l);
+    }
+    return sum;
+}
+
+Cents tax(const Invoice& invoice) {
+    if (invoice.lines.isEmpty()) {
+        return percentOf(invoice.total, invoice.taxRateBasisPoints);
+    }
+    Cents taxable = 0;
+    for (const Line& l : invoice.lines) {
+        taxable += item(l.item).taxable ? lineAmount(l) : 0;
+    }
+    return percentOf(taxable, invoice.taxRateBasisPoints);
+}
+
+Cents total(const Invoice& invoice) {
+    return subtotal(invoice) + tax(invoice);
+}
+
+QStringList invoiceLineRow(const Line& line) {
+    const Item& it = item(line.item);
+    return {QString::number(line.quantity), it.id,
+            line.description.isEmpty() ? it.description : line.description, money(it.price),
+            money(lineAmount(line))};
+}
+
+const QList<Receipt>& receipts() {
+    return kReceipts;
+}
+
+Cents customerBalance(const QString& customer, const QDate& at) {
+    Cents balance = 0;
+    for (const Invoice& i : kInvoices) {
+        balance += i.customer == customer && i.date <= at ? total(i) : 0;
+    }
+    for (const Receipt& r : kReceipts) {
+        balance -= r.customer == customer && r.date <= at ? r.amount : 0;
+    }
+    return balance;
+}
+
+Cents receivables() {
+    Cents sum = 0;
+    for (const Customer& c : kCustomers) {
+        sum += customerBalance(c.id, today());
+    }
+    return sum;
+}
+
+int openInvoicesOlderThan(int days) {
+    int count = 0;
+    for (const Invoice& i : kInvoices) {
+        Cents open = total(i);
+        for (const Receipt& r : kReceipts) {
+            open -= r.invoice == i.number ? r.amount : 0;
+        }
+        count += open != 0 && i.date.daysTo(today()) > days ? 1 : 0;
+    }
+    return count;
+}
+
+QList<AgingRow> aging() {
+    QList<AgingRow> rows;
+    for (const Customer& c : kCustomers) {
+        AgingRow row;
+        row.customer = c.name;
+        for (const Invoice& i : kInvoices) {
+            if (i.customer != c.id) {
+                continue;
+            }
+            Cents open = total(i);
+            for (const Receipt& r : kReceipts) {
+                open -= r.invoice == i.number && r.date <= today() ? r.amount : 0;
+            }
+            const qint64 days = i.date.daysTo(today());
+            const int bucket = days <= 30 ? 0 : days <= 60 ? 1 : days <= 90 ? 2 : 3;
+            row.buckets[bucket] += open;
+            row.total += open;
+        }
+        if (row.total != 0) {
+            rows << row;
+        }
+    }
+    std::sort(rows.begin(), rows.end(),
+              [](const AgingRow& a, const AgingRow& b) { return a.customer < b.customer; });
+    return rows;
+}
+
+QList<Ledger> customerLedgers(const QString& fromId, const QString& toId, const QDate& from,
+                              const QDate& to) {
+    QList<Ledger> out;
+    for (const Customer& c : kCustomers) {
+        if (c.id < fromId || c.id > toId) {
+            continue;
+        }
+        QList<LedgerLine> moves;
+        for (const Invoice& i : kInvoices) {
+            if (i.customer == c.id && i.date >= from && i.date <= to) {
+                moves << LedgerLine{i.date, u"Invoice"_s, QString::number(i.number), total(i), 0,
+                                    0};
+            }
+        }
+        for (const Receipt& r : kReceipts) {
+            if (r.customer == c.id && r.date >= from && r.date <= to) {
+                moves << LedgerLine{r.date, u"Receipt"_s, r.reference, 0, r.amount, 0};
+            }
+        }
+        const Cents opening = customerBalance(c.id, from.addDays(-1));
+        if (moves.isEmpty() && opening == 0) {
+            continue;
+        }
+        // A day's invoices come before its receipts.
+        std::stable_sort(moves.begin(), moves.end(),
+                         [](const LedgerLine& a, const LedgerLine& b) { return a.date < b.date; });
+        Ledger l{c.name, {LedgerLine{from, u"Balance"_s, {}, 0, 0, opening}}};
+        Cents balance = opening;
+        for (LedgerLine m : moves) {
+            balance += m.debit - m.credit;
+            m.balance = balance;
+            l.lines << m;
+        }
+        out << l;
+    }
+    return out;
+}
+
+const QList<Check>& operatingChecks() {
+    static const QList<Check> checks = [] {
+        QList<Check> out;
+        for (const BankCheck& c : kChecks) {
+            out << c.check;
+        }
+        return out;
+    }();
+    return checks;
+}
+
+int nextCheckNumber() {
+    return kChecks.last().check.number + 1;
+}
+
+const QList<Deposit>& deposits() {
+    return kDeposits;
+}
+
+Reconciliation reconciliation() {
+    Reconciliation r{d(2, 28), kLastStatement, kStatement, kLastStatement, 0, 0};
+    Cents outstanding = 0;
+    for (const BankCheck& c : kChecks) {
+        r.cleared -= c.state == Cleared::ThisStatement ? c.check.amount : 0;
+        outstanding -= c.state == Cleared::Outstanding ? c.check.amount : 0;
+    }
+    for (const Deposit& dep : kDeposits) {
+        (dep.cleared ? r.cleared : outstanding) += dep.amount;
+    }
+    r.difference = r.statement - r.cleared;
+    r.book = r.cleared + outstanding;
+    return r;
+}
+
+const QList<Purchase>& purchases() {
+    return kPurchases;
+}
+
+Cents purchasesThisYear(const QString& vendor) {
+    Cents sum = 0;
+    for (const Purchase& p : kPurchases) {
+        sum += p.vendor == vendor && !p.order && p.date.year() == today().year() ? p.amount : 0;
+    }
+    return sum;
+}
+
+Cents jobRevenue(const QString& job) {
+    Cents sum = 0;
+    for (const Invoice& i : kInvoices) {
+        sum += i.job == job ? subtotal(i) : 0;
+    }
+    return sum;
+}
+
+int roseOnHand(int step) {
+    int sold = 0;
+    for (const Line& l : invoice(10482).lines) {
+        sold += l.item == u"ROSE-HT"_s ? l.quantity : 0;
+    }
+    return kRoseAtStart - (step >= 1 ? sold : 0) - (step >= 2 ? kRoseFrostDamage : 0);
+}
+
+int roseOnOrder() {
+    return kRoseOrdered;
+}
+
+QList<Posting> posting(const Invoice& invoice) {
+    QList<Posting> out{{u"1100"_s, total(invoice), 0}};
+    if (invoice.lines.isEmpty()) {
+        out << Posting{u"4010"_s, 0, subtotal(invoice)} << Posting{u"2100"_s, 0, tax(invoice)};
+        return out;
+    }
+    Cents cost = 0;
+    QList<Posting> sales;
+    for (const Line& l : invoice.lines) {
+        const Item& it = item(l.item);
+        auto at = std::find_if(sales.begin(), sales.end(),
+                               [&it](const Posting& p) { return p.account == it.salesAccount; });
+        if (at == sales.end()) {
+            sales << Posting{it.salesAccount, 0, 0};
+            at = sales.end() - 1;
+        }
+        at->credit += lineAmount(l);
+        cost += l.quantity * it.cost;
+    }
+    std::sort(sales.begin(), sales.end(),
+              [](const Posting& a, const Posting& b) { return a.account < b.account; });
+    out << sales << Posting{u"2100"_s, 0, tax(invoice)};
+    if (cost != 0) {
+        out << Posting{u"5000"_s, cost, 0} << Posting{u"1200"_s, 0, cost};
+    }
+    return out;
+}
+
+QStringList check() {
+    return datesProblems() + balanceProblems() + agingProblems() + ledgerProblems() +
+           bankProblems() + jobAndStockProblems() + chartProblems() + partyProblems();
+}
+
+} // namespace shots::books
