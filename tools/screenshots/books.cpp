@@ -16,13 +16,6 @@ QDate d(int month, int dayOfMonth, int year = 2027) {
     return QDate(year, month, dayOfMonth);
 }
 
-enum class Cleared { Outstanding, Earlier, ThisStatement };
-
-struct BankCheck {
-    Check check;
-    Cleared state;
-};
-
 const QList<Account> kChart = {
     {u"1000"_s, u"Cash - Operating"_s},
     {u"1010"_s, u"Cash - Payroll"_s},
@@ -216,6 +209,19 @@ constexpr int kRoseAtStart = 46;
 constexpr int kRoseFrostDamage = 3;
 constexpr int kRoseOrdered = 60; // PO-1207
 
+const Books kSample = {kChart,           kItems,      kCustomers, kVendors,        kEmployees,
+                       kInvoices,        kReceipts,   kChecks,    kDeposits,       kLastStatement,
+                       kStatement,       kPurchases,  kBeginning, kJournalEntries, kRoseAtStart,
+                       kRoseFrostDamage, kRoseOrdered};
+
+// The books every function computes from: the sample's, but for the span of a check() of
+// other books.
+const Books* gCurrent = &kSample;
+
+const Books& current() {
+    return *gCurrent;
+}
+
 // Half a cent and more rounds up.
 Cents percentOf(Cents amount, Cents basisPoints) {
     return (amount * basisPoints + 5000) / 10000;
@@ -232,19 +238,19 @@ QStringList datesProblems() {
             out << issue(u"%1 is dated %2, after the program's date"_s.arg(what, day(date)));
         }
     };
-    for (const Invoice& i : kInvoices) {
+    for (const Invoice& i : current().invoices) {
         late(i.date, u"invoice %1"_s.arg(i.number));
     }
-    for (const Receipt& r : kReceipts) {
+    for (const Receipt& r : current().receipts) {
         late(r.date, r.reference);
     }
-    for (const BankCheck& c : kChecks) {
+    for (const BankCheck& c : current().checks) {
         late(c.check.date, u"check %1"_s.arg(c.check.number));
     }
-    for (const Deposit& dep : kDeposits) {
+    for (const Deposit& dep : current().deposits) {
         late(dep.date, dep.reference);
     }
-    for (const Purchase& p : kPurchases) {
+    for (const Purchase& p : current().purchases) {
         late(p.date, p.reference);
     }
     return out;
@@ -262,13 +268,13 @@ QStringList balanceProblems() {
             out << issue(u"%1: debits %2, credits %3"_s.arg(what, money(debit), money(credit)));
         }
     };
-    for (const Invoice& i : kInvoices) {
+    for (const Invoice& i : current().invoices) {
         balanced(posting(i), u"invoice %1"_s.arg(i.number));
     }
-    for (const QList<Posting>& entry : kJournalEntries) {
+    for (const QList<Posting>& entry : current().journalEntries) {
         balanced(entry, u"a journal entry"_s);
     }
-    balanced(kBeginning, u"the beginning balances"_s);
+    balanced(current().beginning, u"the beginning balances"_s);
     return out;
 }
 
@@ -280,9 +286,10 @@ QStringList agingProblems() {
         for (const Cents b : row.buckets) {
             sum += b;
         }
-        const QString id = std::find_if(kCustomers.begin(), kCustomers.end(), [&row](auto& c) {
-                               return c.name == row.customer;
-                           })->id;
+        const QString id =
+            std::find_if(current().customers.begin(), current().customers.end(), [&row](auto& c) {
+                return c.name == row.customer;
+            })->id;
         if (sum != row.total || row.total != customerBalance(id, today())) {
             out << issue(u"aging of %1 does not add up to the balance"_s.arg(row.customer));
         }
@@ -314,10 +321,10 @@ QStringList bankProblems() {
     if (r.difference != 0) {
         out << issue(u"the reconciliation is off by %1"_s.arg(money(r.difference)));
     }
-    for (qsizetype i = 1; i < kChecks.size(); ++i) {
-        if (kChecks[i].check.number <= kChecks[i - 1].check.number ||
-            kChecks[i].check.date < kChecks[i - 1].check.date) {
-            out << issue(u"check %1 is out of order"_s.arg(kChecks[i].check.number));
+    for (qsizetype i = 1; i < current().checks.size(); ++i) {
+        if (current().checks[i].check.number <= current().checks[i - 1].check.number ||
+            current().checks[i].check.date < current().checks[i - 1].check.date) {
+            out << issue(u"check %1 is out of order"_s.arg(current().checks[i].check.number));
         }
     }
     return out;
@@ -327,20 +334,20 @@ QStringList bankProblems() {
 QStringList chartProblems() {
     QStringList out;
     QStringList used;
-    for (const Invoice& i : kInvoices) {
+    for (const Invoice& i : current().invoices) {
         for (const Posting& p : posting(i)) {
             used << p.account;
         }
     }
-    for (const QList<Posting>& entry : kJournalEntries) {
+    for (const QList<Posting>& entry : current().journalEntries) {
         for (const Posting& p : entry) {
             used << p.account;
         }
     }
-    for (const Item& it : kItems) {
+    for (const Item& it : current().items) {
         used << it.salesAccount;
     }
-    for (const Posting& p : kBeginning) {
+    for (const Posting& p : current().beginning) {
         used << p.account;
     }
     for (const QString& account : used) {
@@ -355,18 +362,18 @@ QStringList chartProblems() {
 // Every party a transaction names is on file.
 QStringList partyProblems() {
     QStringList out;
-    for (const Invoice& i : kInvoices) {
-        if (nameIn(kCustomers, i.customer).isEmpty()) {
+    for (const Invoice& i : current().invoices) {
+        if (nameIn(current().customers, i.customer).isEmpty()) {
             out << issue(u"invoice %1 names no known customer"_s.arg(i.number));
         }
     }
-    for (const BankCheck& c : kChecks) {
-        if (nameIn(kVendors, c.check.payee).isEmpty()) {
+    for (const BankCheck& c : current().checks) {
+        if (nameIn(current().vendors, c.check.payee).isEmpty()) {
             out << issue(u"check %1 pays no known vendor"_s.arg(c.check.number));
         }
     }
-    for (const Purchase& p : kPurchases) {
-        if (nameIn(kVendors, p.vendor).isEmpty()) {
+    for (const Purchase& p : current().purchases) {
+        if (nameIn(current().vendors, p.vendor).isEmpty()) {
             out << issue(u"%1 names no known vendor"_s.arg(p.reference));
         }
     }
@@ -376,7 +383,7 @@ QStringList partyProblems() {
 QStringList jobAndStockProblems() {
     QStringList out;
     Cents invoicedToGreenway = 0;
-    for (const Invoice& i : kInvoices) {
+    for (const Invoice& i : current().invoices) {
         invoicedToGreenway += i.customer == u"GREENWAY"_s ? total(i) : 0;
     }
     if (jobRevenue(u"GW-MAPLE"_s) > invoicedToGreenway) {
@@ -386,7 +393,7 @@ QStringList jobAndStockProblems() {
         out << issue(u"more roses sold than were on hand"_s);
     }
     QStringList ids;
-    for (const Item& it : kItems) {
+    for (const Item& it : current().items) {
         if (ids.contains(it.id)) {
             out << issue(u"item %1 has two prices"_s.arg(it.id));
         }
@@ -398,27 +405,27 @@ QStringList jobAndStockProblems() {
 } // namespace
 
 const QList<Customer>& vendors() {
-    return kVendors;
+    return current().vendors;
 }
 
 QString vendorName(const QString& id) {
-    return nameIn(kVendors, id);
+    return nameIn(current().vendors, id);
 }
 
 const QList<Customer>& employees() {
-    return kEmployees;
+    return current().employees;
 }
 
 QString employeeName(const QString& id) {
-    return nameIn(kEmployees, id);
+    return nameIn(current().employees, id);
 }
 
 const QList<Account>& chart() {
-    return kChart;
+    return current().chart;
 }
 
 QString accountName(const QString& id) {
-    for (const Account& a : kChart) {
+    for (const Account& a : current().chart) {
         if (a.id == id) {
             return a.description;
         }
@@ -454,7 +461,7 @@ QDate beginningDate() {
 }
 
 const QList<Posting>& beginningBalances() {
-    return kBeginning;
+    return current().beginning;
 }
 
 QString money(Cents amount) {
@@ -472,11 +479,11 @@ QDate today() {
 }
 
 const QList<Customer>& customers() {
-    return kCustomers;
+    return current().customers;
 }
 
 QString customerName(const QString& id) {
-    for (const Customer& c : kCustomers) {
+    for (const Customer& c : current().customers) {
         if (c.id == id) {
             return c.name;
         }
@@ -485,19 +492,20 @@ QString customerName(const QString& id) {
 }
 
 const QList<Item>& items() {
-    return kItems;
+    return current().items;
 }
 
 const Item& item(const QString& id) {
-    return *std::find_if(kItems.begin(), kItems.end(), [&id](const Item& i) { return i.id == id; });
+    return *std::find_if(current().items.begin(), current().items.end(),
+                         [&id](const Item& i) { return i.id == id; });
 }
 
 const QList<Invoice>& invoices() {
-    return kInvoices;
+    return current().invoices;
 }
 
 const Invoice& invoice(int number) {
-    return *std::find_if(kInvoices.begin(), kInvoices.end(),
+    return *std::find_if(current().invoices.begin(), current().invoices.end(),
                          [number](const Invoice& i) { return i.number == number; });
 }
 
@@ -539,15 +547,15 @@ QStringList invoiceLineRow(const Line& line) {
 }
 
 const QList<Receipt>& receipts() {
-    return kReceipts;
+    return current().receipts;
 }
 
 Cents customerBalance(const QString& customer, const QDate& at) {
     Cents balance = 0;
-    for (const Invoice& i : kInvoices) {
+    for (const Invoice& i : current().invoices) {
         balance += i.customer == customer && i.date <= at ? total(i) : 0;
     }
-    for (const Receipt& r : kReceipts) {
+    for (const Receipt& r : current().receipts) {
         balance -= r.customer == customer && r.date <= at ? r.amount : 0;
     }
     return balance;
@@ -555,7 +563,7 @@ Cents customerBalance(const QString& customer, const QDate& at) {
 
 Cents receivables() {
     Cents sum = 0;
-    for (const Customer& c : kCustomers) {
+    for (const Customer& c : current().customers) {
         sum += customerBalance(c.id, today());
     }
     return sum;
@@ -563,9 +571,9 @@ Cents receivables() {
 
 int openInvoicesOlderThan(int days) {
     int count = 0;
-    for (const Invoice& i : kInvoices) {
+    for (const Invoice& i : current().invoices) {
         Cents open = total(i);
-        for (const Receipt& r : kReceipts) {
+        for (const Receipt& r : current().receipts) {
             open -= r.invoice == i.number ? r.amount : 0;
         }
         count += open != 0 && i.date.daysTo(today()) > days ? 1 : 0;
@@ -575,15 +583,15 @@ int openInvoicesOlderThan(int days) {
 
 QList<AgingRow> aging() {
     QList<AgingRow> rows;
-    for (const Customer& c : kCustomers) {
+    for (const Customer& c : current().customers) {
         AgingRow row;
         row.customer = c.name;
-        for (const Invoice& i : kInvoices) {
+        for (const Invoice& i : current().invoices) {
             if (i.customer != c.id) {
                 continue;
             }
             Cents open = total(i);
-            for (const Receipt& r : kReceipts) {
+            for (const Receipt& r : current().receipts) {
                 open -= r.invoice == i.number && r.date <= today() ? r.amount : 0;
             }
             const qint64 days = i.date.daysTo(today());
@@ -603,18 +611,18 @@ QList<AgingRow> aging() {
 QList<Ledger> customerLedgers(const QString& fromId, const QString& toId, const QDate& from,
                               const QDate& to) {
     QList<Ledger> out;
-    for (const Customer& c : kCustomers) {
+    for (const Customer& c : current().customers) {
         if (c.id < fromId || c.id > toId) {
             continue;
         }
         QList<LedgerLine> moves;
-        for (const Invoice& i : kInvoices) {
+        for (const Invoice& i : current().invoices) {
             if (i.customer == c.id && i.date >= from && i.date <= to) {
                 moves << LedgerLine{i.date, u"Invoice"_s, QString::number(i.number), total(i), 0,
                                     0};
             }
         }
-        for (const Receipt& r : kReceipts) {
+        for (const Receipt& r : current().receipts) {
             if (r.customer == c.id && r.date >= from && r.date <= to) {
                 moves << LedgerLine{r.date, u"Receipt"_s, r.reference, 0, r.amount, 0};
             }
@@ -641,7 +649,7 @@ QList<Ledger> customerLedgers(const QString& fromId, const QString& toId, const 
 const QList<Check>& operatingChecks() {
     static const QList<Check> checks = [] {
         QList<Check> out;
-        for (const BankCheck& c : kChecks) {
+        for (const BankCheck& c : kSample.checks) {
             out << c.check;
         }
         return out;
@@ -650,21 +658,22 @@ const QList<Check>& operatingChecks() {
 }
 
 int nextCheckNumber() {
-    return kChecks.last().check.number + 1;
+    return current().checks.last().check.number + 1;
 }
 
 const QList<Deposit>& deposits() {
-    return kDeposits;
+    return current().deposits;
 }
 
 Reconciliation reconciliation() {
-    Reconciliation r{d(2, 28), kLastStatement, kStatement, kLastStatement, 0, 0};
+    Reconciliation r{
+        d(2, 28), current().lastStatement, current().statement, current().lastStatement, 0, 0};
     Cents outstanding = 0;
-    for (const BankCheck& c : kChecks) {
+    for (const BankCheck& c : current().checks) {
         r.cleared -= c.state == Cleared::ThisStatement ? c.check.amount : 0;
         outstanding -= c.state == Cleared::Outstanding ? c.check.amount : 0;
     }
-    for (const Deposit& dep : kDeposits) {
+    for (const Deposit& dep : current().deposits) {
         (dep.cleared ? r.cleared : outstanding) += dep.amount;
     }
     r.difference = r.statement - r.cleared;
@@ -673,12 +682,12 @@ Reconciliation reconciliation() {
 }
 
 const QList<Purchase>& purchases() {
-    return kPurchases;
+    return current().purchases;
 }
 
 Cents purchasesThisYear(const QString& vendor) {
     Cents sum = 0;
-    for (const Purchase& p : kPurchases) {
+    for (const Purchase& p : current().purchases) {
         sum += p.vendor == vendor && !p.order && p.date.year() == today().year() ? p.amount : 0;
     }
     return sum;
@@ -686,7 +695,7 @@ Cents purchasesThisYear(const QString& vendor) {
 
 Cents jobRevenue(const QString& job) {
     Cents sum = 0;
-    for (const Invoice& i : kInvoices) {
+    for (const Invoice& i : current().invoices) {
         sum += i.job == job ? subtotal(i) : 0;
     }
     return sum;
@@ -697,11 +706,12 @@ int roseOnHand(int step) {
     for (const Line& l : invoice(10482).lines) {
         sold += l.item == u"ROSE-HT"_s ? l.quantity : 0;
     }
-    return kRoseAtStart - (step >= 1 ? sold : 0) - (step >= 2 ? kRoseFrostDamage : 0);
+    return current().roseAtStart - (step >= 1 ? sold : 0) -
+           (step >= 2 ? current().roseFrostDamage : 0);
 }
 
 int roseOnOrder() {
-    return kRoseOrdered;
+    return current().roseOrdered;
 }
 
 QList<Posting> posting(const Invoice& invoice) {
@@ -732,9 +742,22 @@ QList<Posting> posting(const Invoice& invoice) {
     return out;
 }
 
+const Books& sampleBooks() {
+    return kSample;
+}
+
+QStringList check(const Books& books) {
+    const Books* before = gCurrent;
+    gCurrent = &books;
+    const QStringList out = datesProblems() + balanceProblems() + agingProblems() +
+                            ledgerProblems() + bankProblems() + jobAndStockProblems() +
+                            chartProblems() + partyProblems();
+    gCurrent = before;
+    return out;
+}
+
 QStringList check() {
-    return datesProblems() + balanceProblems() + agingProblems() + ledgerProblems() +
-           bankProblems() + jobAndStockProblems() + chartProblems() + partyProblems();
+    return check(kSample);
 }
 
 } // namespace shots::books

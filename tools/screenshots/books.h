@@ -130,6 +130,14 @@ struct Check {
     bool cleared; // on the bank statement of 03/15/27
 };
 const QList<Check>& operatingChecks();
+
+// Where a check stands with the bank: not yet cleared, cleared on an earlier statement, or on
+// this one.
+enum class Cleared { Outstanding, Earlier, ThisStatement };
+struct BankCheck {
+    Check check;
+    Cleared state;
+};
 int nextCheckNumber();
 
 struct Deposit {
@@ -182,7 +190,31 @@ QList<Posting> posting(const Invoice& invoice);
 QDate beginningDate();
 const QList<Posting>& beginningBalances();
 
-// What is wrong with the books, one line each; empty when they agree.
+// Everything the books hold. The functions above compute from the sample company's.
+struct Books {
+    QList<Account> chart;
+    QList<Item> items;
+    QList<Customer> customers;
+    QList<Customer> vendors;
+    QList<Customer> employees;
+    QList<Invoice> invoices;
+    QList<Receipt> receipts;
+    QList<BankCheck> checks; // in the order they were written
+    QList<Deposit> deposits;
+    Cents lastStatement; // the bank's statement of 02/28/27
+    Cents statement;     // and of 03/15/27
+    QList<Purchase> purchases;
+    QList<Posting> beginning;
+    QList<QList<Posting>> journalEntries;
+    int roseAtStart;
+    int roseFrostDamage;
+    int roseOrdered;
+};
+const Books& sampleBooks();
+
+// What is wrong with the books, one line each; empty when they agree. Without an argument, the
+// sample company's; with one, those books, so that a changed copy can be tried.
 QStringList check();
+QStringList check(const Books& books);
 
 } // namespace shots::books
