@@ -1,0 +1,241 @@
+// SPDX-License-Identifier: MIT
+// The screenshot generator's own checks catch what they are there to catch: each check of the
+// sample company's books fails on books with one fault sown in, and each rule a picture keeps
+// fails on a small screen that breaks it, while the sound books and screens pass.
+
+#include "books.h"
+#include "look.h"
+#include "rules.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace shots;
+
+namespace {
+
+using Fault = void (*)(books::Books&);
+using Build = void (*)(Screen&);
+
+// The scenes the screens are tried with: no text and no pointer; a text whose callout sits near
+// the top left corner; a pointer that glides to the middle of the picture.
+enum SceneShape { Quiet, Callout, Pointer };
+
+script::Scene sceneOf(int shape) {
+    script::Scene scene;
+    if (shape == Callout) {
+        scene.HelpText = u"The Filter button narrows the list to what you ask for."_s;
+        scene.HelpTop = 300;
+        scene.HelpLeft = 300;
+    } else if (shape == Pointer) {
+        scene.MouseX = 4800; // (320, 240) in pixels
+        scene.MouseY = 3600;
+    }
+    return scene;
+}
+
+QPushButton* button(Screen& s, const QString& text, const QRect& r) {
+    auto* b = new QPushButton(text, &s);
+    b->setGeometry(r);
+    return b;
+}
+
+// A place of the picture well clear of the callout of the Callout scene.
+const QRect kClear(420, 380, 120, 30);
+
+// ---- Screens, each with one fault or none ----
+
+void filterButton(Screen& s) {
+    s.explain(button(s, u"&Filter"_s, kClear), u"Filter"_s);
+}
+
+void filterButtonUnderFrame(Screen& s) {
+    filterButton(s);
+    auto* over = new QFrame(&s);
+    over->setAutoFillBackground(true);
+    over->setGeometry(kClear.adjusted(-10, -10, 10, 10));
+}
+
+void filterButtonUnderCallout(Screen& s) {
+    const QRect callout = calloutArea(sceneOf(Callout));
+    s.explain(button(s, u"Filter"_s, QRect(callout.center(), QSize(100, 26))), u"Filter"_s);
+}
+
+void targetAtPointer(Screen& s) {
+    s.pointAt(button(s, u"Save"_s, QRect(280, 226, 80, 28)), u"Save"_s);
+}
+
+void targetBesidePointer(Screen& s) {
+    s.pointAt(button(s, u"Save"_s, QRect(380, 226, 80, 28)), u"Save"_s);
+}
+
+void narrowLabel(Screen& s) {
+    (new QLabel(u"Customer Account Balance"_s, &s))->setGeometry(20, 20, 60, 20);
+}
+
+void wideLabel(Screen& s) {
+    (new QLabel(u"Customer Account Balance"_s, &s))->setGeometry(20, 20, 300, 20);
+}
+
+void buttonOutsideItsFrame(Screen& s) {
+    auto* holder = new QFrame(&s);
+    holder->setGeometry(20, 20, 200, 100);
+    (new QPushButton(u"OK"_s, holder))->setGeometry(160, 40, 75, 26);
+}
+
+// Twenty rows in a list about eight and a half rows high.
+QListWidget* longList(Screen& s, Qt::ScrollBarPolicy bars) {
+    auto* list = new QListWidget(&s);
+    for (int i = 1; i <= 20; ++i) {
+        list->addItem(u"Customer %1"_s.arg(i));
+    }
+    list->setVerticalScrollBarPolicy(bars);
+    list->setGeometry(20, 20, 200, 8 * list->sizeHintForRow(0) + list->sizeHintForRow(0) / 2);
+    return list;
+}
+
+void listWithHalfRow(Screen& s) {
+    longList(s, Qt::ScrollBarAlwaysOff);
+}
+
+void listThatScrolls(Screen& s) {
+    longList(s, Qt::ScrollBarAsNeeded);
+}
+
+void cellWiderThanColumn(Screen& s) {
+    auto* table = new QTableWidget(1, 1, &s);
+    table->setGeometry(20, 20, 300, 100);
+    table->setColumnWidth(0, 40);
+    table->setItem(0, 0, new QTableWidgetItem(u"Greenway Landscaping"_s));
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Fault)
+Q_DECLARE_METATYPE(Build)
+
+class TestScreenshotChecks : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QCOMPARE(setUpLook(*qApp), QString()); }
+
+    void soundBooksAgree() { QCOMPARE(books::check(), QStringList()); }
+
+    void booksWithAFault_data() {
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("unbalanced journal entry")
+            << Fault(+[](books::Books& b) { b.journalEntries[1][1].credit -= 1; })
+            << u"a journal entry: debits 33.60, credits 33.59"_s;
+        QTest::newRow("invoice after the program's date")
+            << Fault(+[](books::Books& b) { b.invoices.last().date = QDate(2027, 3, 16); })
+            << u"invoice 10483 is dated 03/16/27, after the program's date"_s;
+        QTest::newRow("aging that does not add up")
+            << Fault(+[](books::Books& b) { b.receipts[0].invoice = 10999; })
+            << u"aging of Hillcrest Nursery does not add up"_s;
+        QTest::newRow("reconciliation off by a cent")
+            << Fault(+[](books::Books& b) { b.statement += 1; })
+            << u"the reconciliation is off by 0.01"_s;
+        QTest::newRow("checks out of date order") << Fault(+[](books::Books& b) {
+            std::swap(b.checks[2].check.date, b.checks[3].check.date);
+        }) << u"check 4480 is out of order"_s;
+        QTest::newRow("account missing from the chart")
+            << Fault(+[](books::Books& b) { b.items[0].salesAccount = u"4099"_s; })
+            << u"account 4099 is not in the chart"_s;
+        QTest::newRow("unknown customer")
+            << Fault(+[](books::Books& b) { b.invoices[0].customer = u"NOBODY"_s; })
+            << u"invoice 10433 names no known customer"_s;
+        QTest::newRow("unknown payee")
+            << Fault(+[](books::Books& b) { b.checks[0].check.payee = u"NOBODY"_s; })
+            << u"check 4410 pays no known vendor"_s;
+        QTest::newRow("job earns more than its customer was invoiced")
+            << Fault(+[](books::Books& b) { b.invoices[11].job = u"GW-MAPLE"_s; })
+            << u"job GW-MAPLE earned more"_s;
+        QTest::newRow("stock below zero") << Fault(+[](books::Books& b) { b.roseAtStart = 10; })
+                                          << u"more roses sold than were on hand"_s;
+        QTest::newRow("an item with two prices")
+            << Fault(+[](books::Books& b) { b.items << b.items[0]; })
+            << u"item MUL-CED-2 has two prices"_s;
+    }
+
+    void booksWithAFault() {
+        QFETCH(Fault, fault);
+        QFETCH(QString, expected);
+        books::Books faulty = books::sampleBooks();
+        fault(faulty);
+        const QStringList found = books::check(faulty);
+        QVERIFY2(found.join(u'\n').contains(expected), qPrintable(found.join(u'\n')));
+        // The run's own books are what they were.
+        QCOMPARE(books::check(), QStringList());
+    }
+
+    void screenRules_data() {
+        QTest::addColumn<int>("shape");
+        QTest::addColumn<Build>("build");
+        QTest::addColumn<QString>("names");
+        QTest::addColumn<QString>("expected"); // empty: no problem at all
+
+        QTest::newRow("named button shown")
+            << int(Callout) << Build(filterButton) << u"button:Filter"_s << QString();
+        QTest::newRow("named button missing")
+            << int(Callout) << Build(filterButton) << u"button:Print"_s << u"lacks"_s;
+        QTest::newRow("named button covered")
+            << int(Callout) << Build(filterButtonUnderFrame) << u"Filter"_s << u"lies hidden"_s;
+        QTest::newRow("named icon-only toolbar button")
+            << int(Quiet) << Build([](Screen&) {}) << u"Customers"_s << u"lacks"_s;
+        QTest::newRow("explained element under the callout")
+            << int(Callout) << Build(filterButtonUnderCallout) << QString()
+            << u"lies under the callout"_s;
+        QTest::newRow("pointer on its target")
+            << int(Pointer) << Build(targetAtPointer) << QString() << QString();
+        QTest::newRow("pointer beside its target")
+            << int(Pointer) << Build(targetBesidePointer) << QString() << u"misses \"Save\""_s;
+        QTest::newRow("label wide enough")
+            << int(Quiet) << Build(wideLabel) << QString() << QString();
+        QTest::newRow("label narrower than its text")
+            << int(Quiet) << Build(narrowLabel) << QString()
+            << u"\"Customer Account Balance\" does not fit its widget"_s;
+        QTest::newRow("button outside its frame")
+            << int(Quiet) << Build(buttonOutsideItsFrame) << QString()
+            << u"a QPushButton at (180,60 75x26) is cut by what holds it"_s;
+        QTest::newRow("list with a scroll bar")
+            << int(Quiet) << Build(listThatScrolls) << QString() << QString();
+        QTest::newRow("list with a half row and no scroll bar")
+            << int(Quiet) << Build(listWithHalfRow) << QString()
+            << u"rows cut off without a scroll bar"_s;
+        QTest::newRow("cell wider than its column")
+            << int(Quiet) << Build(cellWiderThanColumn) << QString()
+            << u"\"Greenway Landscaping\" does not fit its column"_s;
+    }
+
+    void screenRules() {
+        QFETCH(int, shape);
+        QFETCH(Build, build);
+        QFETCH(QString, names);
+        QFETCH(QString, expected);
+        const std::u16string namesText = names.toStdU16String();
+        const SceneDrawing drawing{1, Screen::Kind::Product, build, namesText.c_str()};
+        // The main window around every screen: its title, menus, toolbar and status bar keep
+        // the rules too.
+        Screen screen(drawing.kind);
+        drawing.build(screen);
+        screen.picture();
+        const QStringList found = problems(sceneOf(shape), drawing, screen);
+        if (expected.isEmpty()) {
+            QCOMPARE(found, QStringList());
+        } else {
+            QVERIFY2(found.size() == 1 && found[0].contains(expected),
+                     qPrintable(found.join(u'\n')));
+        }
+    }
+};
+
+QTEST_MAIN(TestScreenshotChecks)
+#include "test_screenshot_checks.moc"
