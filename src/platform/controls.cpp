@@ -99,8 +99,10 @@ Image::Image(QWidget* container) : QWidget(container), TwipGeometry(this) {}
 
 void Image::setPicture(const Picture& picture) {
     picture_ = picture;
-    setWidth(static_cast<float>(picture.pixmap.width() * kTwipsPerPixel));
-    setHeight(static_cast<float>(picture.pixmap.height() * kTwipsPerPixel));
+    // In the screen's logical pixels: a picture at twice the density takes the same room.
+    const QSize size = picture.pixmap.deviceIndependentSize().toSize();
+    setWidth(static_cast<float>(size.width() * kTwipsPerPixel));
+    setHeight(static_cast<float>(size.height() * kTwipsPerPixel));
     update();
 }
 

@@ -74,7 +74,11 @@ QString readGif(const QString& path, QImage* image) {
 
 // The size the picture's header gives, without decoding a pixel; empty when there is none.
 QSize headerSize(const QString& path) {
-    QImageReader reader(path, QByteArrayLiteral("gif"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QImageReader reader(&file, QByteArrayLiteral("gif"));
     reader.setAutoDetectImageFormat(false);
     return reader.canRead() ? reader.size() : QSize();
 }
