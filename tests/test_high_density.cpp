@@ -6,6 +6,7 @@
 
 #include "tutorial_test.h"
 
+#include "platform/controls.h"
 #include "platform/picture.h"
 
 #include <QGuiApplication>
@@ -129,6 +130,22 @@ private Q_SLOTS:
         prepare(alone, kAlone);
         alone->SetCurrentScene();
         QCOMPARE(placesOf(w), placesOf(alone));
+    }
+
+    // A picture denser than the screen (the copy on a screen at 1.25 or 1.5) is brought down
+    // smoothly: a checkerboard of single pixels at twice the screen's density becomes an even
+    // blend, where nearest pixels would keep one colour of each pair.
+    void denserPictureIsBroughtDownSmoothly() {
+        QImage dense = checkerboard(QSize(256, 256)).convertToFormat(QImage::Format_RGB32);
+        dense.setDevicePixelRatio(4);
+        platform::Image image(nullptr);
+        image.setPicture(platform::pictureFromImage(dense));
+        image.resize(64, 64);
+        const QImage shown = image.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.size(), QSize(128, 128));
+        const QColor middle = shown.pixelColor(64, 64);
+        QVERIFY2(middle.red() > 64 && middle.red() < 192,
+                 qPrintable(QStringLiteral("the blend is %1").arg(middle.name())));
     }
 
     // Without the picture there is nothing the copy could stand for: the page that names the

@@ -107,9 +107,16 @@ void Image::setPicture(const Picture& picture) {
 }
 
 void Image::paintEvent(QPaintEvent*) {
-    if (!picture_.pixmap.isNull()) {
-        QPainter(this).drawPixmap(0, 0, picture_.pixmap);
+    if (picture_.pixmap.isNull()) {
+        return;
     }
+    QPainter painter(this);
+    // A picture denser than the screen (the copy at twice the density on a screen at 1.25 or
+    // 1.5) is brought down smoothly; nearest pixels would leave letters uneven. One that is drawn
+    // one to one, or enlarged, is drawn as it is.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                          picture_.pixmap.devicePixelRatio() > devicePixelRatio());
+    painter.drawPixmap(0, 0, picture_.pixmap);
 }
 
 ComboBox::ComboBox(QWidget* container) : QComboBox(container), TwipGeometry(this) {
