@@ -169,13 +169,40 @@ QStringList coverageProblems(int numberOfScenes) {
     return out;
 }
 
-// The screen drawn again, once laid out by picture(), at twice the density: the same widgets,
-// with text, lines and the style's shapes drawn for the finer pixels.
-QImage doubleDensityPicture(Screen& screen) {
+QList<QRect> placesOf(const QList<QWidget*>& widgets) {
+    QList<QRect> places;
+    for (const QWidget* w : widgets) {
+        places << w->geometry();
+    }
+    return places;
+}
+
+// The screen drawn again, once laid out by picture(), at twice the density: the same widgets in
+// the same places, with text, lines and the style's shapes drawn for the finer pixels. The
+// widgets' fonts are hinted to whole pixels of the picture; drawn twice as fine, letters would
+// keep those rounded advances and stand apart ("w eek"). For this drawing alone their text is
+// placed unhinted. A widget that moved meanwhile is a problem: the copy must show the picture's
+// places.
+QImage doubleDensityPicture(Screen& screen, QStringList& problems) {
+    const QList<QWidget*> widgets = screen.findChildren<QWidget*>();
+    const QList<QRect> places = placesOf(widgets);
+    QList<QFont> fonts;
+    for (QWidget* w : widgets) {
+        fonts << w->font();
+        QFont unhinted = w->font();
+        unhinted.setHintingPreference(QFont::PreferNoHinting);
+        w->setFont(unhinted);
+    }
     QImage image(QSize(kWidth, kHeight) * platform::kDoubleDensity, QImage::Format_RGB32);
     image.setDevicePixelRatio(platform::kDoubleDensity);
     image.fill(Qt::white);
     screen.render(&image);
+    if (placesOf(widgets) != places) {
+        problems << u"widgets moved while the copy at twice the density was drawn"_s;
+    }
+    for (qsizetype i = 0; i < widgets.size(); ++i) {
+        widgets[i]->setFont(fonts[i]);
+    }
     return image;
 }
 
@@ -207,12 +234,13 @@ bool drawScene(const script::Scene& scene, const SceneDrawing& drawing, const Op
     auto screen = std::make_unique<Screen>(drawing.kind);
     drawing.build(*screen);
     const QImage image = screen->picture();
-    const QImage dense = doubleDensityPicture(*screen);
+    QStringList found = problems(scene, *screen);
+    const QImage dense = doubleDensityPicture(*screen, found);
     if (!writePicture(image, file, scene, *screen, options) ||
         !writePicture(dense, platform::doubleDensityName(file), scene, *screen, options)) {
         return false;
     }
-    for (const QString& p : problems(scene, *screen)) {
+    for (const QString& p : found) {
         err() << file << ": " << p << "\n";
         ++failures;
     }
