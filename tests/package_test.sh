@@ -70,7 +70,7 @@ done
 while IFS= read -r picture; do
     expected+=("$programdir/$picture")
 done < <(find "$source_dir/pictures" -maxdepth 1 -type f -iname '*.gif' -printf '%f\n')
-((${#expected[@]} == 9 + 8 + 80)) || fail "expected 80 pictures in $source_dir/pictures"
+((${#expected[@]} == 9 + 8 + 2 * 80)) || fail "expected 80 pictures and their copies at twice the density in $source_dir/pictures"
 
 dpkg-deb -c "$deb" >"$work/contents"
 # Every entry but directories, as "path" or "path -> target".

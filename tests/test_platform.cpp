@@ -200,6 +200,25 @@ private Q_SLOTS:
     }
 
     // The report of an error names its kind.
+    // The copy at twice the density lies beside its picture: "@2x" before the extension, whose
+    // case stays; a dot in a directory's name is not the picture's extension.
+    void doubleDensityNames_data() {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("copy");
+        QTest::newRow("upper case") << QStringLiteral("main.GIF") << QStringLiteral("main@2x.GIF");
+        QTest::newRow("lower case") << QStringLiteral("PO.gif") << QStringLiteral("PO@2x.gif");
+        QTest::newRow("in a directory") << QStringLiteral("/opt/a.b/TransComment.gif")
+                                        << QStringLiteral("/opt/a.b/TransComment@2x.gif");
+        QTest::newRow("no extension")
+            << QStringLiteral("/opt/a.b/main") << QStringLiteral("/opt/a.b/main@2x");
+    }
+
+    void doubleDensityNames() {
+        QFETCH(QString, picture);
+        QFETCH(QString, copy);
+        QCOMPARE(platform::doubleDensityName(picture), copy);
+    }
+
     void errorsAreReportedUnderTheirNames() {
         QCOMPARE(RuntimeError(ErrorKind::Overflow, {}).name(), QStringLiteral("Overflow"));
         QCOMPARE(RuntimeError(ErrorKind::SubscriptOutOfRange, {}).name(),

@@ -5,6 +5,7 @@
 
 #include "motion_fixture.h"
 
+#include "platform/picture.h"
 #include "window/placeholder.h"
 
 #include <QDir>
@@ -198,6 +199,20 @@ private Q_SLOTS:
         // The file is loaded afresh on every presentation: once it is there, it shows.
         w.scenes(3).PictureFile = kPicture;
         w->SetCurrentScene();
+        QCOMPARE(w->Image1->picture().pixmap.toImage().pixelColor(20, 20), QColor(Qt::black));
+    }
+
+    // A screen of one device pixel to the picture's shows the picture itself, never its copy at
+    // twice the density, however well that copy would load.
+    void copyAtTwiceTheDensityIsLeftAloneAtRatioOne() {
+        const QString copy = fixture::besideProgram(platform::doubleDensityName(kPicture));
+        QVERIFY(gifs::writeFile(copy, gifs::solidGif({1280, 960}, qRgb(0, 0, 255))));
+        TestWindow w;
+        prepare(w, 80, 3);
+        w->SetCurrentScene();
+        QFile::remove(copy);
+        QCOMPARE(w->Image1->devicePixelRatio(), 1.0);
+        QCOMPARE(w->Image1->picture().pixmap.size(), QSize(640, 480));
         QCOMPARE(w->Image1->picture().pixmap.toImage().pixelColor(20, 20), QColor(Qt::black));
     }
 

@@ -99,15 +99,24 @@ Image::Image(QWidget* container) : QWidget(container), TwipGeometry(this) {}
 
 void Image::setPicture(const Picture& picture) {
     picture_ = picture;
-    setWidth(static_cast<float>(picture.pixmap.width() * kTwipsPerPixel));
-    setHeight(static_cast<float>(picture.pixmap.height() * kTwipsPerPixel));
+    // In the screen's logical pixels: a picture at twice the density takes the same room.
+    const QSize size = picture.pixmap.deviceIndependentSize().toSize();
+    setWidth(static_cast<float>(size.width() * kTwipsPerPixel));
+    setHeight(static_cast<float>(size.height() * kTwipsPerPixel));
     update();
 }
 
 void Image::paintEvent(QPaintEvent*) {
-    if (!picture_.pixmap.isNull()) {
-        QPainter(this).drawPixmap(0, 0, picture_.pixmap);
+    if (picture_.pixmap.isNull()) {
+        return;
     }
+    QPainter painter(this);
+    // A picture denser than the screen (the copy at twice the density on a screen at 1.25 or
+    // 1.5) is brought down smoothly; nearest pixels would leave letters uneven. One that is drawn
+    // one to one, or enlarged, is drawn as it is.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                          picture_.pixmap.devicePixelRatio() > devicePixelRatio());
+    painter.drawPixmap(0, 0, picture_.pixmap);
 }
 
 ComboBox::ComboBox(QWidget* container) : QComboBox(container), TwipGeometry(this) {

@@ -4,13 +4,26 @@
 #include "units.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
+
+#include <optional>
 
 namespace platform {
 
+// The size goes by the image's device-independent pixels: a copy at twice the density measures as
+// the picture it copies.
 Picture pictureFromImage(const QImage& image) {
-    return Picture{QPixmap::fromImage(image), pixelsToHimetric(image.width()),
-                   pixelsToHimetric(image.height())};
+    const QSize logical = image.deviceIndependentSize().toSize();
+    return Picture{QPixmap::fromImage(image), pixelsToHimetric(logical.width()),
+                   pixelsToHimetric(logical.height())};
+}
+
+QString doubleDensityName(const QString& fileName) {
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    const qsizetype name = fileName.lastIndexOf(QLatin1Char('/')) + 1;
+    const qsizetype end = dot > name ? dot : fileName.size();
+    return fileName.left(end) + QStringLiteral("@2x") + fileName.mid(end);
 }
 
 namespace {
@@ -31,33 +44,90 @@ QString openFailure(const QFile& file) {
     }
     return QStringLiteral("can't be read (%1)").arg(file.errorString());
 }
-} // namespace
 
-PictureLoad loadPicture(const QString& path) {
+// Reads a whole GIF file into image; returns why it can't, or an empty string.
+QString readGif(const QString& path, QImage* image) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return failed(openFailure(file));
+        return openFailure(file);
     }
     QImageReader reader(&file, QByteArrayLiteral("gif"));
     reader.setAutoDetectImageFormat(false);
     if (!reader.canRead()) {
-        return failed(file.size() == 0 ? QStringLiteral("empty file")
-                                       : QStringLiteral("not a GIF picture"));
+        return file.size() == 0 ? QStringLiteral("empty file")
+                                : QStringLiteral("not a GIF picture");
     }
     const QSize size = reader.size();
     if (size.width() > kMaxPicturePixels || size.height() > kMaxPicturePixels) {
-        return failed(QStringLiteral("picture too large (%1 x %2 pixels)")
-                          .arg(size.width())
-                          .arg(size.height()));
+        return QStringLiteral("picture too large (%1 x %2 pixels)")
+            .arg(size.width())
+            .arg(size.height());
     }
-    QImage image;
-    if (!reader.read(&image)) {
-        return failed(QStringLiteral("damaged GIF picture (%1)").arg(reader.errorString()));
+    if (!reader.read(image)) {
+        return QStringLiteral("damaged GIF picture (%1)").arg(reader.errorString());
     }
     if (!endsWithTrailer(file)) {
-        return failed(QStringLiteral("damaged GIF picture (the file is cut off)"));
+        return QStringLiteral("damaged GIF picture (the file is cut off)");
+    }
+    return QString();
+}
+
+// The size the picture's header gives, without decoding a pixel; empty when there is none.
+QSize headerSize(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QImageReader reader(&file, QByteArrayLiteral("gif"));
+    reader.setAutoDetectImageFormat(false);
+    return reader.canRead() ? reader.size() : QSize();
+}
+
+// The copy at twice the density, when it is there, whole, and fits the picture at path. A copy
+// of another size would move everything placed by the picture's size, so it is not used.
+std::optional<Picture> loadDoubleDensity(const QString& path, QString* note) {
+    const QString densePath = doubleDensityName(path);
+    if (!QFileInfo::exists(densePath)) {
+        return std::nullopt;
+    }
+    // Without a readable picture there is nothing to fit: its own load tells what is wrong.
+    const QSize expected = headerSize(path) * kDoubleDensity;
+    if (expected.isEmpty()) {
+        return std::nullopt;
+    }
+    QImage image;
+    QString problem = readGif(densePath, &image);
+    if (problem.isEmpty() && image.size() != expected) {
+        problem = QStringLiteral("%1 x %2 pixels, not twice the picture's")
+                      .arg(image.width())
+                      .arg(image.height());
+    }
+    if (!problem.isEmpty()) {
+        if (note != nullptr) {
+            *note = problem;
+        }
+        return std::nullopt;
+    }
+    image.setDevicePixelRatio(kDoubleDensity);
+    return pictureFromImage(image);
+}
+} // namespace
+
+PictureLoad loadPicture(const QString& path) {
+    QImage image;
+    if (const QString problem = readGif(path, &image); !problem.isEmpty()) {
+        return failed(problem);
     }
     return PictureLoad{pictureFromImage(image), QString()};
+}
+
+PictureLoad loadPictureFor(const QString& path, qreal devicePixelRatio, QString* note) {
+    if (devicePixelRatio > 1) {
+        if (std::optional<Picture> dense = loadDoubleDensity(path, note)) {
+            return PictureLoad{*dense, QString()};
+        }
+    }
+    return loadPicture(path);
 }
 
 } // namespace platform

@@ -29,4 +29,17 @@ inline constexpr int kMaxPicturePixels = 4096;
 // Loads a GIF picture from a file. Only GIF content is accepted, whatever the file's name says.
 PictureLoad loadPicture(const QString& path);
 
+// Each screenshot has a copy drawn at twice the density, for screens that show two pixels or more
+// to each of the picture's. It lies beside the picture, named after it: "main@2x.GIF" for
+// "main.GIF", "PO@2x.gif" for "PO.gif".
+inline constexpr int kDoubleDensity = 2;
+QString doubleDensityName(const QString& fileName);
+
+// Loads the picture a screen of the given device pixel ratio shows best. Above 1: the copy at twice
+// the density when it loads and has exactly twice the picture's pixels each way; its pixmap then
+// carries the ratio 2, and the picture's size (HIMETRIC, and the pixmap's device-independent size)
+// is that of the picture at 1. Otherwise, and always at ratio 1: loadPicture(path). The copy is
+// never opened at ratio 1. `note` tells why a copy that is there could not be used.
+PictureLoad loadPictureFor(const QString& path, qreal devicePixelRatio, QString* note = nullptr);
+
 } // namespace platform

@@ -42,11 +42,18 @@ void frmMain::SetCurrentScene() {
 }
 
 // Loads the scene's screenshot from the working directory, on every presentation, and keeps its
-// raw HIMETRIC size as the control's extent. A file that can't be loaded is replaced by a page
-// that says so; the tutorial goes on.
+// raw HIMETRIC size as the control's extent. A screen of more than one pixel to the picture's
+// shows its copy at twice the density, which measures as the picture itself. A file that can't
+// be loaded is replaced by a page that says so; the tutorial goes on.
 void frmMain::showPicture(const QString& fileName) {
     const QString path = platform::workingDirectory() + QLatin1Char('/') + fileName;
-    platform::PictureLoad load = platform::loadPicture(path);
+    QString denseProblem;
+    platform::PictureLoad load =
+        platform::loadPictureFor(path, Image1->devicePixelRatio(), &denseProblem);
+    if (!denseProblem.isEmpty()) {
+        std::fprintf(stderr, "orvane-tutorial: screenshot %s: %s; the picture is shown instead\n",
+                     qPrintable(platform::doubleDensityName(path)), qPrintable(denseProblem));
+    }
     if (!load.ok()) {
         std::fprintf(stderr, "orvane-tutorial: screenshot %s: %s\n", qPrintable(path),
                      qPrintable(load.error));

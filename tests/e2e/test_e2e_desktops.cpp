@@ -5,7 +5,9 @@
 // every row is checked the same way: the window fills the work area in the desktop's colours
 // (dark where the theme is dark), the page label reads
 // "Page  1 of  80", scene 3's help text is dark on its plate and ends above the callout's foot,
-// scene 23's arrow comes to rest on its target ("?"), and Exit ends the program with status 0.
+// scene 3's screenshot is on the screen pixel for pixel as its file holds it (on a screen of two
+// pixels to the program's one: its copy at twice the density), scene 23's arrow comes to rest on
+// its target ("?"), and Exit ends the program with status 0.
 //
 //   test_e2e_desktops ROW   runs one row on a display of its own (ctest runs one test a row)
 //   test_e2e_desktops       runs every row in turn
@@ -18,6 +20,7 @@
 #include "support/tutorial_app.h"
 #include "support/wayland_session.h"
 
+#include "platform/picture.h"
 #include "window/pointer_arrow.h"
 
 #include <QDir>
@@ -199,6 +202,25 @@ bool isInk(QRgb pixel) {
     return qGray(pixel) < 160;
 }
 
+// How many pixels of `picture`, placed at `corner` of the screen, the screen shows otherwise,
+// outside `leftOut`; `first` is the first of them in the picture.
+int pixelsDiffering(const QImage& screen, QPoint corner, const QImage& picture,
+                    const QRect& leftOut, QPoint* first) {
+    int differ = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QPoint at = corner + QPoint(x, y);
+            if (leftOut.contains(at) || screen.pixel(at) == picture.pixel(x, y)) {
+                continue;
+            }
+            if (differ++ == 0) {
+                *first = QPoint(x, y);
+            }
+        }
+    }
+    return differ;
+}
+
 QRect scaled(QRect rect, double factor) {
     return QRectF(QPointF(rect.topLeft()) * factor, QSizeF(rect.size()) * factor).toRect();
 }
@@ -353,6 +375,41 @@ private:
                                 .arg(blankRows)));
     }
 
+    // The screenshot as the program's directory holds it: at a scale of 2 the copy at twice the
+    // density, drawn one to one. Only the callout, which lies over it, is left out.
+    void checkScreenshotPixels(int sceneNumber) {
+        if (fractional(current->scale)) {
+            qInfo("row %s: the screenshot's pixels are not compared: a fractional scale resamples "
+                  "them",
+                  current->row);
+            return;
+        }
+        const QString name = e2e::scene(sceneNumber).PictureFile;
+        const QString file =
+            QFileInfo(QStringLiteral(ORVANE_TUTORIAL_BINARY))
+                .dir()
+                .filePath(current->scale > 1 ? platform::doubleDensityName(name) : name);
+        const QImage picture = QImage(file).convertToFormat(QImage::Format_RGB32);
+        QVERIFY2(!picture.isNull(), qPrintable(file));
+        QCOMPARE(picture.width(), static_cast<int>(640 * current->scale));
+        const QRect area(onScreen(QStringLiteral("Screenshot")).topLeft(), picture.size());
+        const QRect callout =
+            onScreen(QStringLiteral("Help text background")).adjusted(-1, -1, 1, 1);
+        const QImage screen = grabScreen().convertToFormat(QImage::Format_RGB32);
+        QVERIFY2(screen.rect().contains(area), "the screenshot reaches off the screen");
+        QPoint first;
+        const int differ = pixelsDiffering(screen, area.topLeft(), picture, callout, &first);
+        if (differ > 0) {
+            keepGrab(screen);
+        }
+        QVERIFY2(differ == 0,
+                 qPrintable(QStringLiteral("%1 pixels differ from %2, the first at %3,%4 of it")
+                                .arg(differ)
+                                .arg(file)
+                                .arg(first.x())
+                                .arg(first.y())));
+    }
+
     void checkArrowOnTarget() {
         constexpr int kGlideScene = 23;
         const QPoint corner = onScreen(QStringLiteral("Screenshot")).topLeft();
@@ -430,6 +487,9 @@ private Q_SLOTS:
             check("to scene 3", [&] { goToScene(1, 3); }) &&
             check(
                 "scene 3: dark help text that fits", [&] { checkCalloutInk(); }, true) &&
+            check(
+                "scene 3: the screenshot pixel for pixel", [&] { checkScreenshotPixels(3); },
+                true) &&
             check("to scene 23", [&] { goToScene(3, 23); }) &&
             check(
                 "scene 23: arrow on \"?\"", [&] { checkArrowOnTarget(); }, true) &&

@@ -3,7 +3,10 @@
 //
 //   orvane-screenshots [--review DIR] [--only NAME,...] [OUTPUT_DIR]
 //
-// OUTPUT_DIR defaults to the working directory. --review also writes each picture as PNG with the
+// Each scene gives two files: its picture, 640 x 480 pixels, and beside it a copy drawn from the
+// same widgets at twice the density, 1280 x 960 pixels, for high-density screens ("main@2x.GIF"
+// beside "main.GIF"). OUTPUT_DIR defaults to the working directory. --review also writes each
+// picture as PNG with the
 // scene's callout area, the elements its text explains and its pointer target drawn on top, and
 // tells how many colours each screen had and how many pixels the palette changed. --only draws
 // the named pictures (file names or scene numbers) alone.
@@ -50,7 +53,8 @@
 // the text of a widget on the picture that nothing covers; every widget's text fits the widget,
 // every control lies inside what holds it, and a list shows all its rows and columns or has a
 // scroll bar. Before all that, the sample company's books must agree (books.cpp), or no picture
-// is written.
+// is written. The copy at twice the density shows the same widgets in the same places, so it
+// keeps the rules with its picture.
 
 #include "books.h"
 #include "gifwriter.h"
@@ -58,6 +62,7 @@
 #include "rules.h"
 #include "screens.h"
 
+#include "platform/picture.h"
 #include "script/tutorial_script.h"
 
 #include <QApplication>
@@ -173,29 +178,80 @@ QStringList coverageProblems(int numberOfScenes) {
     return out;
 }
 
-// Draws the scene's picture, writes it, and reports what breaks the rules. False when the picture
-// could not be written.
+QList<QRect> placesOf(const QList<QWidget*>& widgets) {
+    QList<QRect> places;
+    for (const QWidget* w : widgets) {
+        places << w->geometry();
+    }
+    return places;
+}
+
+// The screen drawn again, once laid out by picture(), at twice the density: the same widgets in
+// the same places, with text, lines and the style's shapes drawn for the finer pixels. The
+// widgets' fonts are hinted to whole pixels of the picture; drawn twice as fine, letters would
+// keep those rounded advances and stand apart ("w eek"). For this drawing alone their text is
+// placed unhinted. A widget that moved meanwhile is a problem: the copy must show the picture's
+// places.
+QImage doubleDensityPicture(Screen& screen, QStringList& problems) {
+    const QList<QWidget*> widgets = screen.findChildren<QWidget*>();
+    const QList<QRect> places = placesOf(widgets);
+    QList<QFont> fonts;
+    for (QWidget* w : widgets) {
+        fonts << w->font();
+        QFont unhinted = w->font();
+        unhinted.setHintingPreference(QFont::PreferNoHinting);
+        w->setFont(unhinted);
+    }
+    QImage image(QSize(kWidth, kHeight) * platform::kDoubleDensity, QImage::Format_RGB32);
+    image.setDevicePixelRatio(platform::kDoubleDensity);
+    image.fill(Qt::white);
+    screen.render(&image);
+    if (placesOf(widgets) != places) {
+        problems << u"widgets moved while the copy at twice the density was drawn"_s;
+    }
+    for (qsizetype i = 0; i < widgets.size(); ++i) {
+        widgets[i]->setFont(fonts[i]);
+    }
+    return image;
+}
+
+// Reduces the image, writes it as file and, with --review, its PNG. False when it could not be
+// written.
+bool writePicture(const QImage& image, const QString& file, const script::Scene& scene,
+                  const Screen& screen, const Options& options) {
+    const IndexedImage indexed = reduceColours(image);
+    if (const QString e = writeGif(indexed, QDir(options.outDir).filePath(file)); !e.isEmpty()) {
+        err() << "orvane-screenshots: " << e << "\n";
+        return false;
+    }
+    if (!options.reviewDir.isEmpty()) {
+        QImage reduced = expand(indexed);
+        reduced.setDevicePixelRatio(image.devicePixelRatio());
+        err() << file << ": " << colourCount(image) << " colours, " << paletteDamage(image, reduced)
+              << "\n";
+        const QString png = QDir(options.reviewDir).filePath(file.section(u'.', 0, 0) + u".png"_s);
+        reviewImage(reduced, scene, screen).save(png);
+    }
+    return true;
+}
+
+// Draws the scene's picture and its copy at twice the density, writes both, and reports what
+// breaks the rules. False when a picture could not be written.
 bool drawScene(const script::Scene& scene, const SceneDrawing& drawing, const Options& options,
                int& failures) {
     const QString& file = scene.PictureFile;
     auto screen = std::make_unique<Screen>(drawing.kind);
     drawing.build(*screen);
     const QImage image = screen->picture();
-    const IndexedImage indexed = reduceColours(image);
-    if (const QString e = writeGif(indexed, QDir(options.outDir).filePath(file)); !e.isEmpty()) {
-        err() << "orvane-screenshots: " << e << "\n";
+    QStringList found = problems(scene, drawing, *screen);
+    const QImage dense = doubleDensityPicture(*screen, found);
+    if (!writePicture(image, file, scene, *screen, options) ||
+        !writePicture(dense, platform::doubleDensityName(file), scene, *screen, options)) {
         return false;
     }
-    for (const QString& p : problems(scene, drawing, *screen)) {
+    for (const QString& p : found) {
         err() << file << ": " << p << "\n";
         ++failures;
-    }
-    if (!options.reviewDir.isEmpty()) {
-        const QImage reduced = expand(indexed);
-        err() << file << ": " << colourCount(image) << " colours, " << paletteDamage(image, reduced)
-              << "\n";
-        const QString png = QDir(options.reviewDir).filePath(file.section(u'.', 0, 0) + u".png"_s);
-        reviewImage(reduced, scene, *screen).save(png);
     }
     screen.reset();
     QCoreApplication::processEvents();
@@ -258,7 +314,8 @@ int main(int argc, char** argv) {
         }
         ++written;
     }
-    err() << "orvane-screenshots: wrote " << written << " pictures to " << options->outDir << "\n";
+    err() << "orvane-screenshots: wrote " << written
+          << " pictures, each with its copy at twice the density, to " << options->outDir << "\n";
     if (failures > 0) {
         err() << "orvane-screenshots: " << failures << " problem(s)\n";
         return 1;

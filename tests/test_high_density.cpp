@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: MIT
+// On a screen of two device pixels to each logical one, the presentation draws the picture's copy
+// at twice the density, pixel for pixel, in the picture's place; everything placed by the
+// picture's size lands where the picture alone puts it; a copy that is missing or unfit gives way
+// to the picture.
+
+#include "tutorial_test.h"
+
+#include "platform/controls.h"
+#include "platform/picture.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+using platform::Int16;
+
+namespace {
+
+const QString kPicture = QStringLiteral("Dense.GIF");    // 640 x 480, black, with a copy
+const QString kAlone = QStringLiteral("DenseAlone.GIF"); // 640 x 480, black, no copy
+const QRgb kBlack = qRgb(0, 0, 0);
+
+// A checkerboard of single pixels: drawn any way but one to one, it would blur or lose pixels.
+QImage checkerboard(QSize size) {
+    QImage image(size, QImage::Format_Indexed8);
+    image.setColorTable({qRgb(0, 0, 255), qRgb(255, 255, 255)});
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            image.setPixel(x, y, uint((x + y) % 2));
+        }
+    }
+    return image;
+}
+
+QImage copyImage() {
+    return checkerboard(QSize(1280, 960));
+}
+
+bool writeCopy(const QString& picture, const QByteArray& bytes) {
+    return gifs::writeFile(fixture::besideProgram(platform::doubleDensityName(picture)), bytes);
+}
+
+// A scene with a callout and a pointer, showing `picture`, in an 800 x 600 window.
+void prepare(TestWindow& w, const QString& picture) {
+    fixture::oneScene(w, {.HelpText = QStringLiteral("Crisp on any screen."),
+                          .HelpTop = 2000,
+                          .HelpLeft = 2000,
+                          .MouseY = 1000,
+                          .MouseX = 1550,
+                          .SectionName = {},
+                          .PictureFile = picture});
+}
+
+// Every number the presentation derives from the picture.
+QList<float> placesOf(const TestWindow& w) {
+    return {w->Image1->Width(),          w->Image1->Height(),
+            w->Image1->Left(),           w->Image1->Top(),
+            w->HelpTextMemo->Left(),     w->HelpTextMemo->Top(),
+            w->HelpTextMemoBack->Left(), w->HelpTextMemoBack->Top(),
+            w->MousePict->Left(),        w->MousePict->Top()};
+}
+
+// What the screen shows of the picture, pixel for pixel: the top left of Image1, whose extent is
+// the picture's HIMETRIC numbers taken as twips.
+QImage shownPicture(const TestWindow& w) {
+    QImage image = w->Image1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    image.setDevicePixelRatio(1);
+    return image.copy(0, 0, 1280, 960);
+}
+
+} // namespace
+
+class HighDensityTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), 2.0);
+        QVERIFY(fixture::writePicture(kPicture, {640, 480}, kBlack));
+        QVERIFY(fixture::writePicture(kAlone, {640, 480}, kBlack));
+    }
+    void init() { QVERIFY(writeCopy(kPicture, gifs::gifFile({{copyImage()}}))); }
+    void cleanupTestCase() {
+        for (const QString& name : {kPicture, kAlone, platform::doubleDensityName(kPicture)}) {
+            QFile::remove(fixture::besideProgram(name));
+        }
+    }
+
+    // The copy is drawn one to one onto the screen's pixels, and the window's numbers are those
+    // of the picture alone: the HIMETRIC extent, the picture's corner, the callout, the pointer.
+    void copyIsDrawnInThePicturesPlace() {
+        TestWindow dense;
+        prepare(dense, kPicture);
+        dense->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dense.window));
+        dense->SetCurrentScene();
+        QCOMPARE(shownPicture(dense), copyImage().convertToFormat(QImage::Format_RGB32));
+
+        TestWindow alone;
+        prepare(alone, kAlone);
+        alone->SetCurrentScene();
+        QCOMPARE(dense->Image1->Width(), 16933.0f);
+        QCOMPARE(dense->Image1->Height(), 12700.0f);
+        QCOMPARE(placesOf(dense), placesOf(alone));
+    }
+
+    // A copy that can't be used leaves the picture shown as on any screen, at its size.
+    void unfitCopyGivesWayToThePicture_data() {
+        QTest::addColumn<QByteArray>("copy");
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("not a GIF") << QByteArray("GIF? not really");
+        const QByteArray whole = gifs::gifFile({{copyImage()}});
+        QTest::newRow("cut off") << whole.left(whole.size() - 1);
+        QTest::newRow("the picture's size") << gifs::solidGif({640, 480}, qRgb(0, 0, 255));
+        QTest::newRow("one row short") << gifs::solidGif({1280, 959}, qRgb(0, 0, 255));
+    }
+
+    void unfitCopyGivesWayToThePicture() {
+        QFETCH(QByteArray, copy);
+        const QString copyPath = fixture::besideProgram(platform::doubleDensityName(kPicture));
+        QFile::remove(copyPath);
+        if (!copy.isEmpty()) {
+            QVERIFY(writeCopy(kPicture, copy));
+        }
+        TestWindow w;
+        prepare(w, kPicture);
+        w->SetCurrentScene();
+        QCOMPARE(w->Image1->picture().pixmap.devicePixelRatio(), 1.0);
+        QCOMPARE(w->Image1->picture().pixmap.toImage().pixel(20, 20), kBlack);
+        TestWindow alone;
+        prepare(alone, kAlone);
+        alone->SetCurrentScene();
+        QCOMPARE(placesOf(w), placesOf(alone));
+    }
+
+    // A picture denser than the screen (the copy on a screen at 1.25 or 1.5) is brought down
+    // smoothly: a checkerboard of single pixels at twice the screen's density becomes an even
+    // blend, where nearest pixels would keep one colour of each pair.
+    void denserPictureIsBroughtDownSmoothly() {
+        QImage dense = checkerboard(QSize(256, 256)).convertToFormat(QImage::Format_RGB32);
+        dense.setDevicePixelRatio(4);
+        platform::Image image(nullptr);
+        image.setPicture(platform::pictureFromImage(dense));
+        image.resize(64, 64);
+        const QImage shown = image.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.size(), QSize(128, 128));
+        const QColor middle = shown.pixelColor(64, 64);
+        QVERIFY2(middle.red() > 64 && middle.red() < 192,
+                 qPrintable(QStringLiteral("the blend is %1").arg(middle.name())));
+    }
+
+    // Without the picture there is nothing the copy could stand for: the page that names the
+    // missing file, as on any screen.
+    void copyWithoutItsPictureShowsThePlaceholder() {
+        const QString missing = QStringLiteral("DenseMissing.GIF");
+        QVERIFY(writeCopy(missing, gifs::gifFile({{copyImage()}})));
+        TestWindow w;
+        prepare(w, missing);
+        w->SetCurrentScene();
+        QFile::remove(fixture::besideProgram(platform::doubleDensityName(missing)));
+        QCOMPARE(w->Image1->picture().pixmap.devicePixelRatio(), 1.0);
+        QCOMPARE(w->Image1->picture().pixmap.toImage().pixelColor(20, 20), QColor(236, 236, 236));
+        QCOMPARE(w->Image1->Width(), 16933.0f);
+    }
+};
+
+ORVANE_TEST_MAIN(HighDensityTest)
+#include "test_high_density.moc"
