@@ -278,6 +278,14 @@ QStringList balanceProblems() {
     return out;
 }
 
+// The ID of the customer with this name; empty when there is none.
+QString customerIdNamed(const QString& name) {
+    const auto& all = current().customers;
+    const auto found =
+        std::find_if(all.begin(), all.end(), [&name](const Customer& c) { return c.name == name; });
+    return found == all.end() ? QString() : found->id;
+}
+
 QStringList agingProblems() {
     QStringList out;
     Cents all = 0;
@@ -286,11 +294,8 @@ QStringList agingProblems() {
         for (const Cents b : row.buckets) {
             sum += b;
         }
-        const QString id =
-            std::find_if(current().customers.begin(), current().customers.end(), [&row](auto& c) {
-                return c.name == row.customer;
-            })->id;
-        if (sum != row.total || row.total != customerBalance(id, today())) {
+        const QString id = customerIdNamed(row.customer);
+        if (sum != row.total || id.isEmpty() || row.total != customerBalance(id, today())) {
             out << issue(u"aging of %1 does not add up to the balance"_s.arg(row.customer));
         }
         all += row.total;
@@ -301,15 +306,24 @@ QStringList agingProblems() {
     return out;
 }
 
+// The ledgers open at each customer's balance the day before the period and run through its
+// invoices and receipts in date order; where a ledger closes must be that customer's balance
+// as every other screen counts it, over all invoices and receipts up to the period's end.
 QStringList ledgerProblems() {
     QStringList out;
-    for (const Ledger& l : customerLedgers(u"A"_s, u"ZZZZ"_s, d(3, 1), d(3, 31))) {
+    const QDate end = d(3, 31);
+    for (const Ledger& l : customerLedgers(u"A"_s, u"ZZZZ"_s, d(3, 1), end)) {
         Cents running = l.lines.first().balance;
         for (const LedgerLine& line : l.lines.mid(1)) {
             running += line.debit - line.credit;
             if (running != line.balance) {
                 out << issue(u"ledger of %1 runs off at %2"_s.arg(l.customer, line.reference));
             }
+        }
+        const QString id = customerIdNamed(l.customer);
+        if (id.isEmpty() || running != customerBalance(id, end)) {
+            out << issue(u"ledger of %1 closes at %2, not at the customer's balance"_s.arg(
+                l.customer, money(running)));
         }
     }
     return out;
