@@ -218,18 +218,23 @@ bool Desktop::startWindowManager() {
     windowManagerProcess_.setStandardOutputFile(QProcess::nullDevice());
     windowManagerProcess_.setStandardErrorFile(home_.filePath(QStringLiteral("openbox.log")));
     dieWithParent(windowManagerProcess_);
-    windowManagerProcess_.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    // Openbox announces itself on the root window before it has taken over the windows already
+    // there, and a window it finds then is managed without the focus. It runs its startup command
+    // only once it handles new windows as a user's session does: that is when it is ready.
+    const QString ready = home_.filePath(QStringLiteral("openbox-ready"));
+    windowManagerProcess_.start(QStringLiteral("openbox"),
+                                {QStringLiteral("--sm-disable"), QStringLiteral("--startup"),
+                                 QStringLiteral("touch ") + ready});
     if (!windowManagerProcess_.waitForStarted(kStartTimeoutMs)) {
         error_ = QStringLiteral("openbox didn't start (tools/setup-machine.sh test installs it)");
         return false;
     }
-    // The window manager is ready once it has announced itself on the root window.
     const QDeadlineTimer deadline(kStartTimeoutMs);
     while (!deadline.hasExpired()) {
         const QString check =
             runTool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("-notype"),
                                               QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
-        if (check.contains(QLatin1String("window id"))) {
+        if (check.contains(QLatin1String("window id")) && QFile::exists(ready)) {
             return true;
         }
         if (windowManagerProcess_.state() == QProcess::NotRunning) {
