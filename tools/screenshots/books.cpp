@@ -922,14 +922,6 @@ Cents purchasesThisYear(const QString& vendor) {
     return sum;
 }
 
-Cents vendorBalance(const QString& vendor) {
-    Cents sum = 0;
-    for (const Purchase& p : current().purchases) {
-        sum += p.vendor == vendor && !p.order && p.paidBy == 0 ? total(p) : 0;
-    }
-    return sum;
-}
-
 QList<Purchase> billsPaidBy(int check) {
     QList<Purchase> out;
     for (const Purchase& p : current().purchases) {
@@ -1028,9 +1020,6 @@ Cents payrollTaxRate(const QString& id) {
 
 Cents healthDeduction() {
     return kHealthDeduction;
-}
-Cents retirementDeduction() {
-    return kRetirementDeduction;
 }
 Cents retirementMatch() {
     return kRetirementMatch;

@@ -211,8 +211,6 @@ Cents total(const Purchase& purchase);
 // One line as the purchase windows show it: quantity, item, description, unit cost, amount.
 QStringList purchaseLineRow(const Line& line);
 Cents purchasesThisYear(const QString& vendor);
-// What the company owes a vendor: its bills that no check has paid.
-Cents vendorBalance(const QString& vendor);
 // The bills a check pays.
 QList<Purchase> billsPaidBy(int check);
 
@@ -283,7 +281,6 @@ struct PayrollTax {
 const QList<PayrollTax>& payrollTaxes();
 Cents payrollTaxRate(const QString& id);
 Cents healthDeduction();      // a fixed amount on every check
-Cents retirementDeduction();  // the employees' 401(k), a rate of gross
 Cents retirementMatch();      // the company matches this share of the 401(k)
 Cents retirementMatchLimit(); // up to this rate of gross
 Cents healthContribution();   // the company's share of health insurance, a month

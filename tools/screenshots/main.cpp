@@ -53,7 +53,8 @@
 // name the scene's table lists (the buttons, fields, menus, windows and tabs its text names) is
 // the text of a widget on the picture that nothing covers; every widget's text fits the widget,
 // every control lies inside what holds it, and a list shows all its rows and columns or has a
-// scroll bar. Before all that, the sample company's books must agree (books.cpp), or no picture
+// scroll bar; every amount it shows is a figure of the books or a declared example (books.h).
+// Before all that, the sample company's books must agree (books.cpp), or no picture
 // is written. The copy at twice the density shows the same widgets in the same places, so it
 // keeps the rules with its picture.
 

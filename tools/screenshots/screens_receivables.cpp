@@ -63,7 +63,12 @@ void job(Screen& s) {
     right.money(u"Estimated Expenses"_s, books::money(maple.estimatedExpenses), 90);
     right.money(u"Actual Revenue"_s, books::money(books::jobRevenue(maple.id)), 90);
     right.money(u"Actual Expenses"_s, books::money(books::jobExpenses(maple.id)), 90);
-    right.text(u"Percent Complete"_s, u"25"_s, 50, true);
+    // Cost to cost: what the job has cost so far of what it is estimated to cost.
+    const books::Cents spent = books::jobExpenses(maple.id);
+    right.text(
+        u"Percent Complete"_s,
+        QString::number((spent * 100 + maple.estimatedExpenses / 2) / maple.estimatedExpenses), 50,
+        true);
     s.explain(rw.id, u"Job ID"_s);
     s.explain(rw.tabs, u"job details"_s);
 }
