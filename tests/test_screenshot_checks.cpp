@@ -4,6 +4,7 @@
 // fails on a small screen that breaks it, while the sound books and screens pass.
 
 #include "books.h"
+#include "forms.h"
 #include "look.h"
 #include "rules.h"
 
@@ -108,6 +109,14 @@ void listThatScrolls(Screen& s) {
     longList(s, Qt::ScrollBarAsNeeded);
 }
 
+void amountFromTheBooks(Screen& s) {
+    labelAt(&s, kClear, books::money(132492));
+}
+
+void amountTypedIn(Screen& s) {
+    labelAt(&s, kClear, u"1,324.93"_s);
+}
+
 void cellWiderThanColumn(Screen& s) {
     auto* table = new QTableWidget(1, 1, &s);
     table->setGeometry(20, 20, 300, 100);
@@ -138,7 +147,7 @@ private Q_SLOTS:
             << Fault(+[](books::Books& b) { b.invoices.last().date = QDate(2027, 3, 16); })
             << u"invoice 10483 is dated 03/16/27, after the program's date"_s;
         QTest::newRow("aging that does not add up")
-            << Fault(+[](books::Books& b) { b.receipts[0].invoice = 10999; })
+            << Fault(+[](books::Books& b) { b.receipts[0].applied[0].invoice = 10999; })
             << u"aging of Hillcrest Nursery does not add up"_s;
         QTest::newRow("reconciliation off by a cent")
             << Fault(+[](books::Books& b) { b.statement += 1; })
@@ -160,6 +169,15 @@ private Q_SLOTS:
             << u"job GW-MAPLE earned more"_s;
         QTest::newRow("stock below zero") << Fault(+[](books::Books& b) { b.roseAtStart = 10; })
                                           << u"more roses sold than were on hand"_s;
+        QTest::newRow("receipt that applies more than it brings")
+            << Fault(+[](books::Books& b) { b.receipts.last().amount -= 100; })
+            << u"Check 5521 brings 1,808.86 but applies 1,809.86"_s;
+        QTest::newRow("payment that is not its bills less discounts")
+            << Fault(+[](books::Books& b) { b.purchases.last().paidBy = 4482; })
+            << u"check 4482 is 1,146.59, its bills less discounts 1,464.59"_s;
+        QTest::newRow("payroll that withholds more than the gross pay")
+            << Fault(+[](books::Books& b) { b.payroll[0].federalIncomeTax = 200000; })
+            << u"payroll check 2216 withholds"_s;
         QTest::newRow("an item with two prices")
             << Fault(+[](books::Books& b) { b.items << b.items[0]; })
             << u"item MUL-CED-2 has two prices"_s;
@@ -213,6 +231,10 @@ private Q_SLOTS:
         QTest::newRow("cell wider than its column")
             << int(Quiet) << Build(cellWiderThanColumn) << QString()
             << u"\"Greenway Landscaping\" does not fit its column"_s;
+        QTest::newRow("amount from the books")
+            << int(Quiet) << Build(amountFromTheBooks) << QString() << QString();
+        QTest::newRow("amount typed in") << int(Quiet) << Build(amountTypedIn) << QString()
+                                         << u"the amount 1,324.93 in \"1,324.93\" is not"_s;
     }
 
     void screenRules() {
@@ -224,6 +246,7 @@ private Q_SLOTS:
         const SceneDrawing drawing{1, Screen::Kind::Product, build, namesText.c_str()};
         // The main window around every screen: its title, menus, toolbar and status bar keep
         // the rules too.
+        books::forgetFigures();
         Screen screen(drawing.kind);
         drawing.build(screen);
         screen.picture();

@@ -2,6 +2,7 @@
 #include "books.h"
 
 #include <QLocale>
+#include <QSet>
 
 #include <algorithm>
 #include <cstdlib>
@@ -28,7 +29,7 @@ const QList<Account> kChart = {
     {u"1590"_s, u"Accum. Depreciation"_s},
     {u"2000"_s, u"Accounts Payable"_s},
     {u"2100"_s, u"Sales Tax Payable"_s},
-    {u"2150"_s, u"Visa Payable"_s},
+    {u"2150"_s, u"Card Payable"_s},
     {u"2200"_s, u"Federal Payroll Taxes"_s},
     {u"2210"_s, u"State Payroll Taxes"_s},
     {u"2250"_s, u"Health Ins. Payable"_s},
@@ -100,6 +101,14 @@ const QList<Customer> kEmployees = {
     {u"WHITFIELD"_s, u"Sarah Whitfield"_s},
 };
 
+// Hourly rate or semimonthly salary.
+struct Pay {
+    QString employee;
+    Cents hourly;
+    Cents salary;
+};
+const QList<Pay> kPay = {{u"CHEN-D"_s, 2150, 0}, {u"LOPEZ-M"_s, 0, 195000}};
+
 QString nameIn(const QList<Customer>& list, const QString& id) {
     for (const Customer& c : list) {
         if (c.id == id) {
@@ -109,8 +118,29 @@ QString nameIn(const QList<Customer>& list, const QString& id) {
     return {};
 }
 
-constexpr Cents kMillbrook = 800; // 8.00 %
-constexpr Cents kBayside = 750;   // 7.50 %
+// Millbrook: state 6.00 %, Alder County 1.25 %, the city 0.75 %.
+constexpr Cents kCaliforniaRate = 600;
+constexpr Cents kAlderRate = 125;
+constexpr Cents kMillbrookCityRate = 75;
+constexpr Cents kMillbrook = kCaliforniaRate + kAlderRate + kMillbrookCityRate;
+constexpr Cents kBayside = 750; // 7.50 %
+
+const QList<TaxAuthority> kMillbrookAuthorities = {
+    {u"CA-STATE"_s, u"State of California"_s, kCaliforniaRate},
+    {u"ALDER-CO"_s, u"Alder County"_s, kAlderRate},
+    {u"MILLBROOK-C"_s, u"City of Millbrook"_s, kMillbrookCityRate},
+};
+
+const QList<Job> kJobs = {{u"GW-MAPLE"_s, 1850000, 1230000}};
+
+// Oak Hollow's quote for the clubhouse entrance.
+const Invoice kQuote = {2071,
+                        d(3, 10),
+                        u"OAKHOLLOW"_s,
+                        {{1, u"BENCH-TK"_s, {}}, {24, u"POT-TC-12"_s, {}}, {30, u"SOIL-PT1"_s, {}}},
+                        kBayside,
+                        0,
+                        {}};
 
 // Invoices without lines give their subtotal in `total` and a tax rate; those with lines
 // compute both.
@@ -161,9 +191,11 @@ const QList<Invoice> kInvoices = {
 };
 
 const QList<Receipt> kReceipts = {
-    {d(3, 6), u"HILLCREST"_s, u"Check 2290"_s, 64000, 10466},
-    {d(3, 13), u"WILLOWBRK"_s, u"Check 3307"_s, 12212, 10481},
-    {d(3, 15), u"MARTINEZ-R"_s, u"Visa 4417"_s, 8095, 10483},
+    {d(3, 6), u"HILLCREST"_s, u"Check 2290"_s, 64000, {{10466, 64000}}},
+    {d(3, 13), u"WILLOWBRK"_s, u"Check 3307"_s, 12212, {{10481, 12212}}},
+    {d(3, 15), u"MARTINEZ-R"_s, u"Card 4417"_s, 8095, {{10483, 8095}}},
+    // Entered in the Receipts window: all of 10472, the rest to 10476.
+    {d(3, 15), u"GREENWAY"_s, u"Check 5521"_s, 180986, {{10472, 61235}, {10476, 119751}}},
 };
 
 const QList<BankCheck> kChecks = {
@@ -172,6 +204,8 @@ const QList<BankCheck> kChecks = {
     {{4479, d(3, 4), u"PACPOT"_s, 125000, true}, Cleared::ThisStatement},
     {{4480, d(3, 9), u"SUNRAIN"_s, 31845, true}, Cleared::ThisStatement},
     {{4481, d(3, 14), u"VALLEYSS"_s, 107750, false}, Cleared::Outstanding},
+    // Written in the Payments window.
+    {{4482, d(3, 15), u"GREENLEAF"_s, 114659, false}, Cleared::Outstanding},
 };
 
 const QList<Deposit> kDeposits = {
@@ -184,12 +218,60 @@ const QList<Deposit> kDeposits = {
 constexpr Cents kLastStatement = 2042660;
 constexpr Cents kStatement = 2431855;
 
+// Coastal and GreenLeaf give 2% for payment within 10 days; Valley Soil & Stone was paid on
+// delivery.
 const QList<Purchase> kPurchases = {
-    {d(1, 12), u"COASTAL"_s, u"C-87641"_s, 342000, false},
-    {d(2, 9), u"COASTAL"_s, u"C-87992"_s, 296050, false},
+    {d(1, 12), u"COASTAL"_s, u"C-87641"_s, 342000, false, {}, 0, 4410, 6840},
+    {d(2, 9), u"COASTAL"_s, u"C-87992"_s, 296050, false, {}, 0, 4471, 5921},
     {d(3, 14), u"COASTAL"_s, u"C-88213"_s, 418670, false},
-    {d(3, 15), u"COASTAL"_s, u"PO-1207"_s, 227800, true},
-    {d(3, 14), u"VALLEYSS"_s, u"VS-20577"_s, 107750, false},
+    {d(3, 15),
+     u"COASTAL"_s,
+     u"PO-1207"_s,
+     0,
+     true,
+     {{60, u"ROSE-HT"_s, {}},
+      {80, u"POT-TC-12"_s, {}},
+      {120, u"SOIL-PT1"_s, {}},
+      {40, u"FERT-ALL"_s, {}},
+      {20, u"MUL-CED-2"_s, {}}},
+     36000},
+    {d(3, 14),
+     u"VALLEYSS"_s,
+     u"VS-20577"_s,
+     0,
+     false,
+     {{200, u"MUL-CED-2"_s, {}}, {150, u"SOIL-PT1"_s, {}}},
+     8500,
+     4481},
+    {d(2, 24), u"GREENLEAF"_s, u"GL-55102"_s, 72000, false, {}, 0, 4482, 0},
+    {d(3, 8), u"GREENLEAF"_s, u"GL-55230"_s, 43530, false, {}, 0, 4482, 871},
+    {d(3, 14), u"GREENLEAF"_s, u"GL-55311"_s, 31800, false},
+};
+
+// Payroll: David Chen is paid by the hour, semimonthly.
+constexpr Cents kOvertimeMultiplier = 150;
+constexpr Cents kHealthDeduction = 8500;
+constexpr Cents kRetirementDeduction = 400; // 4% of gross
+constexpr Cents kRetirementMatch = 5000;    // 50% of the employee's 401(k)
+constexpr Cents kRetirementMatchLimit = 300;
+constexpr Cents kHealthContribution = 24000; // a month
+constexpr Cents kWorkersCompensation = 185;
+
+const QList<PayrollTax> kPayrollTaxes = {
+    {u"FED-INC"_s, u"Employee"_s, 0},  {u"CA-INC"_s, u"Employee"_s, 0},
+    {u"FICA-SS"_s, u"Both"_s, 620},    {u"FICA-MED"_s, u"Both"_s, 145},
+    {u"FUTA"_s, u"Employer"_s, 60},    {u"CA-SUI"_s, u"Employer"_s, 340},
+    {u"CA-SDI"_s, u"Employee"_s, 110},
+};
+
+const QList<PayrollCheck> kPayroll = {
+    {2216,
+     d(3, 15),
+     d(3, 1),
+     u"CHEN-D"_s,
+     {{u"REGULAR"_s, u"GW-MAPLE"_s, 8000}, {u"OVERTIME"_s, u"GW-MAPLE"_s, 600}},
+     20140,
+     5820},
 };
 
 const QList<Posting> kBeginning = {
@@ -207,12 +289,11 @@ const QList<QList<Posting>> kJournalEntries = {
 
 constexpr int kRoseAtStart = 46;
 constexpr int kRoseFrostDamage = 3;
-constexpr int kRoseOrdered = 60; // PO-1207
 
-const Books kSample = {kChart,           kItems,      kCustomers, kVendors,        kEmployees,
-                       kInvoices,        kReceipts,   kChecks,    kDeposits,       kLastStatement,
-                       kStatement,       kPurchases,  kBeginning, kJournalEntries, kRoseAtStart,
-                       kRoseFrostDamage, kRoseOrdered};
+const Books kSample = {kChart,           kItems,     kCustomers, kVendors,        kEmployees,
+                       kInvoices,        kReceipts,  kChecks,    kDeposits,       kLastStatement,
+                       kStatement,       kPurchases, kBeginning, kJournalEntries, kRoseAtStart,
+                       kRoseFrostDamage, kPayroll};
 
 // The books every function computes from: the sample's, but for the span of a check() of
 // other books.
@@ -416,6 +497,69 @@ QStringList jobAndStockProblems() {
     return out;
 }
 
+// A receipt applies what it brings, to its customer's invoices, and no more than they owe.
+QStringList receiptProblems() {
+    QStringList out;
+    for (const Receipt& r : current().receipts) {
+        Cents applied = 0;
+        for (const Applied& a : r.applied) {
+            applied += a.amount;
+            const auto& all = current().invoices;
+            const bool theirs = std::any_of(all.begin(), all.end(), [&](const Invoice& i) {
+                return i.number == a.invoice && i.customer == r.customer;
+            });
+            if (!theirs || a.amount > openBefore(a.invoice, r.date)) {
+                out << issue(u"%1 pays invoice %2, which its customer doesn't owe"_s.arg(
+                    r.reference, QString::number(a.invoice)));
+            }
+        }
+        if (applied != r.amount) {
+            out << issue(
+                u"%1 brings %2 but applies %3"_s.arg(r.reference, money(r.amount), money(applied)));
+        }
+    }
+    return out;
+}
+
+// A check that pays bills pays their totals less the discounts, to their vendor.
+QStringList paymentProblems() {
+    QStringList out;
+    for (const BankCheck& c : current().checks) {
+        const QList<Purchase> bills = billsPaidBy(c.check.number);
+        Cents due = 0;
+        for (const Purchase& p : bills) {
+            due += total(p) - p.discount;
+            if (p.vendor != c.check.payee || p.order) {
+                out << issue(u"check %1 pays %2, not a bill of its payee"_s.arg(
+                    QString::number(c.check.number), p.reference));
+            }
+        }
+        if (!bills.isEmpty() && due != c.check.amount) {
+            out << issue(u"check %1 is %2, its bills less discounts %3"_s.arg(
+                QString::number(c.check.number), money(c.check.amount), money(due)));
+        }
+    }
+    return out;
+}
+
+// A payroll check pays a known employee more than nothing: what it withholds can't exceed
+// the gross pay.
+QStringList payrollProblems() {
+    QStringList out;
+    for (const PayrollCheck& c : current().payroll) {
+        if (nameIn(current().employees, c.employee).isEmpty() || hourlyRate(c.employee) == 0) {
+            out << issue(u"payroll check %1 pays no hourly employee on file"_s.arg(c.number));
+        } else if (netPay(c) <= 0) {
+            out << issue(u"payroll check %1 withholds %2 of a gross pay of %3"_s.arg(
+                QString::number(c.number), money(grossPay(c) - netPay(c)), money(grossPay(c))));
+        }
+        if (c.date > today()) {
+            out << issue(u"payroll check %1 is dated after the program's date"_s.arg(c.number));
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 const QList<Customer>& vendors() {
@@ -478,10 +622,36 @@ const QList<Posting>& beginningBalances() {
     return current().beginning;
 }
 
+namespace {
+
+QSet<QString>& figuresWritten() {
+    static QSet<QString> written;
+    return written;
+}
+
+} // namespace
+
 QString money(Cents amount) {
     const QString units = QLocale(QLocale::English).toString(std::abs(amount) / 100);
-    return (amount < 0 ? u"-"_s : QString()) + units + u'.' +
-           u"%1"_s.arg(std::abs(amount) % 100, 2, 10, QChar(u'0'));
+    return example((amount < 0 ? u"-"_s : QString()) + units + u'.' +
+                   u"%1"_s.arg(std::abs(amount) % 100, 2, 10, QChar(u'0')));
+}
+
+QString rate(Cents basisPoints) {
+    return money(basisPoints);
+}
+
+QString example(const QString& shown) {
+    figuresWritten().insert(shown);
+    return shown;
+}
+
+bool isFigure(const QString& shown) {
+    return figuresWritten().contains(shown);
+}
+
+void forgetFigures() {
+    figuresWritten().clear();
 }
 
 QString day(const QDate& date) {
@@ -583,14 +753,26 @@ Cents receivables() {
     return sum;
 }
 
+Cents openBefore(int invoice, const QDate& at) {
+    Cents open = total(books::invoice(invoice));
+    for (const Receipt& r : current().receipts) {
+        for (const Applied& a : r.applied) {
+            open -= a.invoice == invoice && r.date < at ? a.amount : 0;
+        }
+    }
+    return open;
+}
+
+const Receipt& receipt(const QString& reference) {
+    const auto& all = current().receipts;
+    return *std::find_if(all.begin(), all.end(),
+                         [&reference](const Receipt& r) { return r.reference == reference; });
+}
+
 int openInvoicesOlderThan(int days) {
     int count = 0;
     for (const Invoice& i : current().invoices) {
-        Cents open = total(i);
-        for (const Receipt& r : current().receipts) {
-            open -= r.invoice == i.number ? r.amount : 0;
-        }
-        count += open != 0 && i.date.daysTo(today()) > days ? 1 : 0;
+        count += openBefore(i.number, today().addDays(1)) != 0 && i.date.daysTo(today()) > days;
     }
     return count;
 }
@@ -604,10 +786,7 @@ QList<AgingRow> aging() {
             if (i.customer != c.id) {
                 continue;
             }
-            Cents open = total(i);
-            for (const Receipt& r : current().receipts) {
-                open -= r.invoice == i.number && r.date <= today() ? r.amount : 0;
-            }
+            const Cents open = openBefore(i.number, today().addDays(1));
             const qint64 days = i.date.daysTo(today());
             const int bucket = days <= 30 ? 0 : days <= 60 ? 1 : days <= 90 ? 2 : 3;
             row.buckets[bucket] += open;
@@ -672,7 +851,11 @@ const QList<Check>& operatingChecks() {
 }
 
 int nextCheckNumber() {
-    return current().checks.last().check.number + 1;
+    int last = 0;
+    for (const BankCheck& c : current().checks) {
+        last = c.check.date < today() ? c.check.number : last;
+    }
+    return last + 1;
 }
 
 const QList<Deposit>& deposits() {
@@ -699,12 +882,195 @@ const QList<Purchase>& purchases() {
     return current().purchases;
 }
 
+const Purchase& purchase(const QString& reference) {
+    const auto& all = current().purchases;
+    return *std::find_if(all.begin(), all.end(),
+                         [&reference](const Purchase& p) { return p.reference == reference; });
+}
+
+Cents purchaseLineAmount(const Line& line) {
+    return line.quantity * item(line.item).cost;
+}
+
+Cents subtotal(const Purchase& purchase) {
+    if (purchase.lines.isEmpty()) {
+        return purchase.amount;
+    }
+    Cents sum = 0;
+    for (const Line& l : purchase.lines) {
+        sum += purchaseLineAmount(l);
+    }
+    return sum;
+}
+
+Cents total(const Purchase& purchase) {
+    return subtotal(purchase) + purchase.freight;
+}
+
+QStringList purchaseLineRow(const Line& line) {
+    const Item& it = item(line.item);
+    return {QString::number(line.quantity), it.id,
+            line.description.isEmpty() ? it.description : line.description, money(it.cost),
+            money(purchaseLineAmount(line))};
+}
+
 Cents purchasesThisYear(const QString& vendor) {
     Cents sum = 0;
     for (const Purchase& p : current().purchases) {
-        sum += p.vendor == vendor && !p.order && p.date.year() == today().year() ? p.amount : 0;
+        sum += p.vendor == vendor && !p.order && p.date.year() == today().year() ? total(p) : 0;
     }
     return sum;
+}
+
+QList<Purchase> billsPaidBy(int check) {
+    QList<Purchase> out;
+    for (const Purchase& p : current().purchases) {
+        if (p.paidBy == check) {
+            out << p;
+        }
+    }
+    return out;
+}
+
+const QList<PayrollCheck>& payrollChecks() {
+    return current().payroll;
+}
+
+Cents hourlyRate(const QString& employee) {
+    for (const Pay& p : kPay) {
+        if (p.employee == employee) {
+            return p.hourly;
+        }
+    }
+    return 0;
+}
+
+Cents salary(const QString& employee) {
+    for (const Pay& p : kPay) {
+        if (p.employee == employee) {
+            return p.salary;
+        }
+    }
+    return 0;
+}
+
+Cents overtimeMultiplier() {
+    return kOvertimeMultiplier;
+}
+
+Cents earningRate(const PayrollCheck& check, const Earning& earning) {
+    const Cents hourly = hourlyRate(check.employee);
+    return earning.type == u"OVERTIME"_s ? (hourly * kOvertimeMultiplier + 50) / 100 : hourly;
+}
+
+Cents earningAmount(const PayrollCheck& check, const Earning& earning) {
+    return (earning.hours * earningRate(check, earning) + 50) / 100;
+}
+
+Cents grossPay(const PayrollCheck& check) {
+    Cents sum = 0;
+    for (const Earning& e : check.earnings) {
+        sum += earningAmount(check, e);
+    }
+    return sum;
+}
+
+QList<PayLine> withholdings(const PayrollCheck& check) {
+    const Cents gross = grossPay(check);
+    return {{u"Federal income tax"_s, check.federalIncomeTax},
+            {u"Social Security"_s, percentOf(gross, payrollTaxRate(u"FICA-SS"_s))},
+            {u"Medicare"_s, percentOf(gross, payrollTaxRate(u"FICA-MED"_s))},
+            {u"State income tax"_s, check.stateIncomeTax},
+            {u"CA-SDI"_s, percentOf(gross, payrollTaxRate(u"CA-SDI"_s))},
+            {u"401K"_s, percentOf(gross, kRetirementDeduction)},
+            {u"HEALTH"_s, kHealthDeduction}};
+}
+
+// Twice a month: half the monthly health contribution on each check.
+QList<PayLine> contributions(const PayrollCheck& check) {
+    const Cents gross = grossPay(check);
+    const Cents match =
+        std::min(percentOf(percentOf(gross, kRetirementDeduction), kRetirementMatch),
+                 percentOf(gross, kRetirementMatchLimit));
+    return {{u"401K-MATCH"_s, match},
+            {u"HEALTH-CO"_s, kHealthContribution / 2},
+            {u"WC"_s, percentOf(gross, kWorkersCompensation)}};
+}
+
+Cents netPay(const PayrollCheck& check) {
+    Cents net = grossPay(check);
+    for (const PayLine& l : withholdings(check)) {
+        net -= l.amount;
+    }
+    return net;
+}
+
+const QList<PayrollTax>& payrollTaxes() {
+    return kPayrollTaxes;
+}
+
+Cents payrollTaxRate(const QString& id) {
+    for (const PayrollTax& t : kPayrollTaxes) {
+        if (t.id == id) {
+            return t.rate;
+        }
+    }
+    return 0;
+}
+
+Cents healthDeduction() {
+    return kHealthDeduction;
+}
+Cents retirementMatch() {
+    return kRetirementMatch;
+}
+Cents retirementMatchLimit() {
+    return kRetirementMatchLimit;
+}
+Cents healthContribution() {
+    return kHealthContribution;
+}
+Cents workersCompensationRate() {
+    return kWorkersCompensation;
+}
+
+const Job& job(const QString& id) {
+    return *std::find_if(kJobs.begin(), kJobs.end(), [&id](const Job& j) { return j.id == id; });
+}
+
+Cents jobExpenses(const QString& job) {
+    Cents sum = 0;
+    for (const PayrollCheck& c : current().payroll) {
+        for (const Earning& e : c.earnings) {
+            sum += e.job == job ? earningAmount(c, e) : 0;
+        }
+    }
+    for (const Invoice& i : current().invoices) {
+        for (const Line& l : i.lines) {
+            sum += i.job == job ? l.quantity * item(l.item).cost : 0;
+        }
+    }
+    return sum;
+}
+
+const Invoice& quote() {
+    return kQuote;
+}
+
+const QList<TaxAuthority>& millbrookAuthorities() {
+    return kMillbrookAuthorities;
+}
+
+Cents millbrookRate() {
+    return kMillbrook;
+}
+
+Cents cardFee() {
+    return 250;
+}
+
+const QList<QList<Posting>>& journalEntries() {
+    return current().journalEntries;
 }
 
 Cents jobRevenue(const QString& job) {
@@ -725,7 +1091,13 @@ int roseOnHand(int step) {
 }
 
 int roseOnOrder() {
-    return current().roseOrdered;
+    int ordered = 0;
+    for (const Purchase& p : current().purchases) {
+        for (const Line& l : p.lines) {
+            ordered += p.order && l.item == u"ROSE-HT"_s ? l.quantity : 0;
+        }
+    }
+    return ordered;
 }
 
 QList<Posting> posting(const Invoice& invoice) {
@@ -765,7 +1137,8 @@ QStringList check(const Books& books) {
     gCurrent = &books;
     const QStringList out = datesProblems() + balanceProblems() + agingProblems() +
                             ledgerProblems() + bankProblems() + jobAndStockProblems() +
-                            chartProblems() + partyProblems();
+                            chartProblems() + partyProblems() + receiptProblems() +
+                            paymentProblems() + payrollProblems();
     gCurrent = before;
     return out;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // orvane-screenshots: draws the screenshots of the Orvane tutorial and writes them as GIF files.
 //
-//   orvane-screenshots [--review DIR] [--only NAME,...] [OUTPUT_DIR]
+//   orvane-screenshots [--review DIR] [--only NAME,...] [--texts] [OUTPUT_DIR]
 //
 // Each scene gives two files: its picture, 640 x 480 pixels, and beside it a copy drawn from the
 // same widgets at twice the density, 1280 x 960 pixels, for high-density screens ("main@2x.GIF"
@@ -9,7 +9,8 @@
 // picture as PNG with the
 // scene's callout area, the elements its text explains and its pointer target drawn on top, and
 // tells how many colours each screen had and how many pixels the palette changed. --only draws
-// the named pictures (file names or scene numbers) alone.
+// the named pictures (file names or scene numbers) alone. --texts draws nothing and prints
+// every text the pictures show, a line each, for the spelling check.
 //
 // The map
 //
@@ -52,7 +53,8 @@
 // name the scene's table lists (the buttons, fields, menus, windows and tabs its text names) is
 // the text of a widget on the picture that nothing covers; every widget's text fits the widget,
 // every control lies inside what holds it, and a list shows all its rows and columns or has a
-// scroll bar. Before all that, the sample company's books must agree (books.cpp), or no picture
+// scroll bar; every amount it shows is a figure of the books or a declared example (books.h).
+// Before all that, the sample company's books must agree (books.cpp), or no picture
 // is written. The copy at twice the density shows the same widgets in the same places, so it
 // keeps the rules with its picture.
 
@@ -138,7 +140,8 @@ QString paletteDamage(const QImage& a, const QImage& b) {
 struct Options {
     QString outDir = u"."_s;
     QString reviewDir;
-    QStringList only; // picture names or scene numbers; empty: all
+    bool texts = false; // print what the pictures say instead of drawing them
+    QStringList only;   // picture names or scene numbers; empty: all
 };
 
 std::optional<Options> parseArguments() {
@@ -147,6 +150,8 @@ std::optional<Options> parseArguments() {
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args[i] == u"--review" && i + 1 < args.size()) {
             options.reviewDir = args[++i];
+        } else if (args[i] == u"--texts") {
+            options.texts = true;
         } else if (args[i] == u"--only" && i + 1 < args.size()) {
             options.only = args[++i].split(u',');
         } else if (args[i].startsWith(u'-')) {
@@ -240,6 +245,8 @@ bool writePicture(const QImage& image, const QString& file, const script::Scene&
 bool drawScene(const script::Scene& scene, const SceneDrawing& drawing, const Options& options,
                int& failures) {
     const QString& file = scene.PictureFile;
+    // Only what this scene's builder asked the books for counts as their figure on its picture.
+    books::forgetFigures();
     auto screen = std::make_unique<Screen>(drawing.kind);
     drawing.build(*screen);
     const QImage image = screen->picture();
@@ -258,6 +265,22 @@ bool drawScene(const script::Scene& scene, const SceneDrawing& drawing, const Op
     return true;
 }
 
+// Prints every text the scenes' pictures show, one line each, for the spelling check.
+void printTexts(platform::Int16 numberOfScenes) {
+    QTextStream out(stdout);
+    for (platform::Int16 number = 1; number <= numberOfScenes; ++number) {
+        if (const SceneDrawing* drawing = drawingFor(number)) {
+            Screen screen(drawing->kind);
+            drawing->build(screen);
+            for (const QString& text : textsShown(screen)) {
+                for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts)) {
+                    out << line << "\n";
+                }
+            }
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -268,7 +291,8 @@ int main(int argc, char** argv) {
 
     const std::optional<Options> options = parseArguments();
     if (!options) {
-        err() << "usage: orvane-screenshots [--review DIR] [--only NAME,...] [OUTPUT_DIR]\n";
+        err() << "usage: orvane-screenshots [--review DIR] [--only NAME,...] [--texts] "
+                 "[OUTPUT_DIR]\n";
         return 2;
     }
     if (const QString problem = setUpLook(app); !problem.isEmpty()) {
@@ -293,6 +317,11 @@ int main(int argc, char** argv) {
         }
         err() << "orvane-screenshots: the books do not agree; no pictures written\n";
         return 1;
+    }
+
+    if (options->texts) {
+        printTexts(numberOfScenes);
+        return 0;
     }
 
     int failures = 0;

@@ -581,11 +581,11 @@ PaymentMethods paymentMethodsWindow(Screen& s, bool customers) {
     pm.fields = new QWidget(body);
     pm.fields->setGeometry(8, 6, 292, 116);
     FormPane f(pm.fields, 0, 0, 110);
-    f.lookup(u"Payment Method ID"_s, customers ? u"VISA"_s : u"CO-VISA"_s, 120);
-    f.text(u"Description"_s, customers ? u"Visa"_s : u"Company Visa card"_s, 170);
+    f.lookup(u"Payment Method ID"_s, customers ? u"CARD"_s : u"CO-CARD"_s, 120);
+    f.text(u"Description"_s, customers ? u"Credit card"_s : u"Company credit card"_s, 170);
     f.choice(u"Type"_s, u"Credit Card"_s, 120);
     f.lookup(u"Account"_s, customers ? u"1020"_s : u"2150"_s, 90);
-    f.text(u"Card Fee Percent"_s, customers ? u"2.50"_s : QString(), 50, true);
+    f.text(u"Card Fee Percent"_s, customers ? books::rate(books::cardFee()) : QString(), 50, true);
     pm.usedBy = groupAt(body, QRect(8, 124, body->width() - 16, 42), u"Used by"_s);
     radioAt(pm.usedBy, QPoint(10, 18), u"Customers, to pay us"_s, customers);
     radioAt(pm.usedBy, QPoint(220, 18), u"Bayside Garden Supply, to pay others"_s, !customers);
@@ -600,18 +600,8 @@ PaymentMethods paymentMethodsWindow(Screen& s, bool customers) {
                                   u"Check"_s,
                                   u"1000 Cash - Operating"_s,
                                   {}},
-                                 {u"VISA"_s,
-                                  u"Visa"_s,
-                                  u"Credit Card"_s,
-                                  u"1020 Card Clearing"_s,
-                                  {}},
-                                 {u"MC"_s,
-                                  u"MasterCard"_s,
-                                  u"Credit Card"_s,
-                                  u"1020 Card Clearing"_s,
-                                  {}},
-                                 {u"AMEX"_s,
-                                  u"American Express"_s,
+                                 {u"CARD"_s,
+                                  u"Credit card"_s,
                                   u"Credit Card"_s,
                                   u"1020 Card Clearing"_s,
                                   {}},
@@ -623,10 +613,10 @@ PaymentMethods paymentMethodsWindow(Screen& s, bool customers) {
             : QList<QStringList>{
                   {u"CHECK-OP"_s, u"Operating account checks"_s, u"Check"_s,
                    u"1000 Cash - Operating"_s, next},
-                  {u"CO-VISA"_s,
-                   u"Company Visa card"_s,
+                  {u"CO-CARD"_s,
+                   u"Company credit card"_s,
                    u"Credit Card"_s,
-                   u"2150 Visa Payable"_s,
+                   u"2150 Card Payable"_s,
                    {}},
                   {u"ACH-OP"_s,
                    u"Electronic transfer"_s,
@@ -754,19 +744,21 @@ TransactionSpec oakHollowQuote(const QRect& r) {
     t.partyId = u"OAKHOLLOW"_s;
     t.address = {u"Oak Hollow Estates HOA"_s, u"Attn: Ben Carver"_s, u"5 Hollow Creek Road"_s,
                  u"Bayside, CA 94520"_s};
-    t.header = {{u"Quote No."_s, u"Q-2071"_s},
-                {u"Date"_s, u"03/10/27"_s},
+    t.header = {{u"Quote No."_s, u"Q-"_s + QString::number(books::quote().number)},
+                {u"Date"_s, books::day(books::quote().date)},
                 {u"Good Until"_s, u"04/09/27"_s},
                 {u"Terms"_s, u"Net 30"_s},
                 {u"Sales Tax"_s, u"BAYSIDE"_s}};
     t.lineHeaders = {u">Quantity"_s, u"Item ID"_s, u"Description"_s, u">Unit Price"_s,
                      u">Amount"_s};
     t.lineWidths = {58, 80, 0, 70, 76};
-    t.lines = {{u"1"_s, u"BENCH-TK"_s, u"Teak Garden Bench"_s, u"289.00"_s, u"289.00"_s},
-               {u"24"_s, u"POT-TC-12"_s, u"Terracotta Pot, 12 in"_s, u"14.95"_s, u"358.80"_s},
-               {u"30"_s, u"SOIL-PT1"_s, u"Potting Soil, 1 cu ft"_s, u"8.25"_s, u"247.50"_s}};
-    t.totals = {
-        {u"Subtotal"_s, u"895.30"_s}, {u"Sales Tax"_s, u"67.15"_s}, {u"Total"_s, u"962.45"_s}};
+    const books::Invoice& q = books::quote();
+    for (const books::Line& l : q.lines) {
+        t.lines << books::invoiceLineRow(l);
+    }
+    t.totals = {{u"Subtotal"_s, books::money(books::subtotal(q))},
+                {u"Sales Tax"_s, books::money(books::tax(q))},
+                {u"Total"_s, books::money(books::total(q))}};
     t.comment = u"Spring planting for the clubhouse entrance"_s;
     return t;
 }

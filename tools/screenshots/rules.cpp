@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "rules.h"
 
+#include "books.h"
 #include "look.h"
 
 #include "platform/units.h"
@@ -13,15 +14,20 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QTabBar>
 #include <QTableWidget>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include <algorithm>
 #include <cmath>
@@ -396,7 +402,104 @@ QStringList clippingProblems(const Screen& screen) {
     return out;
 }
 
+// ---- Figures: every amount on the picture comes from the books ----
+
+// The texts a table, a tree, or a header holds, every column of every row.
+void addCellTexts(const QWidget* w, QStringList& out) {
+    if (const auto* header = qobject_cast<const QHeaderView*>(w)) {
+        for (int i = 0; i < header->count(); ++i) {
+            out << header->model()->headerData(i, header->orientation()).toString();
+        }
+    } else if (const auto* table = qobject_cast<const QTableWidget*>(w)) {
+        for (int row = 0; row < table->rowCount(); ++row) {
+            for (int c = 0; c < table->columnCount(); ++c) {
+                if (const QTableWidgetItem* item = table->item(row, c)) {
+                    out << item->text();
+                }
+            }
+        }
+    } else if (const auto* tree = qobject_cast<const QTreeWidget*>(w)) {
+        for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(tree)); *it; ++it) {
+            for (int c = 0; c < tree->columnCount(); ++c) {
+                out << (*it)->text(c);
+            }
+        }
+    } else if (const auto* tabs = qobject_cast<const QTabBar*>(w)) {
+        for (int i = 0; i < tabs->count(); ++i) {
+            out << tabs->tabText(i);
+        }
+    }
+}
+
+// The text one widget shows of its own, fields' contents included; rich text as plain text.
+void addOwnTexts(const QWidget* w, QStringList& out) {
+    if (const auto* tool = qobject_cast<const QToolButton*>(w)) {
+        if (tool->toolButtonStyle() != Qt::ToolButtonIconOnly) {
+            out << tool->text();
+        }
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+        out << button->text();
+    } else if (const auto* label = qobject_cast<const QLabel*>(w)) {
+        out << (Qt::mightBeRichText(label->text())
+                    ? QTextDocumentFragment::fromHtml(label->text()).toPlainText()
+                    : label->text());
+    } else if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
+        out << edit->text();
+    } else if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
+        out << combo->currentText();
+    } else if (const auto* plain = qobject_cast<const QPlainTextEdit*>(w)) {
+        out << plain->toPlainText();
+    } else if (const auto* rich = qobject_cast<const QTextEdit*>(w)) {
+        out << rich->toPlainText();
+    } else if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
+        out << group->title();
+    } else if (const auto* title = dynamic_cast<const TitleBar*>(w)) {
+        out << title->caption();
+    } else if (dynamic_cast<const MenuStrip*>(w) != nullptr) {
+        out << MenuStrip::titles();
+    } else if (const auto* menu = dynamic_cast<const DropMenu*>(w)) {
+        out << menu->titles();
+    } else {
+        addCellTexts(w, out);
+    }
+}
+
+// An amount as the screens write it: "1,234.56", "-8.71", "6.20" of "6.20%".
+const QRegularExpression& amountPattern() {
+    static const QRegularExpression amount(
+        u"(?<![\\d.,])-?\\d{1,3}(?:,\\d{3})*\\.\\d{2}(?![\\d])"_s);
+    return amount;
+}
+
+// Amounts only: a bare whole number may be a quantity, but as well an invoice, a check, an
+// account or a date, which the books don't count; those are left to the reader.
+QStringList figuresProblems(const Screen& screen) {
+    QStringList out;
+    for (const QString& text : textsShown(screen)) {
+        for (auto m = amountPattern().globalMatch(text); m.hasNext();) {
+            const QString amount = m.next().captured();
+            if (!books::isFigure(amount)) {
+                out << u"the amount %1 in \"%2\" is not a figure of the books"_s.arg(
+                    amount, text.simplified().left(60));
+            }
+        }
+    }
+    out.removeDuplicates();
+    return out;
+}
+
 } // namespace
+
+QStringList textsShown(const Screen& screen) {
+    QStringList out;
+    for (const QWidget* w : screen.findChildren<QWidget*>()) {
+        if (w->isVisibleTo(&screen)) {
+            addOwnTexts(w, out);
+        }
+    }
+    out.removeAll(QString());
+    return out;
+}
 
 QRect calloutArea(const script::Scene& scene) {
     if (scene.HelpText.isEmpty()) {
@@ -420,7 +523,7 @@ std::optional<QPoint> pointerTip(const script::Scene& scene) {
 QStringList problems(const script::Scene& scene, const SceneDrawing& drawing,
                      const Screen& screen) {
     return explainedProblems(scene, screen) + pointerProblems(scene, screen) +
-           namesProblems(drawing, screen) + clippingProblems(screen);
+           namesProblems(drawing, screen) + clippingProblems(screen) + figuresProblems(screen);
 }
 
 } // namespace shots

@@ -2,7 +2,8 @@
 // The rules a picture keeps with its scene of the script: every element that the scene's text
 // explains is shown, lies inside the picture and stays clear of the callout; a scene's pointer
 // lands on its element and not under the callout; every name the scene's text uses is readable
-// on the picture; no widget's text is clipped and every list shows whole rows or a scroll bar.
+// on the picture; no widget's text is clipped and every list shows whole rows or a scroll bar;
+// every amount it shows is a figure of the books (books::isFigure).
 // A picture that breaks one fails the run.
 #pragma once
 
@@ -25,6 +26,10 @@ QRect calloutArea(const script::Scene& scene);
 
 // Where the tip of the pointer comes to rest, in pixels of the picture; none unless it glides.
 std::optional<QPoint> pointerTip(const script::Scene& scene);
+
+// Every text the picture shows, one entry a widget or cell: labels, buttons, fields' contents,
+// lists, reports, titles and menus.
+QStringList textsShown(const Screen& screen);
 
 // What the screen breaks of the rules, one line each; empty when it keeps them all.
 QStringList problems(const script::Scene& scene, const SceneDrawing& drawing, const Screen& screen);

@@ -119,27 +119,30 @@ void paymentTerms(Screen& s) {
     FormPane f(body, 8, 8, 110);
     f.lookup(u"Terms ID"_s, u"2-10-NET30"_s, 130);
     f.text(u"Description"_s, u"2% 10, Net 30"_s, 160);
-    f.text(u"Discount Percent"_s, u"2.00"_s, 60, true);
+    f.text(u"Discount Percent"_s, books::rate(200), 60, true);
     f.text(u"Discount Days"_s, u"10"_s, 60, true);
     f.text(u"Net Days"_s, u"30"_s, 60, true);
     auto* example = groupAt(body, QRect(300, 6, 318, 112), u"Example"_s);
-    auto* text = new QLabel(u"An invoice of $500.00 dated 03/01/27:\n"
-                            "paid by 03/11/27, the customer may take a\n"
-                            "$10.00 discount (2% within 10 days) and pay $490.00;\n"
-                            "otherwise the full $500.00 is due by 03/31/27."_s,
-                            example);
+    // A worked example, not a figure of the books.
+    auto* text = new QLabel(
+        u"An invoice of $%1 dated 03/01/27:\n"
+        "paid by 03/11/27, the customer may take a\n"
+        "$%2 discount (2% within 10 days) and pay $%3;\n"
+        "otherwise the full $%1 is due by 03/31/27."_s.arg(
+            books::example(u"500.00"_s), books::example(u"10.00"_s), books::example(u"490.00"_s)),
+        example);
     text->setGeometry(10, 18, 300, 86);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     labelAt(body, QRect(8, 128, 200, 18), u"Payment terms"_s, true);
     gridAt(body, QRect(8, 148, body->width() - 16, 130),
            {u"Terms ID"_s, u"Description"_s, u">Discount %"_s, u">Discount Days"_s, u">Net Days"_s},
            {100, 0, 80, 90, 70},
-           {{u"COD"_s, u"Cash on delivery"_s, u"0.00"_s, u"0"_s, u"0"_s},
-            {u"DUE"_s, u"Due on receipt"_s, u"0.00"_s, u"0"_s, u"0"_s},
-            {u"NET15"_s, u"Net 15"_s, u"0.00"_s, u"0"_s, u"15"_s},
-            {u"NET30"_s, u"Net 30"_s, u"0.00"_s, u"0"_s, u"30"_s},
-            {u"1-10-NET30"_s, u"1% 10, Net 30"_s, u"1.00"_s, u"10"_s, u"30"_s},
-            {u"2-10-NET30"_s, u"2% 10, Net 30"_s, u"2.00"_s, u"10"_s, u"30"_s}},
+           {{u"COD"_s, u"Cash on delivery"_s, books::rate(0), u"0"_s, u"0"_s},
+            {u"DUE"_s, u"Due on receipt"_s, books::rate(0), u"0"_s, u"0"_s},
+            {u"NET15"_s, u"Net 15"_s, books::rate(0), u"0"_s, u"15"_s},
+            {u"NET30"_s, u"Net 30"_s, books::rate(0), u"0"_s, u"30"_s},
+            {u"1-10-NET30"_s, u"1% 10, Net 30"_s, books::rate(100), u"10"_s, u"30"_s},
+            {u"2-10-NET30"_s, u"2% 10, Net 30"_s, books::rate(200), u"10"_s, u"30"_s}},
            5);
     s.explain(body, QRect(0, 0, body->width(), body->height()), u"payment terms"_s);
 }

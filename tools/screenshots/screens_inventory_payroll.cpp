@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
@@ -83,14 +84,20 @@ void itemAdjustment(Screen& s) {
     f.text(u"Adjust Quantity By"_s, QString::number(books::roseOnHand(2) - books::roseOnHand(1)),
            60, true);
     f.text(u"New Quantity"_s, QString::number(books::roseOnHand(2)), 60, true);
-    f.money(u"Unit Cost"_s, u"11.20"_s, 60);
-    f.money(u"Amount"_s, u"-33.60"_s, 60);
+    // The frost damage is the books' second entry made by hand.
+    const QList<books::Posting>& entry = books::journalEntries().at(1);
+    f.money(u"Unit Cost"_s, books::money(books::item(u"ROSE-HT"_s).cost), 60);
+    f.money(u"Amount"_s, books::money(-entry.first().debit), 60);
     labelAt(body, QRect(8, 188, 330, 18), u"Accounting entries"_s, true);
+    QList<QStringList> rows;
+    for (const books::Posting& p : entry) {
+        rows << QStringList{p.account, books::accountName(p.account),
+                            p.debit == 0 ? QString() : books::money(p.debit),
+                            p.credit == 0 ? QString() : books::money(p.credit)};
+    }
     QTableWidget* journal =
         gridAt(body, QRect(8, 208, 334, 76),
-               {u"Account"_s, u"Description"_s, u">Debit"_s, u">Credit"_s}, {56, 0, 64, 64},
-               {{u"5200"_s, u"Inventory Shrinkage"_s, u"33.60"_s, u""_s},
-                {u"1200"_s, u"Inventory"_s, u""_s, u"33.60"_s}});
+               {u"Account"_s, u"Description"_s, u">Debit"_s, u">Credit"_s}, {56, 0, 64, 64}, rows);
     s.explain(fields, u"adjustment fields"_s);
     s.explain(journal, u"ledger entries"_s);
 }
@@ -111,7 +118,7 @@ void employee(Screen& s) {
     right.text(u"Telephone"_s, u"(555) 014-0627"_s, 140);
     right.date(u"Hire Date"_s, u"06/01/23"_s, 100);
     right.choice(u"Pay Method"_s, u"Salary"_s, 100);
-    right.money(u"Pay Rate"_s, u"1,950.00"_s, 80);
+    right.money(u"Pay Rate"_s, books::money(books::salary(u"LOPEZ-M"_s)), 80);
     right.choice(u"Pay Frequency"_s, u"Semimonthly"_s, 110);
     right.choice(u"Filing Status"_s, u"Married"_s, 100);
     right.text(u"Allowances"_s, u"2"_s, 40, true);
@@ -128,7 +135,7 @@ void earning(Screen& s) {
     f.lookup(u"Earning Type ID"_s, u"OVERTIME"_s, 130);
     f.text(u"Description"_s, u"Overtime, 1.5 times"_s, 180);
     f.lookup(u"Expense Account"_s, u"6010"_s, 100);
-    f.text(u"Rate Multiplier"_s, u"1.50"_s, 60, true);
+    f.text(u"Rate Multiplier"_s, books::rate(books::overtimeMultiplier()), 60, true);
     auto* taxes = groupAt(body, QRect(340, 4, 280, 100), u"Subject to"_s);
     checkAt(taxes, QPoint(10, 20), u"Federal income tax"_s, true);
     checkAt(taxes, QPoint(10, 40), u"State income tax"_s, true);
@@ -158,7 +165,7 @@ void deduction(Screen& s) {
     f.text(u"Description"_s, u"Health insurance"_s, 150);
     f.lookup(u"Liability Account"_s, u"2250"_s, 90);
     f.choice(u"Calculated As"_s, u"Fixed amount"_s, 120);
-    f.money(u"Amount"_s, u"85.00"_s, 70);
+    f.money(u"Amount"_s, books::money(books::healthDeduction()), 70);
     f.check(u"Taken before income taxes"_s, true);
     // A row for each deduction: a header, four rows and the frame.
     codeList(body, QRect(8, f.y() + 4, body->width() - 16, 20 + 20 + 4 * 18 + 4), u"Deductions"_s,
@@ -182,8 +189,8 @@ void contribution(Screen& s) {
     f.lookup(u"Liability Account"_s, u"2260"_s, 90);
     FormPane r(body, 360, 8, 120);
     r.choice(u"Calculated As"_s, u"Percent of deduction"_s, 130);
-    r.text(u"Percent"_s, u"50.00"_s, 60, true);
-    r.text(u"Limit, % of Gross"_s, u"3.00"_s, 60, true);
+    r.text(u"Percent"_s, books::rate(books::retirementMatch()), 60, true);
+    r.text(u"Limit, % of Gross"_s, books::rate(books::retirementMatchLimit()), 60, true);
     r.lookup(u"Based on Deduction"_s, u"401K"_s, 90);
     codeList(body, QRect(8, 104, body->width() - 16, 150), u"Employer contributions"_s,
              {u"ID"_s, u"Description"_s, u"Expense"_s, u"Liability"_s, u"Calculation"_s},
@@ -191,10 +198,41 @@ void contribution(Screen& s) {
              {{u"401K-MATCH"_s, u"401(k) company match"_s, u"6150"_s, u"2260"_s,
                u"50% of 401K, up to 3% of gross"_s},
               {u"HEALTH-CO"_s, u"Health insurance, company share"_s, u"6160"_s, u"2250"_s,
-               u"Fixed 240.00 a month"_s},
-              {u"WC"_s, u"Workers' compensation"_s, u"6170"_s, u"2270"_s, u"1.85% of gross"_s}},
+               u"Fixed "_s + books::money(books::healthContribution()) + u" a month"_s},
+              {u"WC"_s, u"Workers' compensation"_s, u"6170"_s, u"2270"_s,
+               books::rate(books::workersCompensationRate()) + u"% of gross"_s}},
              0);
     s.explain(body, QRect(0, 0, body->width(), body->height()), u"contributions"_s);
+}
+
+// Each payroll tax, who pays it, and its rate, or "Table" where the tax tables give it.
+QList<QStringList> payrollTaxRows() {
+    QList<QStringList> rows;
+    for (const books::PayrollTax& t : books::payrollTaxes()) {
+        rows << QStringList{t.id, t.paidBy, t.rate == 0 ? u"Table"_s : books::rate(t.rate) + u'%'};
+    }
+    return rows;
+}
+
+// The rows of a list of pay lines: item and amount.
+QList<QStringList> payRows(const QList<books::PayLine>& lines) {
+    QList<QStringList> rows;
+    for (const books::PayLine& l : lines) {
+        rows << QStringList{l.item, books::money(l.amount)};
+    }
+    return rows;
+}
+
+// Each earning with its job, hours, rate and amount, then the gross pay.
+QList<QStringList> earningRows(const books::PayrollCheck& c) {
+    QList<QStringList> rows;
+    for (const books::Earning& e : c.earnings) {
+        rows << QStringList{e.type, e.job, books::money(e.hours),
+                            books::money(books::earningRate(c, e)),
+                            books::money(books::earningAmount(c, e))};
+    }
+    rows << QStringList{u"Gross pay"_s, {}, {}, {}, books::money(books::grossPay(c))};
+    return rows;
 }
 
 void payrollTax(Screen& s) {
@@ -206,20 +244,12 @@ void payrollTax(Screen& s) {
     f.lookup(u"Payroll Tax ID"_s, u"CA-SDI"_s, 120);
     f.text(u"Description"_s, u"California disability"_s, 160);
     f.choice(u"Paid By"_s, u"Employee"_s, 100);
-    f.text(u"Rate, Percent"_s, u"1.10"_s, 60, true);
+    f.text(u"Rate, Percent"_s, books::rate(books::payrollTaxRate(u"CA-SDI"_s)), 60, true);
     f.money(u"Wage Limit"_s, u"None"_s, 80);
     f.lookup(u"Liability Account"_s, u"2210"_s, 90);
     f.lookup(u"Paid to Vendor"_s, u"CA-EDD"_s, 110);
     codeList(body, QRect(8, f.y() + 4, body->width() - 16, 128), u"Payroll taxes"_s,
-             {u"ID"_s, u"Paid By"_s, u">Rate"_s}, {80, 0, 60},
-             {{u"FED-INC"_s, u"Employee"_s, u"Table"_s},
-              {u"CA-INC"_s, u"Employee"_s, u"Table"_s},
-              {u"FICA-SS"_s, u"Both"_s, u"6.20%"_s},
-              {u"FICA-MED"_s, u"Both"_s, u"1.45%"_s},
-              {u"FUTA"_s, u"Employer"_s, u"0.60%"_s},
-              {u"CA-SUI"_s, u"Employer"_s, u"3.40%"_s},
-              {u"CA-SDI"_s, u"Employee"_s, u"1.10%"_s}},
-             6);
+             {u"ID"_s, u"Paid By"_s, u">Rate"_s}, {80, 0, 60}, payrollTaxRows(), 6);
     s.explain(w, u"Payroll Taxes window"_s);
 }
 
@@ -232,37 +262,43 @@ void payrollCheck(Screen& s) {
     FormPane l(who, 0, 0, 78);
     l.lookup(u"Employee ID"_s, u"CHEN-D"_s, 130);
     l.text(u"Name"_s, books::employeeName(u"CHEN-D"_s), 160);
+    const books::PayrollCheck& check = books::payrollChecks().first();
     FormPane r(body, 340, 8, 90);
-    r.text(u"Check No."_s, u"2216"_s, 80);
-    r.date(u"Check Date"_s, books::day(books::today()), 100);
-    r.text(u"Pay Period"_s, u"03/01/27 - "_s + books::day(books::today()), 150);
+    r.text(u"Check No."_s, QString::number(check.number), 80);
+    r.date(u"Check Date"_s, books::day(check.date), 100);
+    r.text(u"Pay Period"_s, books::day(check.periodStart) + u" - "_s + books::day(check.date), 150);
     r.lookup(u"Cash Account"_s, u"1010"_s, 90);
-    QTableWidget* earnings = codeList(
-        body, QRect(8, 62, 320, 112), u"Earnings"_s,
-        {u"Earning Type"_s, u"Job"_s, u">Hours"_s, u">Rate"_s, u">Amount"_s}, {0, 72, 44, 48, 70},
-        {{u"REGULAR"_s, u"GW-MAPLE"_s, u"80.00"_s, u"21.50"_s, u"1,720.00"_s},
-         {u"OVERTIME"_s, u"GW-MAPLE"_s, u"6.00"_s, u"32.25"_s, u"193.50"_s},
-         {u"Gross pay"_s, u""_s, u""_s, u""_s, u"1,913.50"_s}});
+    QTableWidget* earnings =
+        codeList(body, QRect(8, 62, 320, 112), u"Earnings"_s,
+                 {u"Earning Type"_s, u"Job"_s, u">Hours"_s, u">Rate"_s, u">Amount"_s},
+                 {0, 72, 44, 48, 70}, earningRows(check));
     earnings->item(2, 0)->setFont(uiFont(11, true));
     earnings->item(2, 4)->setFont(uiFont(11, true));
     auto* withheld = new QWidget(body);
     withheld->setGeometry(420, 104, 202, 226);
-    QTableWidget* taxes = codeList(withheld, QRect(0, 0, 202, 172), u"Taxes and deductions"_s,
-                                   {u"Item"_s, u">Amount"_s}, {0, 70},
-                                   {{u"Federal income tax"_s, u"201.40"_s},
-                                    {u"Social Security"_s, u"118.64"_s},
-                                    {u"Medicare"_s, u"27.75"_s},
-                                    {u"State income tax"_s, u"58.20"_s},
-                                    {u"CA-SDI"_s, u"21.05"_s},
-                                    {u"401K"_s, u"76.54"_s},
-                                    {u"HEALTH"_s, u"85.00"_s}});
+    QTableWidget* taxes =
+        codeList(withheld, QRect(0, 0, 202, 172), u"Taxes and deductions"_s,
+                 {u"Item"_s, u">Amount"_s}, {0, 70}, payRows(books::withholdings(check)));
     FormPane net(withheld, 0, 180, 80);
-    QLineEdit* netPay = net.money(u"Net Pay"_s, u"1,324.92"_s, 120);
+    QLineEdit* netPay = net.money(u"Net Pay"_s, books::money(books::netPay(check)), 120);
     netPay->setFont(uiFont(11, true));
+    // What the company adds on top of the wages, in a row below the callout.
+    auto* contributions = new QWidget(body);
+    contributions->setGeometry(8, 298, 406, kFieldHeight);
+    labelAt(contributions, QRect(0, 0, 80, kFieldHeight), u"Contributions"_s, true);
+    int x = 82;
+    const QFontMetrics fm(uiFont(11));
+    for (const books::PayLine& l : books::contributions(check)) {
+        const int width = fm.horizontalAdvance(l.item) + 4;
+        labelAt(contributions, QRect(x, 0, width, kFieldHeight), l.item);
+        fieldAt(contributions, QRect(x + width, 0, 50, kFieldHeight), books::money(l.amount), true);
+        x += width + 56;
+    }
     s.explain(who, u"employee"_s);
     s.explain(earnings, u"earnings"_s);
     s.explain(taxes, u"taxes and deductions"_s);
     s.explain(netPay, u"Net Pay"_s);
+    s.explain(contributions, u"contributions"_s);
 }
 
 } // namespace

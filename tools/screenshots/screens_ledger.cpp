@@ -189,6 +189,29 @@ void accountingPeriods(Screen& s) {
     s.explain(w, u"Accounting Periods window"_s);
 }
 
+// The depreciation entry, the books' first made by hand, with the department each line is for.
+QList<QStringList> depreciationRows() {
+    const QStringList departments = {u"LANDSCAPE"_s, u"NURSERY"_s, QString()};
+    QList<QStringList> rows;
+    const QList<books::Posting>& entry = books::journalEntries().first();
+    for (qsizetype i = 0; i < entry.size(); ++i) {
+        const books::Posting& p = entry[i];
+        rows << QStringList{p.account, books::accountName(p.account), departments.value(i),
+                            p.debit == 0 ? QString() : books::money(p.debit),
+                            p.credit == 0 ? QString() : books::money(p.credit)};
+    }
+    return rows;
+}
+
+books::Posting totalOf(const QList<books::Posting>& entry) {
+    books::Posting sum{{}, 0, 0};
+    for (const books::Posting& p : entry) {
+        sum.debit += p.debit;
+        sum.credit += p.credit;
+    }
+    return sum;
+}
+
 void generalJournal(Screen& s) {
     s.windowToolbar();
     ChildWindow* w = s.addWindow(u"General Journal"_s, kWorkArea, Glyph::Journal);
@@ -211,16 +234,15 @@ void generalJournal(Screen& s) {
     QTableWidget* grid =
         gridAt(body, QRect(8, 190, body->width() - 16, 92),
                {u"Account"_s, u"Description"_s, u"Department"_s, u">Debit"_s, u">Credit"_s},
-               {64, 0, 100, 86, 86},
-               {{u"6500"_s, u"Depreciation"_s, u"LANDSCAPE"_s, u"412.50"_s, u""_s},
-                {u"6500"_s, u"Depreciation"_s, u"NURSERY"_s, u"185.00"_s, u""_s},
-                {u"1590"_s, u"Accum. Depreciation"_s, u""_s, u""_s, u"597.50"_s}});
+               {64, 0, 100, 86, 86}, depreciationRows());
+    const books::Posting sum = totalOf(books::journalEntries().first());
     auto* totals = new QWidget(body);
     totals->setGeometry(body->width() - 260, 288, 252, 40);
-    fieldAt(totals, QRect(80, 0, 86, kFieldHeight), u"597.50"_s, true);
-    fieldAt(totals, QRect(166, 0, 86, kFieldHeight), u"597.50"_s, true);
+    fieldAt(totals, QRect(80, 0, 86, kFieldHeight), books::money(sum.debit), true);
+    fieldAt(totals, QRect(166, 0, 86, kFieldHeight), books::money(sum.credit), true);
     labelAt(totals, QRect(0, 0, 78, kFieldHeight), u"Totals"_s);
-    labelAt(totals, QRect(80, 22, 172, 18), u"Out of balance: 0.00"_s);
+    labelAt(totals, QRect(80, 22, 172, 18),
+            u"Out of balance: "_s + books::money(sum.debit - sum.credit));
     s.explain(top, u"reference and date"_s);
     s.explain(grid, u"debits and credits"_s);
     s.explain(totals, u"totals"_s);

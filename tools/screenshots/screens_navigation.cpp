@@ -305,8 +305,9 @@ void fastAdd(Screen& s) {
     form.partyId = u"BAYVIEW"_s;
     form.address.clear();
     form.lines.clear();
-    form.totals = {
-        {u"Subtotal"_s, u"0.00"_s}, {u"Sales Tax"_s, u"0.00"_s}, {u"Total"_s, u"0.00"_s}};
+    form.totals = {{u"Subtotal"_s, books::money(0)},
+                   {u"Sales Tax"_s, books::money(0)},
+                   {u"Total"_s, books::money(0)}};
     form.comment.clear();
     Transaction t = transactionWindow(s, form);
     const QPoint below = t.party->mapTo(&s, QPoint(0, t.party->height()));
@@ -460,8 +461,8 @@ void helpContents(Screen& s) {
     HelpWindow hw = helpWindow(
         s, QRect(0, 238, 640, 221), 0,
         u"<h2>Using Orvane Help</h2><p>The Contents tab lists the help topics by subject, "
-        "like the chapters of a book. Double-click a book to open it, then click a topic to "
-        "read it here.</p><p>Use <b>Back</b> and <b>Forward</b> to return to the topics you "
+        "like the chapters of a book. Double-click a book to open it, then double-click a topic "
+        "to read it here.</p><p>Use <b>Back</b> and <b>Forward</b> to return to the topics you "
         "have read. Underlined words lead to related topics.</p>"_s);
     auto* tree = new QTreeWidget(hw.page);
     tree->setGeometry(2, 2, hw.tabs->width() - 8, hw.tabs->height() - 30);

@@ -54,6 +54,34 @@ void vendor(Screen& s) {
     s.explain(rw.tabs, u"vendor details"_s);
 }
 
+// A vendor's purchases, each followed by the check that paid it, and its open orders: date,
+// type, reference, amount, and for a purchase what is paid and what is left.
+QList<QStringList> vendorHistory(const QString& vendor) {
+    QList<QStringList> rows;
+    for (const books::Purchase& p : books::purchases()) {
+        if (p.vendor != vendor) {
+            continue;
+        }
+        const books::Cents total = books::total(p);
+        if (p.order) {
+            rows << QStringList{books::day(p.date),  u"PO"_s, p.reference,
+                                books::money(total), {},      {}};
+            continue;
+        }
+        const books::Cents paid = p.paidBy == 0 ? 0 : total;
+        rows << QStringList{books::day(p.date),  u"Purchase"_s,      p.reference,
+                            books::money(total), books::money(paid), books::money(total - paid)};
+        for (const books::Check& c : books::operatingChecks()) {
+            if (c.number == p.paidBy) {
+                rows << QStringList{
+                    books::day(c.date),     u"Payment"_s, u"Check "_s + QString::number(c.number),
+                    books::money(c.amount), {},           {}};
+            }
+        }
+    }
+    return rows;
+}
+
 void vendorPurchases(Screen& s) {
     RecordWindow rw = vendorRecord(s, kWorkArea, 1);
     auto* terms = new QWidget(rw.page);
@@ -68,17 +96,10 @@ void vendorPurchases(Screen& s) {
             books::money(books::purchasesThisYear(u"COASTAL"_s)), true)
         ->setReadOnly(true);
     labelAt(rw.page, QRect(8, 58, 200, 18), u"Purchase and payment history"_s, true);
-    QTableWidget* history = gridAt(
-        rw.page, QRect(8, 78, 596, 160),
-        {u"Date"_s, u"Type"_s, u"Reference"_s, u">Amount"_s, u">Paid"_s, u">Balance"_s},
-        {70, 80, 0, 90, 90, 90},
-        {{u"01/12/27"_s, u"Purchase"_s, u"C-87641"_s, u"3,420.00"_s, u"3,420.00"_s, u"0.00"_s},
-         {u"01/20/27"_s, u"Payment"_s, u"Check 4410"_s, u"3,351.60"_s, u""_s, u""_s},
-         {u"02/09/27"_s, u"Purchase"_s, u"C-87992"_s, u"2,960.50"_s, u"2,960.50"_s, u"0.00"_s},
-         {u"02/18/27"_s, u"Payment"_s, u"Check 4471"_s, u"2,901.29"_s, u""_s, u""_s},
-         {u"03/14/27"_s, u"Purchase"_s, u"C-88213"_s, u"4,186.70"_s, u"0.00"_s, u"4,186.70"_s},
-         {u"03/15/27"_s, u"PO"_s, u"PO-1207"_s, u"2,278.00"_s, u""_s, u""_s}},
-        4);
+    QTableWidget* history =
+        gridAt(rw.page, QRect(8, 78, 596, 160),
+               {u"Date"_s, u"Type"_s, u"Reference"_s, u">Amount"_s, u">Paid"_s, u">Balance"_s},
+               {70, 80, 0, 90, 90, 90}, vendorHistory(u"COASTAL"_s), 4);
     s.explain(rw.tabs->tabBar(), u"Purchases & Payments tab"_s);
     s.explain(terms, u"terms and account"_s);
     s.explain(history, u"purchase history"_s);
@@ -93,7 +114,7 @@ void vendorCustom(Screen& s) {
     f.text(u"Sales Rep"_s, u"Marco Bianchi"_s, 180);
     f.text(u"Web Site"_s, u"www.coastalnursery.example"_s, 220);
     f.text(u"Delivery Days"_s, u"Tuesday, Friday"_s, 180);
-    f.text(u"Minimum Order"_s, u"$500.00"_s, 100);
+    f.text(u"Minimum Order"_s, u"$"_s + books::example(u"500.00"_s), 100);
     f.text(u"Certification"_s, u"Certified organic grower"_s, 220);
     auto* hint = new QLabel(u"Name these fields in Options, Preferences, Payables."_s, rw.page);
     hint->setGeometry(8, 146, 400, 18);
@@ -116,18 +137,18 @@ void purchaseOrder(Screen& s) {
     t.partyId = u"COASTAL"_s;
     t.addressLabel = u"Vendor"_s;
     t.address = sample::coastalAddress();
-    t.header = {{u"PO No."_s, u"PO-1207"_s},        {u"Date"_s, u"03/15/27"_s},
+    t.header = {{u"PO No."_s, u"PO-1207"_s},        {u"Date"_s, books::day(books::today())},
                 {u"Required"_s, u"03/29/27"_s},     {u"Terms"_s, u"2% 10, Net 30"_s},
                 {u"Ship Via"_s, u"Vendor Truck"_s}, {u"Status"_s, u"Open"_s}};
     t.lineHeaders = {u">Quantity"_s, u"Item ID"_s, u"Description"_s, u">Unit Cost"_s, u">Amount"_s};
     t.lineWidths = {58, 80, 0, 70, 76};
-    t.lines = {{u"60"_s, u"ROSE-HT"_s, u"Rose Bush, Hybrid Tea"_s, u"11.20"_s, u"672.00"_s},
-               {u"80"_s, u"POT-TC-12"_s, u"Terracotta Pot, 12 in"_s, u"6.40"_s, u"512.00"_s},
-               {u"120"_s, u"SOIL-PT1"_s, u"Potting Soil, 1 cu ft"_s, u"3.95"_s, u"474.00"_s},
-               {u"40"_s, u"FERT-ALL"_s, u"All-Purpose Fertilizer"_s, u"5.50"_s, u"220.00"_s},
-               {u"20"_s, u"MUL-CED-2"_s, u"Cedar Mulch, 2 cu ft"_s, u"2.00"_s, u"40.00"_s}};
-    t.totals = {
-        {u"Subtotal"_s, u"1,918.00"_s}, {u"Freight"_s, u"360.00"_s}, {u"Total"_s, u"2,278.00"_s}};
+    const books::Purchase& po = books::purchase(u"PO-1207"_s);
+    for (const books::Line& l : po.lines) {
+        t.lines << books::purchaseLineRow(l);
+    }
+    t.totals = {{u"Subtotal"_s, books::money(books::subtotal(po))},
+                {u"Freight"_s, books::money(po.freight)},
+                {u"Total"_s, books::money(books::total(po))}};
     t.comment = u"Deliver to the back gate"_s;
     transactionWindow(s, t);
     QToolButton* convert = s.toolButton(u"Convert to\nPurchase"_s);
@@ -158,17 +179,22 @@ void purchase(Screen& s) {
     t.leftFields = {{u"Vendor Invoice"_s, u"VS-20577"_s}};
     t.addressLabel = u"Vendor"_s;
     t.address = {books::vendorName(u"VALLEYSS"_s), u"15 Quarry Road"_s, u"Millbrook, CA 94522"_s};
-    t.header = {{u"Date"_s, u"03/14/27"_s}, {u"Due Date"_s, u"04/13/27"_s}};
+    t.header = {{u"Date"_s, books::day(books::purchase(u"VS-20577"_s).date)},
+                {u"Due Date"_s, u"04/13/27"_s}};
     t.lineHeaders = {u">Quantity"_s, u"Item ID"_s,    u"Description"_s, u"Account"_s,
                      u"Job"_s,       u">Unit Cost"_s, u">Amount"_s};
     t.lineWidths = {58, 80, 0, 60, 72, 70, 76};
     // Stock for the shelves: no job.
-    t.lines = {{u"200"_s, u"MUL-CED-2"_s, u"Cedar Mulch, 2 cu ft"_s, u"1200"_s, QString(),
-                u"2.00"_s, u"400.00"_s},
-               {u"150"_s, u"SOIL-PT1"_s, u"Potting Soil, 1 cu ft"_s, u"1200"_s, QString(),
-                u"3.95"_s, u"592.50"_s}};
-    t.totals = {
-        {u"Subtotal"_s, u"992.50"_s}, {u"Freight"_s, u"85.00"_s}, {u"Total"_s, u"1,077.50"_s}};
+    const books::Purchase& bill = books::purchase(u"VS-20577"_s);
+    for (const books::Line& l : bill.lines) {
+        QStringList row = books::purchaseLineRow(l);
+        row.insert(3, u"1200"_s);
+        row.insert(4, QString());
+        t.lines << row;
+    }
+    t.totals = {{u"Subtotal"_s, books::money(books::subtotal(bill))},
+                {u"Freight"_s, books::money(bill.freight)},
+                {u"Total"_s, books::money(books::total(bill))}};
     t.comment = u"Spring soil order"_s;
     Transaction tr = transactionWindow(s, t);
     const QPoint foot = tr.comment->pos();
@@ -185,6 +211,16 @@ void purchase(Screen& s) {
     s.explain(paid, u"Paid at time of purchase"_s);
 }
 
+// The check the Payments window writes today: GreenLeaf's, the day's only payment.
+const books::Check& greenLeafPayment() {
+    for (const books::Check& c : books::operatingChecks()) {
+        if (c.payee == u"GREENLEAF"_s) {
+            return c;
+        }
+    }
+    return books::operatingChecks().last();
+}
+
 void payment(Screen& s) {
     s.windowToolbar();
     ChildWindow* w = s.addWindow(u"Payments"_s, kWorkArea, Glyph::Payments);
@@ -199,26 +235,37 @@ void payment(Screen& s) {
     left.text(u"Pay To"_s, books::vendorName(u"GREENLEAF"_s), 150);
     left.choice(u"Payment Method"_s, u"Check  (CHECK-OP)"_s, 150);
     FormPane right(body, 480, 8, 60);
-    right.text(u"Check No."_s, QString::number(books::nextCheckNumber()), 80);
-    right.date(u"Date"_s, books::day(books::today()), 80);
-    right.money(u"Amount"_s, u"1,146.59"_s, 80);
+    const books::Check& check = greenLeafPayment();
+    right.text(u"Check No."_s, QString::number(check.number), 80);
+    right.date(u"Date"_s, books::day(check.date), 80);
+    right.money(u"Amount"_s, books::money(check.amount), 80);
     labelAt(body, QRect(8, 114, 300, 18), u"Purchases to pay"_s, true);
-    gridAt(
-        body, QRect(8, 134, body->width() - 16, 140),
-        {u"Pay"_s, u"Purchase"_s, u"Date"_s, u"Due Date"_s, u">Balance"_s, u">Discount"_s,
-         u">Amount Paid"_s},
-        {40, 90, 70, 70, 0, 80, 90},
-        {{u"Yes"_s, u"GL-55102"_s, u"02/24/27"_s, u"03/26/27"_s, u"720.00"_s, u"0.00"_s,
-          u"720.00"_s},
-         {u"Yes"_s, u"GL-55230"_s, u"03/08/27"_s, u"04/07/27"_s, u"435.30"_s, u"8.71"_s,
-          u"426.59"_s},
-         {u"No"_s, u"GL-55311"_s, u"03/14/27"_s, u"04/13/27"_s, u"318.00"_s, u"0.00"_s, u"0.00"_s}},
-        1);
+    books::Cents discounts = 0;
+    QList<QStringList> rows;
+    for (const books::Purchase& p : books::purchases()) {
+        if (p.vendor != check.payee || (p.paidBy != 0 && p.paidBy != check.number)) {
+            continue;
+        }
+        const bool pays = p.paidBy == check.number;
+        const books::Cents total = books::total(p);
+        rows << QStringList{pays ? u"Yes"_s : u"No"_s,
+                            p.reference,
+                            books::day(p.date),
+                            books::day(p.date.addDays(30)),
+                            books::money(total),
+                            books::money(pays ? p.discount : 0),
+                            books::money(pays ? total - p.discount : 0)};
+        discounts += pays ? p.discount : 0;
+    }
+    gridAt(body, QRect(8, 134, body->width() - 16, 140),
+           {u"Pay"_s, u"Purchase"_s, u"Date"_s, u"Due Date"_s, u">Balance"_s, u">Discount"_s,
+            u">Amount Paid"_s},
+           {40, 90, 70, 70, 0, 80, 90}, rows, 1);
     FormPane foot(body, 8, 282, 60);
     foot.text(u"Memo"_s, u"Invoices GL-55102 and GL-55230"_s, 300);
     FormPane totals(body, body->width() - 8 - 80 - 84, 282, 84);
-    totals.money(u"Discounts"_s, u"8.71"_s);
-    totals.money(u"Total Paid"_s, u"1,146.59"_s);
+    totals.money(u"Discounts"_s, books::money(discounts));
+    totals.money(u"Total Paid"_s, books::money(check.amount));
     s.explain(body, QRect(0, 0, body->width(), body->height()), u"payment"_s);
 }
 

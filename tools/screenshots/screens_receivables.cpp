@@ -58,11 +58,17 @@ void job(Screen& s) {
     left.choice(u"Job Type"_s, u"Landscaping"_s, 120);
     left.text(u"Supervisor"_s, books::employeeName(u"CHEN-D"_s), 150);
     FormPane right(rw.page, 320, 8, 120);
-    right.money(u"Estimated Revenue"_s, u"18,500.00"_s, 90);
-    right.money(u"Estimated Expenses"_s, u"12,300.00"_s, 90);
-    right.money(u"Actual Revenue"_s, books::money(books::jobRevenue(u"GW-MAPLE"_s)), 90);
-    right.money(u"Actual Expenses"_s, u"3,075.00"_s, 90);
-    right.text(u"Percent Complete"_s, u"25"_s, 50, true);
+    const books::Job& maple = books::job(u"GW-MAPLE"_s);
+    right.money(u"Estimated Revenue"_s, books::money(maple.estimatedRevenue), 90);
+    right.money(u"Estimated Expenses"_s, books::money(maple.estimatedExpenses), 90);
+    right.money(u"Actual Revenue"_s, books::money(books::jobRevenue(maple.id)), 90);
+    right.money(u"Actual Expenses"_s, books::money(books::jobExpenses(maple.id)), 90);
+    // Cost to cost: what the job has cost so far of what it is estimated to cost.
+    const books::Cents spent = books::jobExpenses(maple.id);
+    right.text(
+        u"Percent Complete"_s,
+        QString::number((spent * 100 + maple.estimatedExpenses / 2) / maple.estimatedExpenses), 50,
+        true);
     s.explain(rw.id, u"Job ID"_s);
     s.explain(rw.tabs, u"job details"_s);
 }
@@ -88,12 +94,24 @@ void salesTaxAuthority(Screen& s) {
     labelAt(body, QRect(8, f.y() + 4, 240, 18), u"Tax rates and their effective dates"_s, true);
     gridAt(body, QRect(8, f.y() + 24, body->width() - 16, 96), {u"Effective Date"_s, u">Rate"_s},
            {0, 80},
-           {{u"01/01/25"_s, u"1.00%"_s}, {u"07/01/26"_s, u"1.25%"_s}, {u"01/01/28"_s, u"1.50%"_s}},
+           // The county's rate before and after today's, which the books hold.
+           {{u"01/01/25"_s, books::example(u"1.00"_s) + u'%'},
+            {u"07/01/26"_s, books::rate(books::millbrookAuthorities().at(1).rate) + u'%'},
+            {u"01/01/28"_s, books::example(u"1.50"_s) + u'%'}},
            1);
     auto* note = new QLabel(u"Orvane uses the rate in effect on the date of each sale."_s, body);
     note->setWordWrap(true);
     note->setGeometry(8, f.y() + 126, body->width() - 16, 32);
     s.explain(w, u"Sales Tax Authorities window"_s);
+}
+
+// The authorities that tax sales in Millbrook: ID, description, tax account and rate.
+QList<QStringList> authorityRows() {
+    QList<QStringList> rows;
+    for (const books::TaxAuthority& a : books::millbrookAuthorities()) {
+        rows << QStringList{a.id, a.description, u"2100"_s, books::rate(a.rate) + u'%'};
+    }
+    return rows;
 }
 
 void salesTaxLocation(Screen& s) {
@@ -104,7 +122,8 @@ void salesTaxLocation(Screen& s) {
     f.text(u"Description"_s, u"City of Millbrook"_s, 200);
     f.check(u"Tax freight charges"_s, false);
     f.skip(6);
-    QLineEdit* total = f.text(u"Total Rate"_s, u"8.00%"_s, 60, true);
+    QLineEdit* total =
+        f.text(u"Total Rate"_s, books::rate(books::millbrookRate()) + u'%', 60, true);
     auto* hint = new QLabel(u"A location adds up the rates of the authorities that tax sales "
                             "made there. Give each customer the location where you deliver."_s,
                             body);
@@ -112,12 +131,9 @@ void salesTaxLocation(Screen& s) {
     hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     hint->setGeometry(330, 8, 280, 60);
     labelAt(body, QRect(8, 208, 300, 18), u"Authorities in this location"_s, true);
-    QTableWidget* grid = gridAt(
-        body, QRect(8, 228, body->width() - 16, 96),
-        {u"Authority ID"_s, u"Description"_s, u"Tax Account"_s, u">Rate"_s}, {100, 0, 100, 80},
-        {{u"CA-STATE"_s, u"State of California"_s, u"2100"_s, u"6.00%"_s},
-         {u"ALDER-CO"_s, u"Alder County"_s, u"2100"_s, u"1.25%"_s},
-         {u"MILLBROOK-C"_s, u"City of Millbrook"_s, u"2100"_s, u"0.75%"_s}});
+    QTableWidget* grid = gridAt(body, QRect(8, 228, body->width() - 16, 96),
+                                {u"Authority ID"_s, u"Description"_s, u"Tax Account"_s, u">Rate"_s},
+                                {100, 0, 100, 80}, authorityRows());
     s.explain(id, u"Location ID"_s);
     s.explain(total, u"Total Rate"_s);
     s.explain(grid, u"authorities"_s);
@@ -190,8 +206,8 @@ void invoicePayment(Screen& s) {
     Transaction t = transactionWindow(s, form);
     const QPoint foot = t.comment->pos();
     FormPane pay(t.content, foot.x() - 58, foot.y() + kRowHeight + 6, 104);
-    QWidget* method = pay.choice(u"Payment Method"_s, u"Visa"_s, 130);
-    QWidget* reference = pay.text(u"Reference"_s, u"Visa ending 4417"_s, 130);
+    QWidget* method = pay.choice(u"Payment Method"_s, u"CARD"_s, 130);
+    QWidget* reference = pay.text(u"Reference"_s, u"Card ending 4417"_s, 130);
     QWidget* account = pay.lookup(u"Deposit Account"_s, u"1020"_s, 90);
     s.explain(method, u"Payment Method"_s);
     s.explain(reference, u"Reference"_s);
@@ -208,6 +224,29 @@ void invoiceReturn(Screen& s) {
     s.explain(create, u"Create Return"_s);
 }
 
+// The customer's invoices that were open when the receipt came, with what it pays of each.
+QList<QStringList> receiptLines(const books::Receipt& r) {
+    QList<QStringList> lines;
+    for (const books::Invoice& i : books::invoices()) {
+        const books::Cents open = books::openBefore(i.number, r.date);
+        if (i.customer != r.customer || open == 0) {
+            continue;
+        }
+        books::Cents paid = 0;
+        for (const books::Applied& a : r.applied) {
+            paid += a.invoice == i.number ? a.amount : 0;
+        }
+        lines << QStringList{paid != 0 ? u"Yes"_s : u"No"_s,
+                             QString::number(i.number),
+                             books::day(i.date),
+                             books::day(i.date.addDays(30)),
+                             books::money(open),
+                             books::money(0),
+                             books::money(paid)};
+    }
+    return lines;
+}
+
 void receipt(Screen& s) {
     s.windowToolbar();
     TransactionSpec t;
@@ -216,24 +255,27 @@ void receipt(Screen& s) {
     t.rect = kWorkArea;
     t.partyLabel = u"Customer ID"_s;
     t.partyId = u"GREENWAY"_s;
-    t.leftFields = {{u"Name"_s, u"Greenway Landscaping"_s}, {u"Amount"_s, u"1,809.86"_s}};
-    t.header = {{u"Receipt Date"_s, books::day(books::today())},
-                {u"Reference"_s, u"Check 5521"_s},
+    const books::Receipt& paid = books::receipt(u"Check 5521"_s);
+    t.leftFields = {{u"Name"_s, books::customerName(paid.customer)},
+                    {u"Amount"_s, books::money(paid.amount)}};
+    t.header = {{u"Receipt Date"_s, books::day(paid.date)},
+                {u"Reference"_s, paid.reference},
                 {u"Payment Method"_s, u"Check"_s}};
     t.headerLabelWidth = 92;
     t.lineHeaders = {u"Apply"_s,    u"Invoice"_s,   u"Date"_s,        u"Due Date"_s,
                      u">Balance"_s, u">Discount"_s, u">Amount Paid"_s};
     t.lineWidths = {44, 64, 70, 70, 0, 80, 90};
-    t.lines = {
-        {u"Yes"_s, u"10472"_s, u"03/03/27"_s, u"04/02/27"_s, u"612.35"_s, u"0.00"_s, u"612.35"_s},
-        {u"Yes"_s, u"10476"_s, u"03/09/27"_s, u"04/08/27"_s, u"1,809.86"_s, u"0.00"_s,
-         u"1,197.51"_s},
-        {u"No"_s, u"10482"_s, u"03/15/27"_s, u"04/14/27"_s, u"996.41"_s, u"0.00"_s, u"0.00"_s}};
+    t.lines = receiptLines(paid);
     t.selectedLine = 1;
     t.linesBottom = 195;
     t.linesNote = u"Check the invoices that this payment pays. Orvane fills in the amounts, "
                   "oldest invoice first."_s;
-    t.totals = {{u"Applied"_s, u"1,809.86"_s}, {u"Unapplied"_s, u"0.00"_s}};
+    books::Cents applied = 0;
+    for (const books::Applied& a : paid.applied) {
+        applied += a.amount;
+    }
+    t.totals = {{u"Applied"_s, books::money(applied)},
+                {u"Unapplied"_s, books::money(paid.amount - applied)}};
     t.comment = u"Paid invoices 10472 and part of 10476"_s;
     Transaction r = transactionWindow(s, t);
     s.explain(r.party, u"Customer ID"_s);

@@ -130,9 +130,11 @@ void reportOptions(Screen& s) {
     auto* printer = new QWidget(rw.page);
     printer->setGeometry(8, 8, 300, 150);
     FormPane f(printer, 0, 0, 80);
-    f.choice(u"Printer"_s, u"Office LaserJet"_s, 180);
+    f.choice(u"Printer"_s, u"Front Desk Printer"_s, 180);
     f.choice(u"Paper"_s, u"Letter, 8.5 x 11 in"_s, 180);
-    f.text(u"Margins"_s, u"0.50 in top, 0.50 in left"_s, 180);
+    // A setting of the printer, not a figure of the books.
+    const QString margin = books::example(u"0.50"_s);
+    f.text(u"Margins"_s, margin + u" in top, "_s + margin + u" in left"_s, 180);
     f.text(u"Copies"_s, u"1"_s, 40, true);
     radioAt(printer, QPoint(80, 96), u"Portrait"_s, true);
     radioAt(printer, QPoint(170, 96), u"Landscape"_s, false);
@@ -227,8 +229,9 @@ void formAlignment(Screen& s) {
             {u"W-2 Forms"_s}},
            2);
     FormPane f(body, 186, 24, 90);
-    f.text(u"Top Margin"_s, u"+0.10 in"_s, 70, true);
-    f.text(u"Left Margin"_s, u"-0.05 in"_s, 70, true);
+    // Settings of the form's alignment, not figures of the books.
+    f.text(u"Top Margin"_s, u"+"_s + books::example(u"0.10"_s) + u" in"_s, 70, true);
+    f.text(u"Left Margin"_s, books::example(u"-0.05"_s) + u" in"_s, 70, true);
     auto* hint = new QLabel(u"Print a test form, hold it against a printed form and move the "
                             "text by the difference."_s,
                             body);
