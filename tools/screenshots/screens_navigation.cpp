@@ -363,12 +363,14 @@ void exportWizard(Screen& s) {
         "read. Pick the fields and their order, then name the file."_s,
         {u"1. Data"_s, u"2. Fields"_s, u"3. Order"_s, u"4. File"_s, u"5. Finish"_s}, 1);
     QWidget* c = wp.content;
-    labelAt(c, QRect(0, 0, 160, 18), u"Available fields"_s);
+    QWidget* available = new QWidget(c);
+    available->setGeometry(0, 0, 240, 120);
+    labelAt(available, QRect(0, 0, 160, 18), u"Available fields"_s);
     listAt(
-        c, QRect(0, 20, 160, 100), {u"Field"_s}, {0},
+        available, QRect(0, 20, 160, 100), {u"Field"_s}, {0},
         {{u"Contact"_s}, {u"Telephone 2"_s}, {u"Fax"_s}, {u"Customer Type"_s}, {u"Sales Rep"_s}});
-    buttonAt(c, QRect(170, 40, 70, 23), u"Add >"_s);
-    buttonAt(c, QRect(170, 68, 70, 23), u"< Remove"_s);
+    buttonAt(available, QRect(170, 40, 70, 23), u"Add >"_s);
+    buttonAt(available, QRect(170, 68, 70, 23), u"< Remove"_s);
     QWidget* chosen = new QWidget(c);
     chosen->setGeometry(324, 0, 170, 120);
     labelAt(chosen, QRect(0, 0, 170, 18), u"Fields to export"_s);
@@ -385,6 +387,7 @@ void exportWizard(Screen& s) {
     f.lookup(u"Export to file"_s, u"C:\\ORVANE\\DATA\\CUSTLIST.CSV"_s, 300);
     f.choice(u"File format"_s, u"Comma-separated values"_s, 180);
     s.explain(wp.steps, u"wizard steps"_s);
+    s.explain(available, u"available fields, Add and Remove"_s);
     s.explain(chosen, u"fields to export"_s);
     s.explain(c, QRect(0, 157, 400, 44), u"file and format"_s);
     s.explain(wp.buttons[1], u"Next"_s);
@@ -599,7 +602,8 @@ const auto kDrawings = std::to_array<SceneDrawing>({
      u"Options|Show Accounting Entries|toolbar:Journal|tab:Journal"},
     {18, Screen::Kind::Product, fastAdd, u"Fast Add|<New>|Save"},
     {19, Screen::Kind::Product, importWizard, u"File|Import Wizard|Next|Back|Finish"},
-    {20, Screen::Kind::Product, exportWizard, u"File|Export Wizard|Next|Back|Finish|Cancel"},
+    {20, Screen::Kind::Product, exportWizard,
+     u"File|Export Wizard|Next|Back|Finish|Cancel|Available fields|Add|Remove"},
     {21, Screen::Kind::Product, backUp, u"File|Back Up|Back Up Company"},
     {22, Screen::Kind::Product, restore, u"File|Restore|Restore Company"},
     {23, Screen::Kind::Product, contextHelp, u"Help|What's This?"},

@@ -125,7 +125,8 @@ void salesTaxLocation(Screen& s) {
 
 void quoteToInvoice(Screen& s) {
     s.windowToolbar(u"Convert to\nInvoice"_s);
-    transactionWindow(s, oakHollowQuote(kWorkArea));
+    const Transaction quote = transactionWindow(s, oakHollowQuote(kWorkArea));
+    s.explain(quote.lines, u"the quote's lines"_s);
     QToolButton* convert = s.toolButton(u"Convert to\nInvoice"_s);
     s.pointAt(convert, u"Convert to Invoice"_s);
     s.explain(convert, u"Convert to Invoice"_s);
