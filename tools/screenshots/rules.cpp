@@ -507,6 +507,13 @@ bool onHiddenOrTabPage(const QWidget* w, const QWidget* window) {
     return !w->isVisibleTo(window);
 }
 
+// A field's caption: a few words, no figures (a label that shows an amount or a date is a
+// value, and may change from scene to scene).
+bool isCaption(const QString& text) {
+    return !text.isEmpty() && text.size() <= 40 && !Qt::mightBeRichText(text) &&
+           std::none_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+}
+
 // The names of a window's fields: captions, check boxes, column headings, and its tabs' titles.
 QStringList fieldsOf(const QWidget* window) {
     QStringList fields;
@@ -520,7 +527,7 @@ QStringList fieldsOf(const QWidget* window) {
             continue;
         }
         if (const auto* label = qobject_cast<const QLabel*>(w);
-            label != nullptr && label->text().trimmed().endsWith(u':')) {
+            label != nullptr && isCaption(label->text())) {
             fields << asName(label->text());
         } else if (const auto* box = qobject_cast<const QAbstractButton*>(w);
                    box != nullptr && box->isCheckable()) {
@@ -535,6 +542,22 @@ QStringList fieldsOf(const QWidget* window) {
     }
     fields.sort();
     return fields;
+}
+
+// "+added, -missing": how a window's fields differ from the first scene's.
+QString fieldChanges(const QStringList& first, const QStringList& now) {
+    QStringList changes;
+    for (const QString& f : now) {
+        if (!first.contains(f)) {
+            changes << u"+"_s + f;
+        }
+    }
+    for (const QString& f : first) {
+        if (!now.contains(f)) {
+            changes << u"-"_s + f;
+        }
+    }
+    return changes.join(u", "_s);
 }
 
 QString sizeOf(const QRect& r) {
@@ -593,8 +616,9 @@ QStringList layoutProblems(const QList<SceneWindows>& scenes) {
                     w.title, sizeOf(w.place), QString::number(scene), sizeOf(form.place));
             }
             if (w.fields != form.fields) {
-                out << u"scene %1: \"%2\" has other fields than in scene %3"_s.arg(s.scene).arg(
-                    w.title, QString::number(scene));
+                out << u"scene %1: \"%2\" has other fields than in scene %3 (%4)"_s.arg(s.scene)
+                           .arg(w.title, QString::number(scene),
+                                fieldChanges(form.fields, w.fields));
             }
             const WindowForm* before = previous != nullptr && previous->scene == s.scene - 1 &&
                                                !ownForm(*previous, w.title)

@@ -303,7 +303,8 @@ void fastAdd(Screen& s) {
     s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
     TransactionSpec form = greenwayInvoice(kWorkArea);
     form.partyId = u"BAYVIEW"_s;
-    form.address.clear();
+    // A customer not yet saved: the Bill To box is there, empty.
+    form.address = QStringList(form.address.size(), QString());
     form.lines.clear();
     form.totals = {
         {u"Subtotal"_s, u"0.00"_s}, {u"Sales Tax"_s, u"0.00"_s}, {u"Total"_s, u"0.00"_s}};
@@ -599,7 +600,9 @@ const auto kDrawings = std::to_array<SceneDrawing>({
     {15, Screen::Kind::Product, transactionCopy, u"File|Duplicate Transaction"},
     {16, Screen::Kind::Product, relatedReports, u"Related Reports"},
     {17, Screen::Kind::Product, accountingEntries,
-     u"Options|Show Accounting Entries|toolbar:Journal|tab:Journal"},
+     u"Options|Show Accounting Entries|toolbar:Journal|tab:Journal",
+     u"Invoices: with the accounting entries shown, the lines move onto an Invoice tab beside the "
+     u"Journal tab"},
     {18, Screen::Kind::Product, fastAdd, u"Fast Add|<New>|Save"},
     {19, Screen::Kind::Product, importWizard, u"File|Import Wizard|Next|Back|Finish"},
     {20, Screen::Kind::Product, exportWizard,
@@ -607,7 +610,9 @@ const auto kDrawings = std::to_array<SceneDrawing>({
     {21, Screen::Kind::Product, backUp, u"File|Back Up|Back Up Company"},
     {22, Screen::Kind::Product, restore, u"File|Restore|Restore Company"},
     {23, Screen::Kind::Product, contextHelp, u"Help|What's This?"},
-    {24, Screen::Kind::Product, helpContents, u"Help|Contents|Orvane Help|Index|Search"},
+    {24, Screen::Kind::Product, helpContents, u"Help|Contents|Orvane Help|Index|Search",
+     u"Orvane Help: opened below the Main Menu, as the callout over the top of the workspace "
+     u"would hide its Back and Forward"},
     {25, Screen::Kind::Product, helpIndex, u"Index|Orvane Help"},
     {26, Screen::Kind::Product, customerSupport, u"Help|Customer Support|Orvane Support Center"},
 });

@@ -253,7 +253,9 @@ const auto kDrawings = std::to_array<SceneDrawing>({
     {68, Screen::Kind::Product, reportOptions, u"Options"},
     {69, Screen::Kind::Product, reportPreview, u"Preview"},
     {70, Screen::Kind::Product, drillDown, u""},
-    {71, Screen::Kind::Product, drillBack, u"Close"},
+    {71, Screen::Kind::Product, drillBack, u"Close",
+     u"Invoices: opened by drill-back over the report, short, so that the line drilled from "
+     u"stays in sight"},
     {72, Screen::Kind::Product, formAlignment, u"Reports|Form Alignment"},
 });
 
