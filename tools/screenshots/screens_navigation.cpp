@@ -363,19 +363,22 @@ void exportWizard(Screen& s) {
         u"The Export Wizard writes Orvane's records to a text file that other programs can "
         "read. Pick the fields and their order, then name the file."_s,
         {u"1. Data"_s, u"2. Fields"_s, u"3. Order"_s, u"4. File"_s, u"5. Finish"_s}, 1);
+    // The step of the fields alone (the data and the file have steps of their own), low on the
+    // page: the callout lies over its top.
     QWidget* c = wp.content;
+    constexpr int kListsTop = 103;
     QWidget* available = new QWidget(c);
-    available->setGeometry(0, 0, 240, 120);
+    available->setGeometry(0, kListsTop, 240, 98);
     labelAt(available, QRect(0, 0, 160, 18), u"Available fields"_s);
     listAt(
-        available, QRect(0, 20, 160, 100), {u"Field"_s}, {0},
+        available, QRect(0, 18, 160, 80), {u"Field"_s}, {0},
         {{u"Contact"_s}, {u"Telephone 2"_s}, {u"Fax"_s}, {u"Customer Type"_s}, {u"Sales Rep"_s}});
     buttonAt(available, QRect(170, 40, 70, 23), u"Add >"_s);
     buttonAt(available, QRect(170, 68, 70, 23), u"< Remove"_s);
     QWidget* chosen = new QWidget(c);
-    chosen->setGeometry(324, 0, 170, 120);
+    chosen->setGeometry(324, kListsTop, 170, 98);
     labelAt(chosen, QRect(0, 0, 170, 18), u"Fields to export"_s);
-    listAt(chosen, QRect(0, 20, 170, 100), {u"Field"_s}, {0},
+    listAt(chosen, QRect(0, 18, 170, 80), {u"Field"_s}, {0},
            {{u"Customer ID"_s},
             {u"Name"_s},
             {u"Address"_s},
@@ -383,14 +386,9 @@ void exportWizard(Screen& s) {
             {u"Telephone 1"_s},
             {u"E-mail"_s}},
            1);
-    FormPane f(c, 0, 134, 96);
-    f.choice(u"Data"_s, u"Customers"_s, 160);
-    f.lookup(u"Export to file"_s, u"C:\\ORVANE\\DATA\\CUSTLIST.CSV"_s, 300);
-    f.choice(u"File format"_s, u"Comma-separated values"_s, 180);
     s.explain(wp.steps, u"wizard steps"_s);
     s.explain(available, u"available fields, Add and Remove"_s);
     s.explain(chosen, u"fields to export"_s);
-    s.explain(c, QRect(0, 157, 400, 44), u"file and format"_s);
     s.explain(wp.buttons[1], u"Next"_s);
 }
 
