@@ -32,7 +32,7 @@ script::Scene sceneOf(int shape) {
     script::Scene scene;
     if (shape == Callout) {
         scene.HelpText = u"The Filter button narrows the list to what you ask for."_s;
-        scene.HelpTop = 300;
+        scene.HelpTop = 3000; // the plate at (12,192), clear of the main window's menus and tools
         scene.HelpLeft = 300;
     } else if (shape == Pointer) {
         scene.MouseX = 4800; // (320, 240) in pixels
@@ -65,7 +65,21 @@ void filterButtonUnderFrame(Screen& s) {
 
 void filterButtonUnderCallout(Screen& s) {
     const QRect callout = calloutArea(sceneOf(Callout));
-    s.explain(button(s, u"Filter"_s, QRect(callout.center(), QSize(100, 26))), u"Filter"_s);
+    s.explain(button(s, u"Filter"_s, QRect(callout.topLeft() + QPoint(10, 3), QSize(100, 24))),
+              u"Filter"_s);
+}
+
+// A label wholly under the plate of the Callout scene, and a button its right edge runs through.
+void sortByUnderCallout(Screen& s) {
+    filterButton(s);
+    const QRect callout = calloutArea(sceneOf(Callout));
+    (new QLabel(u"Sort By"_s, &s))->setGeometry(150, callout.top() + 6, 60, 16);
+}
+
+void buttonAcrossCalloutEdge(Screen& s) {
+    filterButton(s);
+    const QRect callout = calloutArea(sceneOf(Callout));
+    button(s, u"Inactive"_s, QRect(callout.right() - 30, callout.top() + 4, 80, 22));
 }
 
 void targetAtPointer(Screen& s) {
@@ -122,6 +136,28 @@ void cellWiderThanColumn(Screen& s) {
     table->setGeometry(20, 20, 300, 100);
     table->setColumnWidth(0, 40);
     table->setItem(0, 0, new QTableWidgetItem(u"Greenway Landscaping"_s));
+}
+
+// The Invoices window as the scenes show it, and each way a scene could draw it otherwise.
+ChildWindow* invoicesWindow(Screen& s, const QRect& r = QRect(20, 100, 400, 300)) {
+    ChildWindow* w = s.addWindow(u"Invoices"_s, r);
+    FormPane form(w->body(), 8, 8, 90);
+    form.lookup(u"Customer ID:"_s, u"GREENWAY"_s, 100);
+    form.date(u"Date:"_s, u"03/02/27"_s);
+    return w;
+}
+
+void invoicesMoved(Screen& s) {
+    invoicesWindow(s, QRect(20, 122, 400, 300));
+}
+
+void invoicesResized(Screen& s) {
+    invoicesWindow(s, QRect(20, 100, 400, 240));
+}
+
+void invoicesWithPayment(Screen& s) {
+    FormPane form(invoicesWindow(s)->body(), 8, 60, 90);
+    form.money(u"Amount Paid:"_s, u"0.00"_s);
 }
 
 } // namespace
@@ -208,6 +244,14 @@ private Q_SLOTS:
             << int(Callout) << Build(filterButtonUnderFrame) << u"Filter"_s << u"lies hidden"_s;
         QTest::newRow("named icon-only toolbar button")
             << int(Quiet) << Build([](Screen&) {}) << u"Customers"_s << u"lacks"_s;
+        QTest::newRow("text wholly under the callout")
+            << int(Callout) << Build(sortByUnderCallout) << QString() << QString();
+        QTest::newRow("named text under the callout")
+            << int(Callout) << Build(sortByUnderCallout) << u"Sort By"_s
+            << u"\"Sort By\", which lies under the callout"_s;
+        QTest::newRow("text cut by the callout's edge")
+            << int(Callout) << Build(buttonAcrossCalloutEdge) << QString()
+            << u"the callout's edge cuts the button \"Inactive\""_s;
         QTest::newRow("explained element under the callout")
             << int(Callout) << Build(filterButtonUnderCallout) << QString()
             << u"lies under the callout"_s;
@@ -251,6 +295,43 @@ private Q_SLOTS:
         drawing.build(screen);
         screen.picture();
         const QStringList found = problems(sceneOf(shape), drawing, screen);
+        if (expected.isEmpty()) {
+            QCOMPARE(found, QStringList());
+        } else {
+            QVERIFY2(found.size() == 1 && found[0].contains(expected),
+                     qPrintable(found.join(u'\n')));
+        }
+    }
+
+    // Scene 1 draws the Invoices window as usual, scene 2 as the row builds it.
+    void windowAcrossScenes_data() {
+        QTest::addColumn<Build>("second");
+        QTest::addColumn<QString>("ownForm");
+        QTest::addColumn<QString>("expected"); // empty: no problem at all
+
+        QTest::newRow("the same window")
+            << Build([](Screen& s) { invoicesWindow(s); }) << QString() << QString();
+        QTest::newRow("moved") << Build(invoicesMoved) << QString()
+                               << u"scene 2: \"Invoices\" moved from (20,100 400x300)"_s;
+        QTest::newRow("resized") << Build(invoicesResized) << QString()
+                                 << u"scene 2: \"Invoices\" is 400x240, in scene 1 400x300"_s;
+        QTest::newRow("another field") << Build(invoicesWithPayment) << QString()
+                                       << u"scene 2: \"Invoices\" has other fields"_s;
+        QTest::newRow("another field, for a reason")
+            << Build(invoicesWithPayment) << u"Invoices: the payment made with the invoice"_s
+            << QString();
+    }
+
+    void windowAcrossScenes() {
+        QFETCH(Build, second);
+        QFETCH(QString, ownForm);
+        QFETCH(QString, expected);
+        Screen first;
+        invoicesWindow(first);
+        Screen other;
+        second(other);
+        const QStringList found =
+            layoutProblems({{1, QString(), windowForms(first)}, {2, ownForm, windowForms(other)}});
         if (expected.isEmpty()) {
             QCOMPARE(found, QStringList());
         } else {

@@ -278,7 +278,9 @@ RecordWindow recordWindow(Screen& s, const QString& title, Glyph icon, const QRe
     FormPane top(body, 8, 8, 78);
     rw.id = top.lookup(idLabel, id, 150);
     rw.name = top.text(nameLabel, name, std::min(260, body->width() - 100));
-    rw.inactive = checkAt(body, QPoint(body->width() - 80, 10), u"Inactive"_s, false);
+    // Beside the ID, not at the window's far edge, where a callout's right edge tends to run.
+    rw.inactive =
+        checkAt(body, QPoint(std::min(380, body->width() - 80), 10), u"Inactive"_s, false);
     rw.tabs = tabsAt(body, QRect(6, top.y() + 4, body->width() - 12, body->height() - top.y() - 10),
                      tabs, currentTab);
     rw.page = rw.tabs->widget(currentTab);

@@ -51,10 +51,13 @@
 // callout as the program places it (script::calloutAt); a gliding pointer lands on its marked
 // element and not under the callout; a scene without a glide marks no pointer target; every
 // name the scene's table lists (the buttons, fields, menus, windows and tabs its text names) is
-// the text of a widget on the picture that nothing covers; every widget's text fits the widget,
+// the text of a widget on the picture that neither another widget nor the callout covers; the
+// callout's edge runs through no text the picture shows; every widget's text fits the widget,
 // every control lies inside what holds it, and a list shows all its rows and columns or has a
-// scroll bar; every amount it shows is a figure of the books or a declared example (books.h).
-// Before all that, the sample company's books must agree (books.cpp), or no picture
+// scroll bar; a window of one title has one size and one set of fields in every scene and keeps
+// its place from one scene to the next, unless the scene's table row says why it may not
+// (--review lists those); every amount it shows is a figure of the books or a declared example
+// (books.h). Before all that, the sample company's books must agree (books.cpp), or no picture
 // is written. The copy at twice the density shows the same widgets in the same places, so it
 // keeps the rules with its picture.
 
@@ -243,7 +246,7 @@ bool writePicture(const QImage& image, const QString& file, const script::Scene&
 // Draws the scene's picture and its copy at twice the density, writes both, and reports what
 // breaks the rules. False when a picture could not be written.
 bool drawScene(const script::Scene& scene, const SceneDrawing& drawing, const Options& options,
-               int& failures) {
+               int& failures, QList<SceneWindows>& windows) {
     const QString& file = scene.PictureFile;
     // Only what this scene's builder asked the books for counts as their figure on its picture.
     books::forgetFigures();
@@ -251,6 +254,8 @@ bool drawScene(const script::Scene& scene, const SceneDrawing& drawing, const Op
     drawing.build(*screen);
     const QImage image = screen->picture();
     QStringList found = problems(scene, drawing, *screen);
+    windows << SceneWindows{drawing.scene, QString::fromUtf16(drawing.ownForm),
+                            windowForms(*screen)};
     const QImage dense = doubleDensityPicture(*screen, found);
     if (!writePicture(image, file, scene, *screen, options) ||
         !writePicture(dense, platform::doubleDensityName(file), scene, *screen, options)) {
@@ -277,6 +282,16 @@ void printTexts(platform::Int16 numberOfScenes) {
                     out << line << "\n";
                 }
             }
+        }
+    }
+}
+
+// The windows drawn in a form of their own, and why; with --review, so that each stays a choice.
+void listOwnForms(const QList<SceneWindows>& windows) {
+    for (const SceneWindows& s : windows) {
+        if (!s.ownForm.isEmpty()) {
+            err() << "scene " << s.scene << " draws a window of its own form: " << s.ownForm
+                  << "\n";
         }
     }
 }
@@ -330,6 +345,7 @@ int main(int argc, char** argv) {
         ++failures;
     }
     int written = 0;
+    QList<SceneWindows> windows;
     for (platform::Int16 number = 1; number <= numberOfScenes; ++number) {
         const script::Scene& scene = (*scenes)(number);
         const SceneDrawing* drawing = drawingFor(number);
@@ -338,10 +354,17 @@ int main(int argc, char** argv) {
              !options->only.contains(QString::number(number)))) {
             continue;
         }
-        if (!drawScene(scene, *drawing, *options, failures)) {
+        if (!drawScene(scene, *drawing, *options, failures, windows)) {
             return 1;
         }
         ++written;
+    }
+    for (const QString& p : layoutProblems(windows)) {
+        err() << "orvane-screenshots: " << p << "\n";
+        ++failures;
+    }
+    if (!options->reviewDir.isEmpty()) {
+        listOwnForms(windows);
     }
     err() << "orvane-screenshots: wrote " << written
           << " pictures, each with its copy at twice the density, to " << options->outDir << "\n";

@@ -684,14 +684,17 @@ RecordWindow customerRecord(Screen& s, const QRect& r, int tab, bool active) {
     QWidget* page = rw.page;
     const int pageWidth = r.width() - 24;
     if (tab == 0) {
-        FormPane left(page, 8, 8, 70);
+        // The rows start 20 px down: so placed, most callouts over this tab (scenes 8, 10, 11,
+        // 16) run between two rows, not through one.
+        constexpr int kRowsTop = 20;
+        FormPane left(page, 8, kRowsTop, 70);
         left.text(u"Contact"_s, u"Tom Alvarez"_s, 160);
         left.memo(u"Address"_s, u"88 Orchard Lane\nSuite 4"_s, 160, 2);
         left.text(u"City"_s, u"Millbrook"_s, 160);
         left.text(u"State, Zip"_s, u"CA   94522"_s, 90);
         left.choice(u"Type"_s, u"Landscaper"_s, 120);
         if (pageWidth >= 440) {
-            FormPane right(page, pageWidth / 2 + 10, 8, 74);
+            FormPane right(page, pageWidth / 2 + 10, kRowsTop, 74);
             // Wide enough for the e-mail address, with a margin.
             const int fw = std::min(170, pageWidth / 2 - 96);
             right.text(u"Telephone 1"_s, u"(555) 014-0188"_s, fw);

@@ -19,9 +19,11 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOption>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
@@ -128,29 +130,94 @@ QRect inPicture(const QWidget* w, const QRect& local, const Screen& screen) {
     return QRect(w->mapTo(&screen, local.topLeft()), local.size());
 }
 
+// Where a text, drawn in the font with the alignment, lies inside a room: a caption's letters,
+// not the width its widget or column leaves for it.
+QRect inkOf(const QFont& font, const QString& text, Qt::Alignment alignment, const QRect& room,
+            bool wrap = false) {
+    const QFontMetrics fm(font);
+    const QRect needed =
+        fm.boundingRect(QRect(0, 0, std::max(room.width(), 1), 10000),
+                        wrap ? int(Qt::TextWordWrap) : 0, QString(text).remove(u'&'));
+    return QStyle::alignedRect(Qt::LeftToRight, alignment, needed.size(), room) & room;
+}
+
+QRect labelInk(const QLabel* label) {
+    if (label->textFormat() == Qt::RichText || Qt::mightBeRichText(label->text())) {
+        return label->rect();
+    }
+    const int m = label->margin();
+    return inkOf(label->font(), label->text(), label->alignment(),
+                 label->contentsRect().adjusted(m, m, -m, -m), label->wordWrap());
+}
+
+// A cell's or heading's text inside its rectangle, with the room the style keeps at its sides.
+QRect cellInk(const QWidget* view, const QString& text, const QVariant& alignment,
+              const QRect& cell) {
+    const Qt::Alignment a = alignment.isValid() ? Qt::Alignment(alignment.toInt())
+                                                : Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return inkOf(view->font(), text, a, cell.adjusted(3, 0, -3, 0));
+}
+
+// A button's caption: centred on a push button, under or beside a tool button's icon; a check
+// box or radio button reads from its indicator to the end of its text.
+QRect buttonInk(const QAbstractButton* b) {
+    const QRect r = b->rect();
+    if (const auto* tool = qobject_cast<const QToolButton*>(b)) {
+        const int iconRight = tool->iconSize().width() + 8;
+        const QRect room = tool->toolButtonStyle() == Qt::ToolButtonTextUnderIcon
+                               ? r.adjusted(2, r.height() - b->fontMetrics().height() - 6, -2, -2)
+                               : r.adjusted(iconRight, 0, -2, 0);
+        const Qt::Alignment a = tool->toolButtonStyle() == Qt::ToolButtonTextUnderIcon
+                                    ? Qt::AlignHCenter | Qt::AlignVCenter
+                                    : Qt::AlignLeft | Qt::AlignVCenter;
+        return inkOf(b->font(), b->text(), a, room, true);
+    }
+    if (qobject_cast<const QPushButton*>(b) != nullptr) {
+        return inkOf(b->font(), b->text(), Qt::AlignCenter, r.adjusted(4, 2, -4, -2), true);
+    }
+    return QRect(r.topLeft(), QSize(std::min(b->sizeHint().width(), r.width()), r.height()));
+}
+
+QRect groupTitleInk(const QGroupBox* group) {
+    QStyleOptionGroupBox o;
+    o.initFrom(group);
+    o.text = group->title();
+    o.subControls = QStyle::SC_GroupBoxLabel;
+    o.lineWidth = 1;
+    return group->style()->subControlRect(QStyle::CC_GroupBox, &o, QStyle::SC_GroupBoxLabel, group);
+}
+
 void addViewTexts(const QWidget* w, const Screen& screen, QList<ShownText>& out) {
     if (const auto* header = qobject_cast<const QHeaderView*>(w)) {
         for (int i = 0; i < header->count(); ++i) {
             const QString text = header->model()->headerData(i, header->orientation()).toString();
             const QRect r(header->sectionViewportPosition(i), 0, header->sectionSize(i),
                           header->height());
-            out << ShownText{u"column"_s, text, header, inPicture(header->viewport(), r, screen)};
+            const QVariant a =
+                header->model()->headerData(i, header->orientation(), Qt::TextAlignmentRole);
+            out << ShownText{u"column"_s, text, header,
+                             inPicture(header->viewport(), cellInk(header, text, a, r), screen)};
         }
     } else if (const auto* table = qobject_cast<const QTableWidget*>(w)) {
         for (int row = 0; row < table->rowCount(); ++row) {
             for (int c = 0; c < table->columnCount(); ++c) {
                 if (const QTableWidgetItem* item = table->item(row, c)) {
-                    out << ShownText{
-                        u"list"_s, item->text(), table->viewport(),
-                        inPicture(table->viewport(), table->visualItemRect(item), screen)};
+                    const QRect ink =
+                        cellInk(table, item->text(), item->data(Qt::TextAlignmentRole),
+                                table->visualItemRect(item));
+                    out << ShownText{u"list"_s, item->text(), table->viewport(),
+                                     inPicture(table->viewport(), ink, screen)};
                 }
             }
         }
     } else if (const auto* tree = qobject_cast<const QTreeWidget*>(w)) {
         for (int row = 0; row < tree->topLevelItemCount(); ++row) {
             QTreeWidgetItem* item = tree->topLevelItem(row);
+            const QRect cell = tree->visualRect(tree->model()->index(row, 0));
+            const QRect ink =
+                cellInk(tree, item->text(0), item->data(0, Qt::TextAlignmentRole), cell);
             out << ShownText{u"list"_s, item->text(0), tree->viewport(),
-                             inPicture(tree->viewport(), tree->visualItemRect(item), screen)};
+                             inPicture(tree->viewport(), ink, screen)};
         }
     } else if (const auto* tabs = qobject_cast<const QTabBar*>(w)) {
         for (int i = 0; i < tabs->count(); ++i) {
@@ -173,15 +240,17 @@ QList<ShownText> shownTexts(const Screen& screen) {
         if (const auto* tool = qobject_cast<const QToolButton*>(w)) {
             const bool onToolbar = whole.top() >= kToolTop && whole.bottom() < kWorkTop;
             if (tool->toolButtonStyle() != Qt::ToolButtonIconOnly) {
-                out << ShownText{onToolbar ? u"toolbar"_s : u"button"_s, tool->text(), w, whole};
+                out << ShownText{onToolbar ? u"toolbar"_s : u"button"_s, tool->text(), w,
+                                 inPicture(w, buttonInk(tool), screen)};
             }
         } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
-            out << ShownText{u"button"_s, button->text(), w, whole};
+            out << ShownText{u"button"_s, button->text(), w,
+                             inPicture(w, buttonInk(button), screen)};
         } else if (const auto* label = qobject_cast<const QLabel*>(w)) {
-            out << ShownText{u"label"_s, label->text(), w, whole};
+            out << ShownText{u"label"_s, label->text(), w, inPicture(w, labelInk(label), screen)};
         } else if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
             out << ShownText{u"group"_s, group->title(), w,
-                             inPicture(w, QRect(0, 0, w->width(), 16), screen)};
+                             inPicture(w, groupTitleInk(group), screen)};
         } else if (const auto* title = dynamic_cast<const TitleBar*>(w)) {
             // "Report - Customer Ledgers" names the window and its report. The caption's place:
             // after the icon, as wide as its text.
@@ -223,27 +292,58 @@ bool uncovered(const ShownText& t, const Screen& screen) {
     return true;
 }
 
-QStringList namesProblems(const SceneDrawing& drawing, const Screen& screen) {
+// A name counts as seen where nothing covers it and the callout, as the program places it,
+// leaves it clear: the reader is not asked to drag the callout aside to find it.
+QStringList namesProblems(const script::Scene& scene, const SceneDrawing& drawing,
+                          const Screen& screen) {
     QStringList out;
     if (drawing.names == nullptr || *drawing.names == 0) {
         return out;
     }
+    const QRect callout = calloutArea(scene);
     const QList<ShownText> shown = shownTexts(screen);
     // "button:Filter" asks for a button; a bare name for any kind of widget.
     for (const QString& entry : QString::fromUtf16(drawing.names).split(u'|')) {
         const QString kind = entry.contains(u':') ? entry.section(u':', 0, 0) : QString();
         const QString name = entry.contains(u':') ? entry.section(u':', 1) : entry;
-        bool found = false, visible = false;
+        bool found = false, uncoveredByWidgets = false, visible = false;
         for (const ShownText& t : shown) {
             if ((kind.isEmpty() || kind == t.kind) && asName(t.text) == name.toCaseFolded()) {
                 found = true;
-                visible = visible || uncovered(t, screen);
+                const bool seen = uncovered(t, screen);
+                uncoveredByWidgets = uncoveredByWidgets || seen;
+                visible = visible || (seen && !t.inPicture.intersects(callout));
             }
         }
         if (!found) {
             out << u"the text names \"%1\", which the picture lacks"_s.arg(entry);
-        } else if (!visible) {
+        } else if (!uncoveredByWidgets) {
             out << u"the text names \"%1\", which lies hidden"_s.arg(entry);
+        } else if (!visible) {
+            out << u"the text names \"%1\", which lies under the callout"_s.arg(entry);
+        }
+    }
+    return out;
+}
+
+// A text the plate's edge runs through leaves half-letters on the screen ("Inactive" reads
+// "ctive"). Each shown text lies wholly under the plate or wholly clear of it, a pixel to spare.
+QStringList calloutEdgeProblems(const script::Scene& scene, const Screen& screen) {
+    QStringList out;
+    const QRect plate = calloutArea(scene);
+    if (plate.isEmpty()) {
+        return out;
+    }
+    QList<QRect> reported; // a window's caption is shown whole and in its parts
+    for (const ShownText& t : shownTexts(screen)) {
+        const QRect r = t.inPicture;
+        const bool clear = !r.intersects(plate.adjusted(-1, -1, 1, 1));
+        const bool under = plate.adjusted(1, 1, -1, -1).contains(r);
+        if (!clear && !under && !asName(t.text).isEmpty() && !reported.contains(r) &&
+            uncovered(t, screen)) {
+            reported << r;
+            out << u"the callout's edge cuts the %1 \"%2\" at %3"_s.arg(t.kind, t.text.simplified(),
+                                                                        where(r));
         }
     }
     return out;
@@ -488,6 +588,89 @@ QStringList figuresProblems(const Screen& screen) {
     return out;
 }
 
+// ---- One window, one layout ----
+
+bool onHiddenOrTabPage(const QWidget* w, const QWidget* window) {
+    for (const QWidget* a = w->parentWidget(); a != nullptr && a != window; a = a->parentWidget()) {
+        if (qobject_cast<const QTabWidget*>(a) != nullptr) {
+            return true;
+        }
+    }
+    return !w->isVisibleTo(window);
+}
+
+// A field's caption: a few words, no figures (a label that shows an amount or a date is a
+// value, and may change from scene to scene).
+bool isCaption(const QString& text) {
+    return !text.isEmpty() && text.size() <= 40 && !Qt::mightBeRichText(text) &&
+           std::none_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+}
+
+// The names of a window's fields: captions, check boxes, column headings, and its tabs' titles.
+QStringList fieldsOf(const QWidget* window) {
+    QStringList fields;
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        if (const auto* tabs = qobject_cast<const QTabWidget*>(w)) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                fields << u"tab "_s + asName(tabs->tabText(i));
+            }
+        }
+        if (onHiddenOrTabPage(w, window)) {
+            continue;
+        }
+        if (const auto* label = qobject_cast<const QLabel*>(w);
+            label != nullptr && isCaption(label->text())) {
+            fields << asName(label->text());
+        } else if (const auto* box = qobject_cast<const QAbstractButton*>(w);
+                   box != nullptr && box->isCheckable()) {
+            fields << asName(box->text());
+        } else if (const auto* header = qobject_cast<const QHeaderView*>(w);
+                   header != nullptr && header->orientation() == Qt::Horizontal) {
+            for (int i = 0; i < header->count(); ++i) {
+                fields << u"column "_s +
+                              asName(header->model()->headerData(i, Qt::Horizontal).toString());
+            }
+        }
+    }
+    fields.sort();
+    return fields;
+}
+
+// "+added, -missing": how a window's fields differ from the first scene's.
+QString fieldChanges(const QStringList& first, const QStringList& now) {
+    QStringList changes;
+    for (const QString& f : now) {
+        if (!first.contains(f)) {
+            changes << u"+"_s + f;
+        }
+    }
+    for (const QString& f : first) {
+        if (!now.contains(f)) {
+            changes << u"-"_s + f;
+        }
+    }
+    return changes.join(u", "_s);
+}
+
+QString sizeOf(const QRect& r) {
+    return u"%1x%2"_s.arg(r.width()).arg(r.height());
+}
+
+// Whether the scene draws the window of this title in a form of its own, for a reason it gives.
+bool ownForm(const SceneWindows& s, const QString& title) {
+    return s.ownForm.section(u':', 0, 0).trimmed() == title;
+}
+
+// The window of a title in a scene; null when the scene does not show it.
+const WindowForm* windowOf(const SceneWindows& s, const QString& title) {
+    for (const WindowForm& w : s.windows) {
+        if (w.title == title) {
+            return &w;
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
 
 QStringList textsShown(const Screen& screen) {
@@ -498,6 +681,59 @@ QStringList textsShown(const Screen& screen) {
         }
     }
     out.removeAll(QString());
+    return out;
+}
+
+QList<WindowForm> windowForms(const Screen& screen) {
+    QList<WindowForm> out;
+    for (const QWidget* w : screen.findChildren<QWidget*>()) {
+        if (dynamic_cast<const ChildWindow*>(w) == nullptr || !w->isVisibleTo(&screen)) {
+            continue;
+        }
+        for (const QObject* child : w->children()) {
+            if (const auto* bar = dynamic_cast<const TitleBar*>(child)) {
+                out << WindowForm{bar->caption(), inPicture(w, w->rect(), screen), fieldsOf(w)};
+            }
+        }
+    }
+    return out;
+}
+
+QStringList layoutProblems(const QList<SceneWindows>& scenes) {
+    QStringList out;
+    QHash<QString, std::pair<int, WindowForm>> first; // by title: the form all others keep
+    const SceneWindows* previous = nullptr;
+    for (const SceneWindows& s : scenes) {
+        for (const WindowForm& w : s.windows) {
+            if (ownForm(s, w.title)) {
+                continue;
+            }
+            const auto known = first.constFind(w.title);
+            if (known == first.constEnd()) {
+                first.insert(w.title, {s.scene, w});
+                continue;
+            }
+            const auto& [scene, form] = *known;
+            if (w.place.size() != form.place.size()) {
+                out << u"scene %1: \"%2\" is %3, in scene %4 %5"_s.arg(s.scene).arg(
+                    w.title, sizeOf(w.place), QString::number(scene), sizeOf(form.place));
+            }
+            if (w.fields != form.fields) {
+                out << u"scene %1: \"%2\" has other fields than in scene %3 (%4)"_s.arg(s.scene)
+                           .arg(w.title, QString::number(scene),
+                                fieldChanges(form.fields, w.fields));
+            }
+            const WindowForm* before = previous != nullptr && previous->scene == s.scene - 1 &&
+                                               !ownForm(*previous, w.title)
+                                           ? windowOf(*previous, w.title)
+                                           : nullptr;
+            if (before != nullptr && before->place.topLeft() != w.place.topLeft()) {
+                out << u"scene %1: \"%2\" moved from %3 in the scene before"_s.arg(s.scene).arg(
+                    w.title, where(before->place));
+            }
+        }
+        previous = &s;
+    }
     return out;
 }
 
@@ -523,7 +759,8 @@ std::optional<QPoint> pointerTip(const script::Scene& scene) {
 QStringList problems(const script::Scene& scene, const SceneDrawing& drawing,
                      const Screen& screen) {
     return explainedProblems(scene, screen) + pointerProblems(scene, screen) +
-           namesProblems(drawing, screen) + clippingProblems(screen) + figuresProblems(screen);
+           namesProblems(scene, drawing, screen) + calloutEdgeProblems(scene, screen) +
+           clippingProblems(screen) + figuresProblems(screen);
 }
 
 } // namespace shots

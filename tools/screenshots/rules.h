@@ -2,8 +2,9 @@
 // The rules a picture keeps with its scene of the script: every element that the scene's text
 // explains is shown, lies inside the picture and stays clear of the callout; a scene's pointer
 // lands on its element and not under the callout; every name the scene's text uses is readable
-// on the picture; no widget's text is clipped and every list shows whole rows or a scroll bar;
-// every amount it shows is a figure of the books (books::isFigure).
+// on the picture and clear of the callout; no text is cut by the callout's edge; no widget's text
+// is clipped and every list shows whole rows or a scroll bar; a window keeps one form; every
+// amount it shows is a figure of the books (books::isFigure).
 // A picture that breaks one fails the run.
 #pragma once
 
@@ -33,5 +34,29 @@ QStringList textsShown(const Screen& screen);
 
 // What the screen breaks of the rules, one line each; empty when it keeps them all.
 QStringList problems(const script::Scene& scene, const SceneDrawing& drawing, const Screen& screen);
+
+// A window as one scene shows it: its title, its place in the picture, and the names of its
+// fields (their captions, check boxes, tabs and column headings; what a tab page holds belongs
+// to that tab).
+struct WindowForm {
+    QString title;
+    QRect place;
+    QStringList fields;
+};
+
+// The windows and dialogs a screen shows.
+QList<WindowForm> windowForms(const Screen& screen);
+
+// The windows of one scene, and the window it draws in a form of its own with the reason
+// ("Title: reason", empty for none).
+struct SceneWindows {
+    int scene = 0;
+    QString ownForm;
+    QList<WindowForm> windows;
+};
+
+// Where a window differs from the first scene that shows its title, in size or fields, or
+// moves from one scene to the next; one line each, naming the scene.
+QStringList layoutProblems(const QList<SceneWindows>& scenes);
 
 } // namespace shots

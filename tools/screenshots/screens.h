@@ -22,6 +22,10 @@ struct SceneDrawing {
     // The buttons, fields, menus, windows and tabs the scene's text names, '|' between them;
     // each must be readable on the picture under that name.
     const char16_t* names;
+    // Why this scene draws a window in a form of its own, as "Title: reason"; the other scenes
+    // show a window of one title at one size, with the same fields, and keep its place from one
+    // scene to the next. Null for a scene that keeps to the common form.
+    const char16_t* ownForm = nullptr;
 };
 
 namespace screens {

@@ -303,7 +303,8 @@ void fastAdd(Screen& s) {
     s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
     TransactionSpec form = greenwayInvoice(kWorkArea);
     form.partyId = u"BAYVIEW"_s;
-    form.address.clear();
+    // A customer not yet saved: the Bill To box is there, empty.
+    form.address = QStringList(form.address.size(), QString());
     form.lines.clear();
     form.totals = {{u"Subtotal"_s, books::money(0)},
                    {u"Sales Tax"_s, books::money(0)},
@@ -363,17 +364,22 @@ void exportWizard(Screen& s) {
         u"The Export Wizard writes Orvane's records to a text file that other programs can "
         "read. Pick the fields and their order, then name the file."_s,
         {u"1. Data"_s, u"2. Fields"_s, u"3. Order"_s, u"4. File"_s, u"5. Finish"_s}, 1);
+    // The step of the fields alone (the data and the file have steps of their own), low on the
+    // page: the callout lies over its top.
     QWidget* c = wp.content;
-    labelAt(c, QRect(0, 0, 160, 18), u"Available fields"_s);
+    constexpr int kListsTop = 103;
+    QWidget* available = new QWidget(c);
+    available->setGeometry(0, kListsTop, 240, 98);
+    labelAt(available, QRect(0, 0, 160, 18), u"Available fields"_s);
     listAt(
-        c, QRect(0, 20, 160, 100), {u"Field"_s}, {0},
+        available, QRect(0, 18, 160, 80), {u"Field"_s}, {0},
         {{u"Contact"_s}, {u"Telephone 2"_s}, {u"Fax"_s}, {u"Customer Type"_s}, {u"Sales Rep"_s}});
-    buttonAt(c, QRect(170, 40, 70, 23), u"Add >"_s);
-    buttonAt(c, QRect(170, 68, 70, 23), u"< Remove"_s);
+    buttonAt(available, QRect(170, 40, 70, 23), u"Add >"_s);
+    buttonAt(available, QRect(170, 68, 70, 23), u"< Remove"_s);
     QWidget* chosen = new QWidget(c);
-    chosen->setGeometry(324, 0, 170, 120);
+    chosen->setGeometry(324, kListsTop, 170, 98);
     labelAt(chosen, QRect(0, 0, 170, 18), u"Fields to export"_s);
-    listAt(chosen, QRect(0, 20, 170, 100), {u"Field"_s}, {0},
+    listAt(chosen, QRect(0, 18, 170, 80), {u"Field"_s}, {0},
            {{u"Customer ID"_s},
             {u"Name"_s},
             {u"Address"_s},
@@ -381,13 +387,9 @@ void exportWizard(Screen& s) {
             {u"Telephone 1"_s},
             {u"E-mail"_s}},
            1);
-    FormPane f(c, 0, 134, 96);
-    f.choice(u"Data"_s, u"Customers"_s, 160);
-    f.lookup(u"Export to file"_s, u"C:\\ORVANE\\DATA\\CUSTLIST.CSV"_s, 300);
-    f.choice(u"File format"_s, u"Comma-separated values"_s, 180);
     s.explain(wp.steps, u"wizard steps"_s);
+    s.explain(available, u"available fields, Add and Remove"_s);
     s.explain(chosen, u"fields to export"_s);
-    s.explain(c, QRect(0, 157, 400, 44), u"file and format"_s);
     s.explain(wp.buttons[1], u"Next"_s);
 }
 
@@ -597,14 +599,19 @@ const auto kDrawings = std::to_array<SceneDrawing>({
     {15, Screen::Kind::Product, transactionCopy, u"File|Duplicate Transaction"},
     {16, Screen::Kind::Product, relatedReports, u"Related Reports"},
     {17, Screen::Kind::Product, accountingEntries,
-     u"Options|Show Accounting Entries|toolbar:Journal|tab:Journal"},
+     u"Options|Show Accounting Entries|toolbar:Journal|tab:Journal",
+     u"Invoices: with the accounting entries shown, the lines move onto an Invoice tab beside the "
+     u"Journal tab"},
     {18, Screen::Kind::Product, fastAdd, u"Fast Add|<New>|Save"},
     {19, Screen::Kind::Product, importWizard, u"File|Import Wizard|Next|Back|Finish"},
-    {20, Screen::Kind::Product, exportWizard, u"File|Export Wizard|Next|Back|Finish|Cancel"},
+    {20, Screen::Kind::Product, exportWizard,
+     u"File|Export Wizard|Next|Back|Finish|Cancel|Available fields|Add|Remove"},
     {21, Screen::Kind::Product, backUp, u"File|Back Up|Back Up Company"},
     {22, Screen::Kind::Product, restore, u"File|Restore|Restore Company"},
     {23, Screen::Kind::Product, contextHelp, u"Help|What's This?"},
-    {24, Screen::Kind::Product, helpContents, u"Help|Contents|Orvane Help|Index|Search"},
+    {24, Screen::Kind::Product, helpContents, u"Help|Contents|Orvane Help|Index|Search",
+     u"Orvane Help: opened below the Main Menu, as the callout over the top of the workspace "
+     u"would hide its Back and Forward"},
     {25, Screen::Kind::Product, helpIndex, u"Index|Orvane Help"},
     {26, Screen::Kind::Product, customerSupport, u"Help|Customer Support|Orvane Support Center"},
 });

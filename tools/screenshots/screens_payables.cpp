@@ -107,7 +107,7 @@ void vendorPurchases(Screen& s) {
 
 void vendorCustom(Screen& s) {
     // Lower than in the other scenes: the callout sits where the tabs would be.
-    RecordWindow rw = vendorRecord(s, QRect(2, 118, 636, 339), 2);
+    RecordWindow rw = vendorRecord(s, QRect(2, 120, 636, 337), 2);
     auto* fields = new QWidget(rw.page);
     fields->setGeometry(8, 8, 420, 130);
     FormPane f(fields, 0, 0, 110);
@@ -275,8 +275,11 @@ void payment(Screen& s) {
 const auto kDrawings = std::to_array<SceneDrawing>({
     {40, Screen::Kind::Product, vendor, u"Lists|Vendors|Vendor ID"},
     {41, Screen::Kind::Product, vendorPurchases, u"Purchases & Payments"},
-    {42, Screen::Kind::Product, vendorCustom, u"Custom Fields"},
-    {43, Screen::Kind::Product, companyPaymentMethod, u"Lists|Payment Methods"},
+    {42, Screen::Kind::Product, vendorCustom, u"Custom Fields",
+     u"Vendors: 24 px lower and shorter than in 40 and 41, since the callout lies where its tabs "
+     u"would be"},
+    {43, Screen::Kind::Product, companyPaymentMethod, u"Lists|Payment Methods",
+     u"Payment Methods: the company's own list, headed as such, where 30 shows the customers'"},
     {44, Screen::Kind::Product, purchaseOrder,
      u"Tasks|Purchase Orders|Print|Email|Convert to Purchase"},
     {45, Screen::Kind::Product, purchase, u"Tasks|Purchases|Payment Method"},

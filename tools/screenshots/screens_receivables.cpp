@@ -141,7 +141,8 @@ void salesTaxLocation(Screen& s) {
 
 void quoteToInvoice(Screen& s) {
     s.windowToolbar(u"Convert to\nInvoice"_s);
-    transactionWindow(s, oakHollowQuote(kWorkArea));
+    const Transaction quote = transactionWindow(s, oakHollowQuote(kWorkArea));
+    s.explain(quote.lines, u"the quote's lines"_s);
     QToolButton* convert = s.toolButton(u"Convert to\nInvoice"_s);
     s.pointAt(convert, u"Convert to Invoice"_s);
     s.explain(convert, u"Convert to Invoice"_s);
@@ -297,7 +298,8 @@ const auto kDrawings = std::to_array<SceneDrawing>({
     {33, Screen::Kind::Product, quoteToInvoice, u"Tasks|Quotes|Convert to Invoice|Print|Email"},
     {34, Screen::Kind::Product, invoice, u"Tasks|Invoices"},
     {35, Screen::Kind::Product, stockStatus, u"Quantity on Hand|Quantity on Order"},
-    {36, Screen::Kind::Product, invoicePayment, u""},
+    {36, Screen::Kind::Product, invoicePayment, u"",
+     u"Invoices: the payment fields, shown only for a customer who pays at the sale"},
     {37, Screen::Kind::Product, invoiceReturn, u"Create Return"},
     {38, Screen::Kind::Product, receipt, u"Tasks|Receipts"},
 });

@@ -171,12 +171,14 @@ void drillDown(Screen& s) {
     page.highlightRow = 3;
     ReportPaper* paper = reportPaper(rw.page, QRect(0, 0, 620, 302), page);
     const QRect row = paper->rowRect(3);
+    const QRect total = paper->rowRect(int(page.rows.size()) - 1);
     s.afterLayout([&s, paper, row] {
         s.cursorAt(paper->mapTo(&s, row.center() + QPoint(20, 2)));
         s.tip(paper->mapTo(&s, row.bottomLeft() + QPoint(150, 10)),
               u"Double-click a line to see its detail"_s);
     });
     s.explain(paper, row, u"summary line"_s);
+    s.explain(paper, total, u"Total line"_s);
 }
 
 // The invoice a Customer Ledgers line drills back to, as the Invoices window shows it.
@@ -254,7 +256,9 @@ const auto kDrawings = std::to_array<SceneDrawing>({
     {68, Screen::Kind::Product, reportOptions, u"Options"},
     {69, Screen::Kind::Product, reportPreview, u"Preview"},
     {70, Screen::Kind::Product, drillDown, u""},
-    {71, Screen::Kind::Product, drillBack, u"Close"},
+    {71, Screen::Kind::Product, drillBack, u"Close",
+     u"Invoices: opened by drill-back over the report, short, so that the line drilled from "
+     u"stays in sight"},
     {72, Screen::Kind::Product, formAlignment, u"Reports|Form Alignment"},
 });
 
