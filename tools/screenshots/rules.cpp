@@ -352,8 +352,8 @@ QStringList calloutEdgeProblems(const script::Scene& scene, const Screen& screen
         const QRect r = t.inPicture;
         const bool clear = !r.intersects(plate.adjusted(-1, -1, 1, 1));
         const bool under = plate.adjusted(1, 1, -1, -1).contains(r);
-        if (!clear && !under && !asName(t.text).isEmpty() && !reported.contains(r) &&
-            !inFrame(t) && uncovered(t, screen)) {
+        if (!clear && !under && !asName(t.text).isEmpty() && !reported.contains(r) && !inFrame(t) &&
+            uncovered(t, screen)) {
             reported << r;
             out << u"the callout's edge cuts the %1 \"%2\" at %3"_s.arg(t.kind, t.text.simplified(),
                                                                         where(r));
