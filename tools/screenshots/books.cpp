@@ -159,7 +159,7 @@ const QList<Invoice> kInvoices = {
     {10473, d(3, 3), u"MARTINEZ-R"_s, {}, kBayside, 8037, {}},
     {10474, d(3, 5), u"OAKHOLLOW"_s, {}, 0, 111500, {}},
     {10475, d(3, 8), u"BRIGHTON"_s, {}, 0, 124000, {}},
-    {10476, d(3, 9), u"GREENWAY"_s, {}, kMillbrook, 167580, u"GW-MAPLE"_s},
+    {10476, d(3, 9), u"GREENWAY"_s, {}, kMillbrook, 167580, u"GW-MAPLE"_s, 74290},
     {10477, d(3, 10), u"SUNSET-CG"_s, {}, 0, 31275, {}},
     {10478, d(3, 11), u"WILLOWBRK"_s, {}, 0, 74000, {}},
     {10479, d(3, 12), u"PINEWOOD"_s, {}, 0, 345218, {}},
@@ -1038,6 +1038,15 @@ const Job& job(const QString& id) {
     return *std::find_if(kJobs.begin(), kJobs.end(), [&id](const Job& j) { return j.id == id; });
 }
 
+// What the goods an invoice sold had cost: from its lines, or as stored for one without lines.
+Cents costOfGoods(const Invoice& invoice) {
+    Cents sum = invoice.cost;
+    for (const Line& l : invoice.lines) {
+        sum += l.quantity * item(l.item).cost;
+    }
+    return sum;
+}
+
 Cents jobExpenses(const QString& job) {
     Cents sum = 0;
     for (const PayrollCheck& c : current().payroll) {
@@ -1046,9 +1055,7 @@ Cents jobExpenses(const QString& job) {
         }
     }
     for (const Invoice& i : current().invoices) {
-        for (const Line& l : i.lines) {
-            sum += i.job == job ? l.quantity * item(l.item).cost : 0;
-        }
+        sum += i.job == job ? costOfGoods(i) : 0;
     }
     return sum;
 }
@@ -1102,11 +1109,14 @@ int roseOnOrder() {
 
 QList<Posting> posting(const Invoice& invoice) {
     QList<Posting> out{{u"1100"_s, total(invoice), 0}};
+    const Cents cost = costOfGoods(invoice);
     if (invoice.lines.isEmpty()) {
         out << Posting{u"4010"_s, 0, subtotal(invoice)} << Posting{u"2100"_s, 0, tax(invoice)};
+        if (cost != 0) {
+            out << Posting{u"5000"_s, cost, 0} << Posting{u"1200"_s, 0, cost};
+        }
         return out;
     }
-    Cents cost = 0;
     QList<Posting> sales;
     for (const Line& l : invoice.lines) {
         const Item& it = item(l.item);
@@ -1117,7 +1127,6 @@ QList<Posting> posting(const Invoice& invoice) {
             at = sales.end() - 1;
         }
         at->credit += lineAmount(l);
-        cost += l.quantity * it.cost;
     }
     std::sort(sales.begin(), sales.end(),
               [](const Posting& a, const Posting& b) { return a.account < b.account; });

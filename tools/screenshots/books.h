@@ -87,6 +87,7 @@ struct Invoice {
     Cents taxRateBasisPoints = 0;
     Cents total = 0; // the total of an invoice without lines
     QString job;
+    Cents cost = 0; // the cost of the goods sold on an invoice without lines
 };
 const QList<Invoice>& invoices();
 const Invoice& invoice(int number);
@@ -94,6 +95,7 @@ Cents lineAmount(const Line& line);
 Cents subtotal(const Invoice& invoice);
 Cents tax(const Invoice& invoice);
 Cents total(const Invoice& invoice);
+Cents costOfGoods(const Invoice& invoice);
 // One invoice line as the Invoices window shows it: quantity, item, description, price, amount.
 QStringList invoiceLineRow(const Line& line);
 
