@@ -13,7 +13,7 @@ struct Picture {
     int himetricHeight = 0;
 };
 
-Picture pictureFromImage(const QImage& image);
+Picture pictureFromImage(QImage image);
 
 // The outcome of loading a picture: the picture, or why there is none.
 struct PictureLoad {
@@ -41,5 +41,16 @@ QString doubleDensityName(const QString& fileName);
 // is that of the picture at 1. Otherwise, and always at ratio 1: loadPicture(path). The copy is
 // never opened at ratio 1. `note` tells why a copy that is there could not be used.
 PictureLoad loadPictureFor(const QString& path, qreal devicePixelRatio, QString* note = nullptr);
+
+// loadPictureFor's work up to the pixmap, which only the GUI thread may make: safe on any thread.
+// The image is in the format a pixmap keeps, so that pictureFromImage needn't convert it again.
+struct ImageLoad {
+    QImage image;
+    QString error; // as PictureLoad's
+    QString note;  // as loadPictureFor's
+
+    bool ok() const { return error.isEmpty(); }
+};
+ImageLoad decodePictureFor(const QString& path, qreal devicePixelRatio);
 
 } // namespace platform

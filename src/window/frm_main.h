@@ -28,6 +28,9 @@
 namespace accessibility {
 class PageNotice;
 }
+namespace platform {
+class PictureCache;
+}
 
 class frmMain : public QWidget {
     Q_OBJECT
@@ -57,6 +60,9 @@ public:
     void LoadSectionCombo();
     void SetCurrentScene();
     void MoveMouse();
+
+    // The screenshots decoded ahead of their presentation (presentation.cpp).
+    const platform::PictureCache& pictureCache() const { return *pictures_; }
 
     // The counters and the drag state, public as the window's members.
     Int16 CurrentScene = 0;
@@ -105,6 +111,7 @@ private:
     void connectHandlers();
     void placeCallout(const script::Scene& scene);
     void showPicture(const QString& fileName);
+    void prepareNeighbours();
     void enableNavigationForScene();
     bool resizeDue() const;
     void raiseResizeIfChanged();
@@ -116,4 +123,5 @@ private:
     bool resizeSeen_ = false;
     bool forwardingExpose_ = false;
     accessibility::PageNotice* pageNotice_ = nullptr;
+    platform::PictureCache* pictures_;
 };
