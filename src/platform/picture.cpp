@@ -144,15 +144,4 @@ ImageLoad decodePictureFor(const QString& path, qreal devicePixelRatio) {
     return load;
 }
 
-PictureLoad loadPictureFor(const QString& path, qreal devicePixelRatio, QString* note) {
-    ImageLoad load = decodePictureFor(path, devicePixelRatio);
-    if (note != nullptr && !load.note.isEmpty()) {
-        *note = load.note;
-    }
-    if (!load.ok()) {
-        return failed(load.error);
-    }
-    return PictureLoad{pictureFromImage(std::move(load.image)), QString()};
-}
-
 } // namespace platform

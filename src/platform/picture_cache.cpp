@@ -47,19 +47,32 @@ std::list<PictureCache::Ready>::iterator PictureCache::find(const Source& source
 
 PictureLoad PictureCache::load(const QString& path, qreal devicePixelRatio, QString* note) {
     const Source source = sourceFor(path, devicePixelRatio);
-    const auto ready = find(source);
-    if (ready == ready_.end()) {
-        return loadPictureFor(path, devicePixelRatio, note);
-    }
-    if (ready->stamps != stampsOf(source)) {
+    const Stamps now = stampsOf(source);
+    if (const auto ready = find(source); ready != ready_.end()) {
+        if (ready->stamps == now) {
+            ready_.splice(ready_.begin(), ready_, ready);
+            if (note != nullptr && !ready->note.isEmpty()) {
+                *note = ready->note;
+            }
+            return PictureLoad{ready->picture, QString()};
+        }
         ready_.erase(ready);
-        return loadPictureFor(path, devicePixelRatio, note);
     }
-    ready_.splice(ready_.begin(), ready_, ready);
-    if (note != nullptr && !ready->note.isEmpty()) {
-        *note = ready->note;
+    ImageLoad decoded = decodePictureFor(path, devicePixelRatio);
+    if (note != nullptr && !decoded.note.isEmpty()) {
+        *note = decoded.note;
     }
-    return PictureLoad{ready->picture, QString()};
+    if (!decoded.ok()) {
+        return PictureLoad{Picture{}, decoded.error};
+    }
+    const QString denseNote = decoded.note;
+    Picture picture = pictureFromImage(std::move(decoded.image));
+    // Kept for the presentations that follow at once: at start-up and on a resize the same
+    // scene is presented again.
+    if (stampsOf(source) == now) {
+        keep(Ready{source, now, picture, denseNote});
+    }
+    return PictureLoad{picture, QString()};
 }
 
 void PictureCache::prepareAfterRest(const QStringList& paths, qreal devicePixelRatio) {
@@ -99,10 +112,15 @@ void PictureCache::store(const Source& source, const Stamps& stamps, ImageLoad l
     if (!load.ok()) {
         return;
     }
-    if (const auto stale = find(source); stale != ready_.end()) {
+    const QString denseNote = load.note;
+    keep(Ready{source, stamps, pictureFromImage(std::move(load.image)), denseNote});
+}
+
+void PictureCache::keep(Ready ready) {
+    if (const auto stale = find(ready.source); stale != ready_.end()) {
         ready_.erase(stale);
     }
-    ready_.push_front(Ready{source, stamps, pictureFromImage(std::move(load.image)), load.note});
+    ready_.push_front(std::move(ready));
     while (ready_.size() > kCapacity) {
         ready_.pop_back();
     }

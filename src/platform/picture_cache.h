@@ -30,8 +30,9 @@ FileStamp stampOf(const QString& path);
 // A worker thread decodes the files into images; the GUI thread makes the pixmaps when the images
 // arrive. A ready picture is handed out only while its files (the picture, and at a ratio above 1
 // its copy at twice the density) are the ones it was decoded from; otherwise the picture is loaded
-// as it would be without the cache, so a file changed on disk is shown as it now is. Only pictures
-// that loaded are kept: a file that fails is tried, and its problem told, at its presentation.
+// as it would be without the cache (and kept), so a file changed on disk is shown as it now is.
+// Only pictures that loaded are kept: a file that fails is tried, and its problem told, at its
+// presentation.
 class PictureCache : public QObject {
 public:
     static constexpr int kCapacity = 4;
@@ -43,7 +44,8 @@ public:
     // Drops the decodes not begun and waits for the one running, which never takes long.
     ~PictureCache() override;
 
-    // loadPictureFor, from the ready picture when there is one for these files and this ratio.
+    // The picture decodePictureFor gives, and why a copy at twice the density wasn't used: the
+    // ready one when its files are unchanged, else decoded now.
     PictureLoad load(const QString& path, qreal devicePixelRatio, QString* note);
     // Decodes these pictures for the ratio once nothing else has been asked for kRestMs.
     void prepareAfterRest(const QStringList& paths, qreal devicePixelRatio);
@@ -80,6 +82,7 @@ private:
     static Stamps stampsOf(const Source& source);
     void decode(const Source& source);
     void store(const Source& source, const Stamps& stamps, ImageLoad load);
+    void keep(Ready ready);
     std::list<Ready>::iterator find(const Source& source);
 
     std::list<Ready> ready_; // the most recently used first
