@@ -8,7 +8,8 @@
 //
 //   layout.cpp         the window and its eleven controls as they stand before any handler runs
 //   navigation.cpp     Form_Load, LoadSceneData, LoadSectionCombo and the handlers of the bar
-//   presentation.cpp   SetCurrentScene: puts the scene at CurrentScene on the screen
+//   presentation.cpp   SetCurrentScene: puts the scene at CurrentScene on the screen, and has the
+//                      pictures of the scenes around it decoded while the user reads
 //   pointer_glide.cpp  MoveMouse: the pointer's glide to the spot a scene's text is about
 //   resizing.cpp       Form_Resize: the bar follows the window's size; the scene is shown anew
 //   dragging.cpp       the callout's mouse handlers: the user drags the callout aside
