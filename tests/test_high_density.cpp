@@ -8,7 +8,9 @@
 
 #include "platform/controls.h"
 #include "platform/picture.h"
+#include "platform/picture_cache.h"
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -68,6 +70,17 @@ QImage shownPicture(const TestWindow& w) {
     return image.copy(0, 0, 1280, 960);
 }
 
+// The copy at twice the density of a scene of the real script, as its file holds it.
+QImage copyOf(const TestWindow& w, int scene) {
+    const QString picture = fixture::besideProgram(w.scenes(Int16(scene)).PictureFile);
+    QImage copy(platform::doubleDensityName(picture));
+    copy.setDevicePixelRatio(1); // as shownPicture's
+    return copy.convertToFormat(QImage::Format_RGB32);
+}
+
+void restUntilDecoded(const TestWindow& w) {
+    QTRY_VERIFY(!w->pictureCache().preparing());
+}
 } // namespace
 
 class HighDensityTest : public QObject {
@@ -130,6 +143,40 @@ private Q_SLOTS:
         prepare(alone, kAlone);
         alone->SetCurrentScene();
         QCOMPARE(placesOf(w), placesOf(alone));
+    }
+
+    // The copies decoded ahead are drawn as those loaded at the presentation: Next after a rest
+    // shows the one decoded ahead, a jump by the section list one loaded then.
+    void copiesDecodedAheadAndLoadedAtAJumpLookTheSame() {
+        TestWindow w;
+        w->Load();
+        w->resize(1000, 700);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window));
+        w->CurrentScene = 28;
+        w->SetCurrentScene();
+        restUntilDecoded(w);
+        w->btnNext_Click();
+        QCOMPARE(shownPicture(w), copyOf(w, 29));
+        w->cmbCurrentSection->setListIndex(
+            w->cmbCurrentSection->findText(QStringLiteral("Inventory")));
+        QCOMPARE(shownPicture(w), copyOf(w, w->CurrentScene));
+    }
+
+    // Closing the window while the copies are decoded waits for no more than the running decode,
+    // and leaves nothing behind for the sanitizers to find.
+    void windowClosesWhileDecodesRun() {
+        auto w = std::make_unique<TestWindow>();
+        (*w)->Load();
+        (*w)->SetCurrentScene();
+        QElapsedTimer waited;
+        waited.start();
+        while (!(*w)->pictureCache().decoding() && waited.elapsed() < 5000) {
+            QCoreApplication::processEvents();
+        }
+        QVERIFY((*w)->pictureCache().decoding());
+        (*w)->btnExit_Click();
+        w.reset();
     }
 
     // A picture denser than the screen (the copy on a screen at 1.25 or 1.5) is brought down

@@ -6,6 +6,7 @@
 #include "motion_fixture.h"
 
 #include "platform/picture.h"
+#include "platform/picture_cache.h"
 #include "window/placeholder.h"
 
 #include <QDir>
@@ -34,6 +35,17 @@ void prepare(TestWindow& w, int count, int current) {
 
 QColor placeholderGrey() {
     return QColor(236, 236, 236);
+}
+
+QColor colourShown(const TestWindow& w) {
+    return w->Image1->picture().pixmap.toImage().pixelColor(20, 20);
+}
+
+// Presents the scene and waits until the pictures of its neighbours are decoded.
+void presentAndRest(TestWindow& w, int scene) {
+    w->CurrentScene = Int16(scene);
+    w->SetCurrentScene();
+    QTRY_VERIFY(!w->pictureCache().preparing());
 }
 } // namespace
 
@@ -200,6 +212,54 @@ private Q_SLOTS:
         w.scenes(3).PictureFile = kPicture;
         w->SetCurrentScene();
         QCOMPARE(w->Image1->picture().pixmap.toImage().pixelColor(20, 20), QColor(Qt::black));
+    }
+
+    // The neighbours' pictures are decoded while the user reads, yet each presentation shows its
+    // file as it is then: a ready picture is shown again as it is, a changed file is read again,
+    // and a file that fails is told at its presentation (test_e2e_pictures counts its lines).
+    void picturesDecodedAheadAreTheFilesAsTheyAreNow() {
+        const QString next = QStringLiteral("PresentationNext.GIF");
+        const QString broken = QStringLiteral("PresentationBroken.GIF");
+        QVERIFY(fixture::writePicture(next, {640, 480}, qRgb(255, 255, 255)));
+        QVERIFY(gifs::writeFile(fixture::besideProgram(broken), "GIF? not really"));
+        TestWindow w;
+        prepare(w, 80, 5);
+        w.scenes(6).PictureFile = next;
+        w.scenes(4).PictureFile = broken;
+        presentAndRest(w, 5);
+        QCOMPARE(w->pictureCache().readyCount(), 2); // scenes 5 and 6: scene 4 failed
+        presentAndRest(w, 6);
+        QCOMPARE(colourShown(w), QColor(Qt::white));
+        const qint64 decodedAhead = w->Image1->picture().pixmap.cacheKey();
+        presentAndRest(w, 5);
+        presentAndRest(w, 6);
+        QCOMPARE(w->Image1->picture().pixmap.cacheKey(), decodedAhead);
+
+        QVERIFY(fixture::writePicture(next, {640, 480}, qRgb(255, 0, 0)));
+        presentAndRest(w, 6);
+        QCOMPARE(colourShown(w), QColor(Qt::red));
+        presentAndRest(w, 4);
+        QCOMPARE(colourShown(w), placeholderGrey());
+        QFile::remove(fixture::besideProgram(next));
+        QFile::remove(fixture::besideProgram(broken));
+    }
+
+    // Walking on, the pictures decoded ahead make room for the new ones: never more than four.
+    void noMoreThanFourPicturesAreKept() {
+        TestWindow w;
+        prepare(w, 80, 1);
+        for (int i = 1; i <= 8; ++i) {
+            w.scenes(Int16(i)).PictureFile = QStringLiteral("Walk%1.GIF").arg(i);
+            QVERIFY(fixture::writePicture(w.scenes(Int16(i)).PictureFile, {640, 480}));
+        }
+        for (int i = 1; i <= 7; ++i) {
+            presentAndRest(w, i);
+            QVERIFY(w->pictureCache().readyCount() <= platform::PictureCache::kCapacity);
+        }
+        QCOMPARE(w->pictureCache().readyCount(), platform::PictureCache::kCapacity);
+        for (int i = 1; i <= 8; ++i) {
+            QFile::remove(fixture::besideProgram(w.scenes(Int16(i)).PictureFile));
+        }
     }
 
     // A screen of one device pixel to the picture's shows the picture itself, never its copy at

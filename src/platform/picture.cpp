@@ -13,9 +13,9 @@ namespace platform {
 
 // The size goes by the image's device-independent pixels: a copy at twice the density measures as
 // the picture it copies.
-Picture pictureFromImage(const QImage& image) {
+Picture pictureFromImage(QImage image) {
     const QSize logical = image.deviceIndependentSize().toSize();
-    return Picture{QPixmap::fromImage(image), pixelsToHimetric(logical.width()),
+    return Picture{QPixmap::fromImage(std::move(image)), pixelsToHimetric(logical.width()),
                    pixelsToHimetric(logical.height())};
 }
 
@@ -85,7 +85,7 @@ QSize headerSize(const QString& path) {
 
 // The copy at twice the density, when it is there, whole, and fits the picture at path. A copy
 // of another size would move everything placed by the picture's size, so it is not used.
-std::optional<Picture> loadDoubleDensity(const QString& path, QString* note) {
+std::optional<QImage> loadDoubleDensity(const QString& path, QString* note) {
     const QString densePath = doubleDensityName(path);
     if (!QFileInfo::exists(densePath)) {
         return std::nullopt;
@@ -109,7 +109,15 @@ std::optional<Picture> loadDoubleDensity(const QString& path, QString* note) {
         return std::nullopt;
     }
     image.setDevicePixelRatio(kDoubleDensity);
-    return pictureFromImage(image);
+    return image;
+}
+
+// A pixmap made from an image of the screen's own format shares its pixels instead of converting
+// them: the conversion is then done where the image is decoded, possibly on a worker thread.
+QImage inPixmapFormat(QImage image) {
+    const QImage::Format format =
+        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    return std::move(image).convertToFormat(format);
 }
 } // namespace
 
@@ -118,16 +126,22 @@ PictureLoad loadPicture(const QString& path) {
     if (const QString problem = readGif(path, &image); !problem.isEmpty()) {
         return failed(problem);
     }
-    return PictureLoad{pictureFromImage(image), QString()};
+    return PictureLoad{pictureFromImage(inPixmapFormat(std::move(image))), QString()};
 }
 
-PictureLoad loadPictureFor(const QString& path, qreal devicePixelRatio, QString* note) {
+ImageLoad decodePictureFor(const QString& path, qreal devicePixelRatio) {
+    ImageLoad load;
     if (devicePixelRatio > 1) {
-        if (std::optional<Picture> dense = loadDoubleDensity(path, note)) {
-            return PictureLoad{*dense, QString()};
+        if (std::optional<QImage> dense = loadDoubleDensity(path, &load.note)) {
+            load.image = inPixmapFormat(std::move(*dense));
+            return load;
         }
     }
-    return loadPicture(path);
+    load.error = readGif(path, &load.image);
+    if (load.ok()) {
+        load.image = inPixmapFormat(std::move(load.image));
+    }
+    return load;
 }
 
 } // namespace platform

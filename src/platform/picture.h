@@ -13,7 +13,7 @@ struct Picture {
     int himetricHeight = 0;
 };
 
-Picture pictureFromImage(const QImage& image);
+Picture pictureFromImage(QImage image);
 
 // The outcome of loading a picture: the picture, or why there is none.
 struct PictureLoad {
@@ -35,11 +35,22 @@ PictureLoad loadPicture(const QString& path);
 inline constexpr int kDoubleDensity = 2;
 QString doubleDensityName(const QString& fileName);
 
-// Loads the picture a screen of the given device pixel ratio shows best. Above 1: the copy at twice
-// the density when it loads and has exactly twice the picture's pixels each way; its pixmap then
-// carries the ratio 2, and the picture's size (HIMETRIC, and the pixmap's device-independent size)
-// is that of the picture at 1. Otherwise, and always at ratio 1: loadPicture(path). The copy is
-// never opened at ratio 1. `note` tells why a copy that is there could not be used.
-PictureLoad loadPictureFor(const QString& path, qreal devicePixelRatio, QString* note = nullptr);
+// Decodes the picture a screen of the given device pixel ratio shows best. Above 1: the copy at
+// twice the density when it loads and has exactly twice the picture's pixels each way; the image
+// then carries the ratio 2, and the picture made from it has the size (HIMETRIC, and the
+// pixmap's device-independent size) of the picture at 1. Otherwise, and always at ratio 1: the
+// picture at path. The copy is never opened at ratio 1. `note` tells why a copy that is there
+// could not be used.
+//
+// Safe on any thread: it stops short of the pixmap, which only the GUI thread may make. The image
+// is in the format a pixmap keeps, so that pictureFromImage needn't convert it again.
+struct ImageLoad {
+    QImage image;
+    QString error; // as PictureLoad's
+    QString note;
+
+    bool ok() const { return error.isEmpty(); }
+};
+ImageLoad decodePictureFor(const QString& path, qreal devicePixelRatio);
 
 } // namespace platform

@@ -8,7 +8,8 @@
 //
 //   layout.cpp         the window and its eleven controls as they stand before any handler runs
 //   navigation.cpp     Form_Load, LoadSceneData, LoadSectionCombo and the handlers of the bar
-//   presentation.cpp   SetCurrentScene: puts the scene at CurrentScene on the screen
+//   presentation.cpp   SetCurrentScene: puts the scene at CurrentScene on the screen, and has the
+//                      pictures of the scenes around it decoded while the user reads
 //   pointer_glide.cpp  MoveMouse: the pointer's glide to the spot a scene's text is about
 //   resizing.cpp       Form_Resize: the bar follows the window's size; the scene is shown anew
 //   dragging.cpp       the callout's mouse handlers: the user drags the callout aside
@@ -27,6 +28,9 @@
 
 namespace accessibility {
 class PageNotice;
+}
+namespace platform {
+class PictureCache;
 }
 
 class frmMain : public QWidget {
@@ -57,6 +61,9 @@ public:
     void LoadSectionCombo();
     void SetCurrentScene();
     void MoveMouse();
+
+    // The screenshots decoded ahead of their presentation (presentation.cpp).
+    const platform::PictureCache& pictureCache() const { return *pictures_; }
 
     // The counters and the drag state, public as the window's members.
     Int16 CurrentScene = 0;
@@ -105,6 +112,7 @@ private:
     void connectHandlers();
     void placeCallout(const script::Scene& scene);
     void showPicture(const QString& fileName);
+    void prepareNeighbours();
     void enableNavigationForScene();
     bool resizeDue() const;
     void raiseResizeIfChanged();
@@ -116,4 +124,5 @@ private:
     bool resizeSeen_ = false;
     bool forwardingExpose_ = false;
     accessibility::PageNotice* pageNotice_ = nullptr;
+    platform::PictureCache* pictures_;
 };

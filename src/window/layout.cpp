@@ -5,6 +5,7 @@
 #include "pointer_arrow.h"
 #include "program_icon.h"
 
+#include "../platform/picture_cache.h"
 #include "../script/callout.h"
 
 #include <QGuiApplication>
@@ -36,7 +37,7 @@ QPalette inkOnPlate(QPalette palette) {
 
 frmMain::frmMain(script::SceneTable& scenes, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), Scenes(scenes),
-      clientArea_(new QWidget(this)) {
+      clientArea_(new QWidget(this)), pictures_(new platform::PictureCache(this)) {
     accessibility::installInterfaces();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Orvane Tutorial"));

@@ -5,6 +5,7 @@
 #include "placeholder.h"
 
 #include "../platform/directories.h"
+#include "../platform/picture_cache.h"
 #include "../script/callout.h"
 #include "../script/title_pages.h"
 
@@ -39,17 +40,31 @@ void frmMain::SetCurrentScene() {
     }
     placeCallout(Scenes(CurrentScene));
     pageNotice_->scenePresented();
+    prepareNeighbours();
 }
 
-// Loads the scene's screenshot from the working directory, on every presentation, and keeps its
+// The scenes Next and Previous lead to, decoded while the user reads this one. Their pictures are
+// still loaded from the disk at their presentation when the files have changed since.
+void frmMain::prepareNeighbours() {
+    QStringList paths;
+    for (const int number : {CurrentScene + 1, CurrentScene - 1}) {
+        if (number >= 1 && number <= NumberOfScenes) {
+            paths.append(platform::workingDirectory() + QLatin1Char('/') +
+                         Scenes(static_cast<Int16>(number)).PictureFile);
+        }
+    }
+    pictures_->prepareAfterRest(paths, Image1->devicePixelRatio());
+}
+
+// Loads the scene's screenshot from the working directory, on every presentation (from the files
+// as they are now, decoded ahead when they haven't changed since), and keeps its
 // raw HIMETRIC size as the control's extent. A screen of more than one pixel to the picture's
 // shows its copy at twice the density, which measures as the picture itself. A file that can't
 // be loaded is replaced by a page that says so; the tutorial goes on.
 void frmMain::showPicture(const QString& fileName) {
     const QString path = platform::workingDirectory() + QLatin1Char('/') + fileName;
     QString denseProblem;
-    platform::PictureLoad load =
-        platform::loadPictureFor(path, Image1->devicePixelRatio(), &denseProblem);
+    platform::PictureLoad load = pictures_->load(path, Image1->devicePixelRatio(), &denseProblem);
     if (!denseProblem.isEmpty()) {
         std::fprintf(stderr, "orvane-tutorial: screenshot %s: %s; the picture is shown instead\n",
                      qPrintable(platform::doubleDensityName(path)), qPrintable(denseProblem));
