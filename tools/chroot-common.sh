@@ -8,7 +8,9 @@
 #   chroot_create ROOT LOG  unpacks a pristine system into the new directory ROOT, mounts /proc,
 #                           /dev, /dev/pts and /dev/shm, and brings it up to date with the
 #                           updates and security suites
-#   in_root COMMAND...      runs COMMAND in it as root, with a clean environment
+#   in_root COMMAND...      runs COMMAND in it as root, with a clean environment; in the
+#                           background, `chroot "$root" "${clean_environment[@]}" COMMAND... &`
+#                           gives $! the command's own process, which a function's doesn't
 #   chroot_remove           unmounts and deletes it
 #   start_xvfb GEOMETRY LOG starts an Xvfb of this machine; sets xvfb_display (":N")
 #   grab_screen PPM         writes that screen to PPM
@@ -32,10 +34,9 @@ fail() {
     exit 1
 }
 
-in_root() {
-    chroot "$root" env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-        HOME=/root LANG=C.UTF-8 DEBIAN_FRONTEND=noninteractive "$@"
-}
+clean_environment=(env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin
+    HOME=/root LANG=C.UTF-8 DEBIAN_FRONTEND=noninteractive)
+in_root() { chroot "$root" "${clean_environment[@]}" "$@"; }
 
 # The tarball of a minbase bookworm with its three suites in sources.list, made once.
 base_tarball() {

@@ -52,8 +52,8 @@ desktop=$root/usr/share/applications/orvane-tutorial.desktop
 command=$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ *%[fFuUdDnNickvm]//g')
 echo "Exec=$command"
 start_xvfb 1024x768x24 "$out/xvfb.log"
-chroot "$root" env -i PATH=/usr/local/bin:/usr/bin:/bin HOME=/root LANG=C.UTF-8 \
-    DISPLAY="$xvfb_display" sh -c "exec $command" >/dev/null 2>"$out/program-stderr.txt" &
+chroot "$root" "${clean_environment[@]}" DISPLAY="$xvfb_display" sh -c "exec $command" \
+    >/dev/null 2>"$out/program-stderr.txt" &
 program=$!
 await_scene_1 "$program" "$root/usr/lib/orvane-tutorial" 10 "$out"
 kill -TERM "$program"

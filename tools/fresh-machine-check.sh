@@ -49,7 +49,8 @@ status=0
 if $first_scene; then
     start_xvfb 1024x768x24 "$out/xvfb.log"
     # run.sh ends by exec'ing the program, so this process becomes the tutorial.
-    in_root DISPLAY="$xvfb_display" bash -c "cd $clone && exec ./run.sh" >"$log" 2>&1 &
+    chroot "$root" "${clean_environment[@]}" DISPLAY="$xvfb_display" \
+        bash -c "cd $clone && exec ./run.sh" >"$log" 2>&1 &
     program=$!
     (await_scene_1 "$program" "$root$clone/build" 3600 "$out") || status=$?
     kill -TERM "$program" 2>/dev/null || true
