@@ -67,9 +67,9 @@ SOURCES
 }
 
 chroot_create() {
+    root=$1
     local tarball
     tarball=$(base_tarball "$2")
-    root=$1
     tar --numeric-owner -C "$root" -xpf "$tarball"
     mount -t proc proc "$root/proc"
     mount --bind /dev "$root/dev"
@@ -89,7 +89,9 @@ chroot_remove() {
     # its mounts busy.
     local process
     for process in /proc/[0-9]*; do
-        [[ $(readlink "$process/root" 2>/dev/null) == "$root" ]] && kill -KILL "${process#/proc/}" 2>/dev/null
+        if [[ $(readlink "$process/root" 2>/dev/null) == "$root" ]]; then
+            kill -KILL "${process#/proc/}" 2>/dev/null || true
+        fi
     done
     sleep 1
     local mountpoint

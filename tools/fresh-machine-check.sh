@@ -39,7 +39,8 @@ started=$SECONDS
 chroot_create "$(mktemp -d /var/tmp/orvane-fresh-machine.XXXXXX)" "$out/set-up.log"
 git clone --quiet --no-checkout "$checkout" "$root$clone"
 git -C "$root$clone" checkout --quiet --detach "$commit"
-echo "ready in $(minutes $((SECONDS - started))); the checkout's $(git -C "$checkout" log -1 --format='%h %s')"
+echo "ready in $(minutes $((SECONDS - started)))," \
+    "the checkout's $(git -C "$checkout" log -1 --format='%h %s')"
 [[ -z $(git -C "$checkout" status --porcelain --untracked-files=no) ]] ||
     echo "(the checkout has uncommitted changes; they are not tried)"
 
