@@ -71,6 +71,9 @@ chroot_create() {
     local tarball
     tarball=$(base_tarball "$2")
     tar --numeric-owner -C "$root" -xpf "$tarball"
+    # mktemp made the directory for root alone; as the system's / it must let every user in,
+    # or a test that drops to another user can't even load its libraries.
+    chmod 0755 "$root"
     mount -t proc proc "$root/proc"
     mount --bind /dev "$root/dev"
     mount --bind /dev/pts "$root/dev/pts"
