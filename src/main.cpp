@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "command_line.h"
 #include "platform/app_font.h"
 #include "platform/display.h"
 #include "script/scene_table.h"
@@ -10,6 +11,9 @@ script::SceneTable Scenes;
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (const auto status = answerCommandLine(argc, argv)) {
+        return *status;
+    }
     const auto application = platform::connectToDisplay(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("orvane-tutorial"));
     platform::installApplicationFont();

@@ -10,8 +10,9 @@ if [[ "${1:-}" == "test" ]]; then
         clang-format)
     # The screen reader that reads the tutorial aloud, and the accessibility bus it listens on.
     packages+=(orca at-spi2-core)
-    # Debian's packaging tools: the package is built and checked as a test.
-    packages+=(dpkg-dev debhelper lintian appstream)
+    # Debian's packaging tools: the package is built and checked as a test. dpkg-buildpackage
+    # refuses to start without build-essential, which a minimal Debian doesn't have.
+    packages+=(build-essential dpkg-dev debhelper lintian appstream)
     # The desktops the tutorial is tried on: Wayland (weston), and dark colour schemes with
     # larger fonts from qt6ct, the GTK platform theme and the Adwaita style.
     packages+=(weston qt6-wayland qt6ct qt6-gtk-platformtheme adwaita-qt6 fonts-dejavu-core)

@@ -1,12 +1,40 @@
 // SPDX-License-Identifier: MIT
 // The built program started where there is no display to show it on: over ssh, on a text
 // console, or with a display that can't be opened. It says so in one line and ends with
-// status 1, instead of aborting.
+// status 1, instead of aborting. --help and --version answer there all the same, and Qt's own
+// options still reach the toolkit: with -platform offscreen the tutorial starts.
 
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+QProcessEnvironment withoutDisplay(const QTemporaryDir& runtime) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QLatin1String(name));
+    }
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    return environment;
+}
+
+// The program makes its own directory the working directory right before it loads scene 1.
+bool reachesScene1(const QProcess& program) {
+    const QString cwd = QStringLiteral("/proc/%1/cwd").arg(program.processId());
+    const QString programDir = QFileInfo(QStringLiteral(ORVANE_TUTORIAL_BINARY)).canonicalPath();
+    const QDeadlineTimer deadline(30000);
+    while (program.state() == QProcess::Running && !deadline.hasExpired()) {
+        if (QFileInfo(cwd).canonicalFilePath() == programDir) {
+            return true;
+        }
+        QTest::qWait(50);
+    }
+    return false;
+}
+} // namespace
 
 class TestNoDisplayE2E : public QObject {
     Q_OBJECT
@@ -32,11 +60,7 @@ private Q_SLOTS:
         QVERIFY2(!QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X4242")),
                  "an X server runs on display :4242");
         const QTemporaryDir runtime;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-            environment.remove(QLatin1String(name));
-        }
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        QProcessEnvironment environment = withoutDisplay(runtime);
         for (const QString& variable : variables) {
             environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
         }
@@ -50,6 +74,55 @@ private Q_SLOTS:
         QCOMPARE(errors, QStringLiteral("orvane-tutorial: there is no display to show the "
                                         "tutorial on (%1)\n")
                              .arg(tried));
+    }
+
+    void answersHelpAndVersionOnStdout_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("--version")
+            << QStringLiteral("--version")
+            << QStringList{QStringLiteral("orvane-tutorial " ORVANE_VERSION)};
+        QTest::newRow("--help") << QStringLiteral("--help")
+                                << QStringList{
+                                       QStringLiteral("Usage: orvane-tutorial [options]"),
+                                       QStringLiteral("  -v, --version  Shows the program's "
+                                                      "version and ends."),
+                                       QStringLiteral("The standard options of Qt programs, such "
+                                                      "as -platform, also apply."),
+                                   };
+    }
+
+    void answersHelpAndVersionOnStdout() {
+        QFETCH(QString, option);
+        QFETCH(QStringList, lines);
+        const QTemporaryDir runtime;
+        QProcess program;
+        program.setProcessEnvironment(withoutDisplay(runtime));
+        program.start(QStringLiteral(ORVANE_TUTORIAL_BINARY), {option});
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(program.readAllStandardError(), QByteArray());
+        const QStringList output = QString::fromLocal8Bit(program.readAllStandardOutput())
+                                       .split(u'\n', Qt::SkipEmptyParts);
+        for (const QString& line : lines) {
+            QVERIFY2(output.contains(line), qPrintable(line));
+        }
+    }
+
+    // -reverse holds a v: read as one-letter options it would be --version.
+    void leavesQtsOptionsToTheToolkit() {
+        const QTemporaryDir runtime;
+        QProcess program;
+        program.setProcessEnvironment(withoutDisplay(runtime));
+        program.start(
+            QStringLiteral(ORVANE_TUTORIAL_BINARY),
+            {QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("-reverse")});
+        QVERIFY(program.waitForStarted());
+        const bool started = reachesScene1(program);
+        program.kill();
+        program.waitForFinished();
+        QVERIFY2(started, program.readAllStandardError().constData());
     }
 };
 
