@@ -165,10 +165,16 @@ void reportPreview(Screen& s) {
     s.explain(paper, u"preview"_s);
 }
 
+// How far a report page reaches before its column headings: company, title and subtitle.
+constexpr int kPaperTitleLines = 64;
+
 void drillDown(Screen& s) {
     ReportWindow rw = reportWindow(s, u"Aged Receivables"_s, kWorkArea, 2);
     ReportPage page = agedSummary();
     page.highlightRow = 3;
+    // Scrolled past the page's title lines, the headings at the top: the Total line then sits
+    // above the callout, which lies across the lower half of the page.
+    page.scrolled = kPaperTitleLines;
     ReportPaper* paper = reportPaper(rw.page, QRect(0, 0, 620, 302), page);
     const QRect row = paper->rowRect(3);
     const QRect total = paper->rowRect(int(page.rows.size()) - 1);
@@ -219,7 +225,8 @@ void drillBack(Screen& s) {
 
 void formAlignment(Screen& s) {
     s.mainToolbar();
-    mainMenuBehind(s);
+    // No Main Menu behind: the callout lies across the middle of the workspace, over the
+    // Main Menu's second row of cards, and would cut their tasks in half.
     ChildWindow* d = s.addDialog(u"Form Alignment"_s, QRect(40, 98, 560, 178), Glyph::Print);
     QWidget* body = d->body();
     labelAt(body, QRect(8, 6, 150, 18), u"Form"_s);
