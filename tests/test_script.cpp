@@ -86,7 +86,7 @@ constexpr DesignedScene kDesign[] = {
     {58, nullptr, "Account.GIF", 2500, 3300, 0, 0, 218, 0xdf01},
     {59, nullptr, "Department.GIF", 50, 2800, 0, 0, 266, 0xe685},
     {60, nullptr, "Budget.GIF", 2700, 3200, 0, 0, 173, 0x7f36},
-    {61, nullptr, "AcctPeriod.GIF", 100, 2200, 0, 0, 274, 0x25b9},
+    {61, nullptr, "AcctPeriod.GIF", 100, 2200, 0, 0, 274, 0xd297},
     {62, nullptr, "GJ.GIF", 3400, 3400, 0, 0, 262, 0xdd30},
     {63, nullptr, "AcctRec.GIF", 3200, 2500, 0, 0, 250, 0xccf6},
     {64, "Reports/Forms", "ReportsIntro.GIF", 0, 0, 0, 0, 0, 0x0000},

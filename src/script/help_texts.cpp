@@ -241,7 +241,7 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     "the whole company or for a department.  Orvane compares them with your actual figures.",
     // 61: accounting periods
     "Orvane divides your fiscal year into accounting periods, usually one for each month.  "
-    "Choose Options, Accounting Periods to set the start and end dates of each period.  Orvane "
+    "Open the Accounting Periods window to set the start and end dates of each period.  Orvane "
     "posts each transaction to the period of its date, and the status bar shows the period you "
     "work in.",
     // 62: the general journal

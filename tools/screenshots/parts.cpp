@@ -21,6 +21,8 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace shots {
@@ -402,10 +404,11 @@ constexpr int kPaperScrollBar = 16;
 ReportPaper::ReportPaper(QWidget* parent, const QRect& r, ReportPage page)
     : QWidget(parent), page_(std::move(page)) {
     setGeometry(r);
-    if (pageHeight() > height()) {
+    // A page scrolled down shows its bar too, however little of it is printed.
+    if (pageHeight() > height() || page_.scrolled > 0) {
         auto* bar = new QScrollBar(Qt::Vertical, this);
         bar->setGeometry(width() - kPaperScrollBar, 0, kPaperScrollBar, height());
-        bar->setRange(0, pageHeight() - height());
+        bar->setRange(0, std::max(pageHeight() - height(), page_.scrolled));
         bar->setPageStep(height());
         bar->setValue(page_.scrolled);
     }

@@ -313,7 +313,7 @@ const auto kDrawings = std::to_array<SceneDrawing>({
     {58, Screen::Kind::Product, account, u"Lists|Chart of Accounts|Account ID|Account Type"},
     {59, Screen::Kind::Product, department, u"Lists|Departments"},
     {60, Screen::Kind::Product, budget, u"Tasks|Budgets"},
-    {61, Screen::Kind::Product, accountingPeriods, u"Options|Accounting Periods"},
+    {61, Screen::Kind::Product, accountingPeriods, u"Accounting Periods"},
     {62, Screen::Kind::Product, generalJournal, u"Tasks|General Journal"},
     {63, Screen::Kind::Product, accountReconciliation, u"Tasks|Account Reconciliation"},
 });
