@@ -235,9 +235,9 @@ QList<QStringList> earningRows(const books::PayrollCheck& c) {
     return rows;
 }
 
+// On the bare workspace, as the Main Menu's task links would lie half under the callout.
 void payrollTax(Screen& s) {
     s.windowToolbar();
-    mainMenuBehind(s);
     ChildWindow* w = s.addWindow(u"Payroll Taxes"_s, workColumn(346, 290), Glyph::Payroll);
     QWidget* body = w->body();
     FormPane f(body, 8, 8, 104);
