@@ -214,7 +214,7 @@ Transaction transactionWindow(Screen& s, const TransactionSpec& form) {
         t.fields.insert(label, e);
         t.labels.insert(label, right.lastLabel());
     }
-    const int top = std::max(leftBottom, right.y()) + 4;
+    const int top = std::max({leftBottom + 4, right.y() + 4, form.linesTop});
     const int footRows = std::max(int(form.totals.size()), form.hasComment ? 1 : 0);
     const int gridBottom = h - 8 - footRows * kRowHeight;
     const int linesBottom = form.linesBottom > 0 ? form.linesBottom : gridBottom;
@@ -748,8 +748,8 @@ TransactionSpec oakHollowQuote(const QRect& r) {
     t.rect = r;
     t.partyLabel = u"Customer ID"_s;
     t.partyId = u"OAKHOLLOW"_s;
-    t.address = {u"Oak Hollow Estates HOA"_s, u"Attn: Ben Carver"_s, u"5 Hollow Creek Road"_s,
-                 u"Bayside, CA 94520"_s};
+    // Three lines, so that the address ends above the callout of the scene that shows it.
+    t.address = {u"Oak Hollow Estates HOA"_s, u"5 Hollow Creek Road"_s, u"Bayside, CA 94520"_s};
     t.header = {{u"Quote No."_s, u"Q-"_s + QString::number(books::quote().number)},
                 {u"Date"_s, books::day(books::quote().date)},
                 {u"Good Until"_s, u"04/09/27"_s},

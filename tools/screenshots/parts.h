@@ -40,6 +40,7 @@ struct TransactionSpec {
     QList<int> lineWidths;
     QList<QStringList> lines;
     int selectedLine = -1;
+    int linesTop = 0;    // top edge of the lines in the detail area; 0: under the header
     int linesBottom = 0; // bottom edge of the lines in the detail area; 0: down to the foot
     QString linesNote;   // a remark under the lines when they stop early
     QList<QPair<QString, QString>> totals; // labelled amounts under the lines, right side

@@ -235,9 +235,9 @@ QList<QStringList> earningRows(const books::PayrollCheck& c) {
     return rows;
 }
 
+// On the bare workspace, as the Main Menu's task links would lie half under the callout.
 void payrollTax(Screen& s) {
     s.windowToolbar();
-    mainMenuBehind(s);
     ChildWindow* w = s.addWindow(u"Payroll Taxes"_s, workColumn(346, 290), Glyph::Payroll);
     QWidget* body = w->body();
     FormPane f(body, 8, 8, 104);
@@ -248,8 +248,10 @@ void payrollTax(Screen& s) {
     f.money(u"Wage Limit"_s, u"None"_s, 80);
     f.lookup(u"Liability Account"_s, u"2210"_s, 90);
     f.lookup(u"Paid to Vendor"_s, u"CA-EDD"_s, 110);
-    codeList(body, QRect(8, f.y() + 4, body->width() - 16, 128), u"Payroll taxes"_s,
-             {u"ID"_s, u"Paid By"_s, u">Rate"_s}, {80, 0, 60}, payrollTaxRows(), 6);
+    // Five whole rows, the chosen tax the last of them.
+    codeList(body, QRect(8, f.y() + 4, body->width() - 16, 20 + 20 + 5 * 18 + 4),
+             u"Payroll taxes"_s, {u"ID"_s, u"Paid By"_s, u">Rate"_s}, {80, 0, 60}, payrollTaxRows(),
+             6);
     s.explain(w, u"Payroll Taxes window"_s);
 }
 

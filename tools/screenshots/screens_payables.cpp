@@ -141,7 +141,9 @@ void purchaseOrder(Screen& s) {
                 {u"Required"_s, u"03/29/27"_s},     {u"Terms"_s, u"2% 10, Net 30"_s},
                 {u"Ship Via"_s, u"Vendor Truck"_s}, {u"Status"_s, u"Open"_s}};
     t.lineHeaders = {u">Quantity"_s, u"Item ID"_s, u"Description"_s, u">Unit Cost"_s, u">Amount"_s};
-    t.lineWidths = {58, 80, 0, 70, 76};
+    // Placed so that the callout covers the lines' left part whole, headings and rows.
+    t.lineWidths = {68, 80, 0, 70, 76};
+    t.linesTop = 153;
     const books::Purchase& po = books::purchase(u"PO-1207"_s);
     for (const books::Line& l : po.lines) {
         t.lines << books::purchaseLineRow(l);
@@ -183,7 +185,8 @@ void purchase(Screen& s) {
                 {u"Due Date"_s, u"04/13/27"_s}};
     t.lineHeaders = {u">Quantity"_s, u"Item ID"_s,    u"Description"_s, u"Account"_s,
                      u"Job"_s,       u">Unit Cost"_s, u">Amount"_s};
-    t.lineWidths = {58, 80, 0, 60, 72, 70, 76};
+    // Item ID narrow enough that the descriptions end left of the callout.
+    t.lineWidths = {58, 66, 0, 60, 72, 70, 76};
     // Stock for the shelves: no job.
     const books::Purchase& bill = books::purchase(u"VS-20577"_s);
     for (const books::Line& l : bill.lines) {

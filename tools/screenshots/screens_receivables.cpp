@@ -80,8 +80,9 @@ void customerPaymentMethod(Screen& s) {
     s.explain(pm.list, u"customer payment methods"_s);
 }
 
+// The window stands on the bare workspace: the Main Menu's task links would lie half under the
+// callout.
 void salesTaxAuthority(Screen& s) {
-    mainMenuBehind(s);
     ChildWindow* w =
         codeWindow(s, u"Sales Tax Authorities"_s, Glyph::SalesTax, workColumn(346, 290));
     QWidget* body = w->body();
@@ -141,7 +142,11 @@ void salesTaxLocation(Screen& s) {
 
 void quoteToInvoice(Screen& s) {
     s.windowToolbar(u"Convert to\nInvoice"_s);
-    const Transaction quote = transactionWindow(s, oakHollowQuote(kWorkArea));
+    // The lines start below the callout, which covers the window's middle; the foot keeps its
+    // place, so the list shows two lines and scrolls to the third.
+    TransactionSpec form = oakHollowQuote(kWorkArea);
+    form.linesTop = 198;
+    const Transaction quote = transactionWindow(s, form);
     s.explain(quote.lines, u"the quote's lines"_s);
     QToolButton* convert = s.toolButton(u"Convert to\nInvoice"_s);
     s.pointAt(convert, u"Convert to Invoice"_s);
@@ -204,6 +209,9 @@ void invoicePayment(Screen& s) {
                    {u"Amount Paid"_s, books::money(books::total(inv))},
                    {u"Balance Due"_s, books::money(0)}};
     form.comment = u"Paid at the counter"_s;
+    // Clear of the callout: the labels a little right, the item IDs a little left.
+    form.headerLabelWidth = 64;
+    form.lineWidths.front() = 48;
     Transaction t = transactionWindow(s, form);
     const QPoint foot = t.comment->pos();
     FormPane pay(t.content, foot.x() - 58, foot.y() + kRowHeight + 6, 104);
@@ -261,14 +269,15 @@ void receipt(Screen& s) {
                     {u"Amount"_s, books::money(paid.amount)}};
     t.header = {{u"Receipt Date"_s, books::day(paid.date)},
                 {u"Reference"_s, paid.reference},
-                {u"Payment Method"_s, u"Check"_s}};
+                {u"Payment Method"_s, u"CHECK"_s}};
     t.headerLabelWidth = 92;
     t.lineHeaders = {u"Apply"_s,    u"Invoice"_s,   u"Date"_s,        u"Due Date"_s,
                      u">Balance"_s, u">Discount"_s, u">Amount Paid"_s};
     t.lineWidths = {44, 64, 70, 70, 0, 80, 90};
     t.lines = receiptLines(paid);
     t.selectedLine = 1;
-    t.linesBottom = 195;
+    // The remark under the list ends above the callout.
+    t.linesBottom = 178;
     t.linesNote = u"Check the invoices that this payment pays. Orvane fills in the amounts, "
                   "oldest invoice first."_s;
     books::Cents applied = 0;
