@@ -88,7 +88,9 @@ void navAidMaintenance(Screen& s) {
              {u"Payables"_s},
              {u"Inventory"_s},
              {u"Payroll"_s},
-             {u"General Ledger"_s}});
+             {u"General Ledger"_s},
+             {u"Reports"_s},
+             {u"Company"_s}});
     s.setStatus(u"Open the navigation aid of a module"_s);
     s.explain(aid.maintenance, u"maintenance tasks"_s);
 }
