@@ -141,9 +141,10 @@ void reportOptions(Screen& s) {
     checkAt(printer, QPoint(80, 118), u"Show the Department column"_s, false);
     auto* fonts = groupAt(rw.page, QRect(330, 8, 270, 110), u"Fonts"_s);
     FormPane ff(fonts, 10, 20, 70);
-    ff.text(u"Title"_s, u"Liberation Sans, 14, Bold"_s, 150);
-    ff.text(u"Headings"_s, u"Liberation Sans, 10, Bold"_s, 150);
-    ff.text(u"Body"_s, u"Liberation Sans, 9"_s, 150);
+    // A generic typeface name: the made-up program names no real product.
+    ff.text(u"Title"_s, u"Sans, 14, Bold"_s, 150);
+    ff.text(u"Headings"_s, u"Sans, 10, Bold"_s, 150);
+    ff.text(u"Lines"_s, u"Sans, 9"_s, 150);
     auto* defaults = groupAt(rw.page, QRect(330, 126, 270, 110), u"Defaults"_s);
     auto* text = new QLabel(u"Save these settings as the defaults of this report, or go back "
                             "to Orvane's own settings."_s,
