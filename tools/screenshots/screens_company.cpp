@@ -51,7 +51,7 @@ void preferences(Screen& s) {
 }
 
 void beginningBalances(Screen& s) {
-    s.mainToolbar();
+    s.windowToolbar();
     ChildWindow* w = s.addWindow(u"Beginning Balances"_s, kWorkArea, Glyph::Ledger);
     QWidget* body = w->body();
     auto* top = new QWidget(body);
@@ -69,16 +69,17 @@ void beginningBalances(Screen& s) {
         credits += p.credit;
     }
     QTableWidget* grid =
-        gridAt(body, QRect(8, 90, body->width() - 16, 190),
+        gridAt(body, QRect(8, 90, body->width() - 16, 20 + int(rows.size()) * 18 + 4),
                {u"Account"_s, u"Description"_s, u"Account Type"_s, u">Debit"_s, u">Credit"_s},
                {60, 0, 150, 90, 90}, rows, 0);
+    // One row under the grid, which shows every account: the window has no room for two.
     auto* totals = new QWidget(body);
-    totals->setGeometry(body->width() - 300, 286, 292, 44);
-    labelAt(totals, QRect(0, 0, 100, kFieldHeight), u"Totals"_s);
-    fieldAt(totals, QRect(110, 0, 90, kFieldHeight), books::money(debits), true);
-    fieldAt(totals, QRect(200, 0, 90, kFieldHeight), books::money(credits), true);
-    labelAt(totals, QRect(110, 22, 180, 18),
+    totals->setGeometry(body->width() - 460, grid->geometry().bottom() + 6, 452, kFieldHeight);
+    labelAt(totals, QRect(0, 0, 150, kFieldHeight),
             u"Out of balance: "_s + books::money(debits - credits));
+    labelAt(totals, QRect(170, 0, 100, kFieldHeight), u"Totals"_s);
+    fieldAt(totals, QRect(270, 0, 90, kFieldHeight), books::money(debits), true);
+    fieldAt(totals, QRect(360, 0, 90, kFieldHeight), books::money(credits), true);
     s.explain(top, u"date of the balances"_s);
     s.explain(grid, u"balances"_s);
     s.explain(totals, u"totals"_s);
@@ -148,7 +149,7 @@ void paymentTerms(Screen& s) {
 }
 
 void users(Screen& s) {
-    s.mainToolbar();
+    s.windowToolbar();
     ChildWindow* w = s.addWindow(u"Users"_s, kWorkArea, Glyph::Employees);
     QWidget* body = w->body();
     labelAt(body, QRect(8, 6, 150, 18), u"Users"_s, true);

@@ -157,8 +157,7 @@ void earning(Screen& s) {
 
 void deduction(Screen& s) {
     s.windowToolbar();
-    mainMenuBehind(s);
-    ChildWindow* w = s.addWindow(u"Deductions"_s, workColumn(2, 274), Glyph::Payroll);
+    ChildWindow* w = s.addWindow(u"Deductions"_s, kWorkArea, Glyph::Payroll);
     QWidget* body = w->body();
     FormPane f(body, 8, 8, 96);
     f.lookup(u"Deduction ID"_s, u"HEALTH"_s, 120);
@@ -167,15 +166,15 @@ void deduction(Screen& s) {
     f.choice(u"Calculated As"_s, u"Fixed amount"_s, 120);
     f.money(u"Amount"_s, books::money(books::healthDeduction()), 70);
     f.check(u"Taken before income taxes"_s, true);
-    // A row for each deduction: a header, four rows and the frame.
-    codeList(body, QRect(8, f.y() + 4, body->width() - 16, 20 + 20 + 4 * 18 + 4), u"Deductions"_s,
+    // Under the record, left of the callout: a header, four rows and the frame.
+    codeList(body, QRect(8, f.y() + 4, 262, 20 + 20 + 4 * 18 + 4), u"Deductions"_s,
              {u"ID"_s, u"Description"_s}, {70, 0},
              {{u"401K"_s, u"Retirement plan 401(k)"_s},
               {u"HEALTH"_s, u"Health insurance"_s},
               {u"DENTAL"_s, u"Dental plan"_s},
               {u"UNIFORM"_s, u"Uniform rental"_s}},
              1);
-    s.explain(w, u"Deductions window"_s);
+    s.explain(body, QRect(0, 0, 270, f.y() + 4 + 20 + 20 + 4 * 18 + 4), u"Deductions window"_s);
 }
 
 void contribution(Screen& s) {

@@ -88,7 +88,9 @@ void navAidMaintenance(Screen& s) {
              {u"Payables"_s},
              {u"Inventory"_s},
              {u"Payroll"_s},
-             {u"General Ledger"_s}});
+             {u"General Ledger"_s},
+             {u"Reports"_s},
+             {u"Company"_s}});
     s.setStatus(u"Open the navigation aid of a module"_s);
     s.explain(aid.maintenance, u"maintenance tasks"_s);
 }
@@ -129,9 +131,7 @@ void copyRecord(Screen& s) {
     rw.id->setText(u"GREENWAY-2"_s);
     rw.id->setFocus();
     rw.id->selectAll();
-    s.tip(QPoint(250, 124),
-          u"GREENWAY-2 is a new ID. Click Save to add it as a copy of Greenway Landscaping."_s,
-          250);
+    // No tool tip: its pale yellow would read as a second callout, which already says this.
     s.setStatus(u"New record, copied from GREENWAY"_s);
     s.explain(rw.id, u"Customer ID"_s);
     s.explain(s.toolButton(u"Save"_s), u"Save"_s);

@@ -57,16 +57,17 @@ const QString kLedgerTo = u"SUNSET-CG"_s;
 const QDate kPeriodStart(2027, 3, 1);
 const QDate kPeriodEnd(2027, 3, 31);
 
-// Customer Ledgers: every transaction of each customer, from the books.
-ReportPage customerLedgers() {
+// Customer Ledgers: every transaction of each customer in the range, over the period, from
+// the books.
+ReportPage customerLedgers(const QString& fromId, const QString& toId, const QDate& start,
+                           const QDate& end) {
     ReportPage p;
     p.title = u"Customer Ledgers"_s;
-    p.subtitle = books::day(kPeriodStart) + u" to "_s + books::day(kPeriodEnd);
+    p.subtitle = books::day(start) + u" to "_s + books::day(end);
     p.headers = {u"Date"_s, u"Type"_s, u"Reference"_s, u">Debit"_s, u">Credit"_s, u">Balance"_s};
     p.widths = {70, 70, 150, 80, 80, 90};
     auto amount = [](books::Cents c) { return c == 0 ? QString() : books::money(c); };
-    for (const books::Ledger& l :
-         books::customerLedgers(kLedgerFrom, kLedgerTo, kPeriodStart, kPeriodEnd)) {
+    for (const books::Ledger& l : books::customerLedgers(fromId, toId, start, end)) {
         p.rows << QStringList{u"="_s + l.customer};
         for (const books::LedgerLine& line : l.lines) {
             p.rows << QStringList{books::day(line.date), line.type,
@@ -75,6 +76,17 @@ ReportPage customerLedgers() {
         }
     }
     return p;
+}
+
+ReportPage customerLedgers() {
+    return customerLedgers(kLedgerFrom, kLedgerTo, kPeriodStart, kPeriodEnd);
+}
+
+// The ledgers an Aged Receivables line drills down to: the aging's filters, every customer up
+// to its as-of date, so that the entries add up to the figures of the summary.
+ReportPage drilledLedgers() {
+    const QList<books::Customer>& all = books::customers();
+    return customerLedgers(all.first().id, all.last().id, kPeriodStart, books::today());
 }
 
 // The row of the Customer Ledgers that shows an invoice.
@@ -141,9 +153,10 @@ void reportOptions(Screen& s) {
     checkAt(printer, QPoint(80, 118), u"Show the Department column"_s, false);
     auto* fonts = groupAt(rw.page, QRect(330, 8, 270, 110), u"Fonts"_s);
     FormPane ff(fonts, 10, 20, 70);
-    ff.text(u"Title"_s, u"Liberation Sans, 14, Bold"_s, 150);
-    ff.text(u"Headings"_s, u"Liberation Sans, 10, Bold"_s, 150);
-    ff.text(u"Body"_s, u"Liberation Sans, 9"_s, 150);
+    // A generic typeface name: the made-up program names no real product.
+    ff.text(u"Title"_s, u"Sans, 14, Bold"_s, 150);
+    ff.text(u"Headings"_s, u"Sans, 10, Bold"_s, 150);
+    ff.text(u"Lines"_s, u"Sans, 9"_s, 150);
     auto* defaults = groupAt(rw.page, QRect(330, 126, 270, 110), u"Defaults"_s);
     auto* text = new QLabel(u"Save these settings as the defaults of this report, or go back "
                             "to Orvane's own settings."_s,
@@ -210,7 +223,7 @@ TransactionSpec invoiceFromBooks(int number, const QRect& r) {
 void drillBack(Screen& s) {
     ReportWindow rw = reportWindow(s, u"Customer Ledgers"_s, kWorkArea, 2, false);
     constexpr int kInvoice = 10471;
-    ReportPage page = customerLedgers();
+    ReportPage page = drilledLedgers();
     page.highlightRow = ledgerRowOf(page, kInvoice);
     // Scrolled so the line stays in sight below the invoice's window.
     constexpr int kLineTop = 268;
