@@ -303,6 +303,32 @@ private Q_SLOTS:
         }
     }
 
+    // A cut the scene's row states is let pass; any other cut in that scene still fails.
+    void statedCallouts_data() {
+        QTest::addColumn<QString>("stated");
+        QTest::addColumn<QString>("expected"); // empty: no problem at all
+        QTest::newRow("the cut text stated")
+            << u"Inactive: the record window keeps its place"_s << QString();
+        QTest::newRow("another text stated")
+            << u"Filter: the record window keeps its place"_s
+            << u"the callout's edge cuts the button \"Inactive\""_s;
+    }
+
+    void statedCallouts() {
+        QFETCH(QString, stated);
+        QFETCH(QString, expected);
+        const std::u16string statedText = stated.toStdU16String();
+        const SceneDrawing drawing{1,       Screen::Kind::Product, buttonAcrossCalloutEdge, u"",
+                                   nullptr, statedText.c_str()};
+        books::forgetFigures();
+        Screen screen(drawing.kind);
+        drawing.build(screen);
+        screen.picture();
+        const QStringList found = problems(sceneOf(Callout), drawing, screen);
+        QCOMPARE(found.join(u'\n').contains(expected), true);
+        QCOMPARE(found.size(), expected.isEmpty() ? 0 : 1);
+    }
+
     // Scene 1 draws the Invoices window as usual, scene 2 as the row builds it.
     void windowAcrossScenes_data() {
         QTest::addColumn<Build>("second");

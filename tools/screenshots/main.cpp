@@ -286,6 +286,17 @@ void printTexts(platform::Int16 numberOfScenes) {
     }
 }
 
+// The texts a scene's callout is let cut, and why; with --review, so that each stays a choice.
+void listStatedCuts(platform::Int16 numberOfScenes) {
+    for (platform::Int16 number = 1; number <= numberOfScenes; ++number) {
+        const SceneDrawing* drawing = drawingFor(number);
+        if (drawing != nullptr && drawing->statedCuts != nullptr) {
+            err() << "scene " << number
+                  << " lets its callout cut: " << QString::fromUtf16(drawing->statedCuts) << "\n";
+        }
+    }
+}
+
 // The windows drawn in a form of their own, and why; with --review, so that each stays a choice.
 void listOwnForms(const QList<SceneWindows>& windows) {
     for (const SceneWindows& s : windows) {
@@ -365,6 +376,7 @@ int main(int argc, char** argv) {
     }
     if (!options->reviewDir.isEmpty()) {
         listOwnForms(windows);
+        listStatedCuts(numberOfScenes);
     }
     err() << "orvane-screenshots: wrote " << written
           << " pictures, each with its copy at twice the density, to " << options->outDir << "\n";

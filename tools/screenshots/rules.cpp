@@ -341,19 +341,34 @@ bool inFrame(const ShownText& t) {
     return !t.inPicture.intersects(kWorkArea);
 }
 
-QStringList calloutEdgeProblems(const script::Scene& scene, const Screen& screen) {
+// The texts the scene's row states its callout may cut, as names.
+QStringList statedCuts(const SceneDrawing& drawing) {
+    QStringList out;
+    if (drawing.statedCuts != nullptr) {
+        const QString stated = QString::fromUtf16(drawing.statedCuts).section(u':', 0, 0);
+        for (const QString& text : stated.split(u'|', Qt::SkipEmptyParts)) {
+            out << asName(text).toCaseFolded();
+        }
+    }
+    return out;
+}
+
+QStringList calloutEdgeProblems(const script::Scene& scene, const SceneDrawing& drawing,
+                                const Screen& screen) {
     QStringList out;
     const QRect plate = calloutArea(scene);
     if (plate.isEmpty()) {
         return out;
     }
+    const QStringList stated = statedCuts(drawing);
     QList<QRect> reported; // a window's caption is shown whole and in its parts
     for (const ShownText& t : shownTexts(screen)) {
         const QRect r = t.inPicture;
         const bool clear = !r.intersects(plate.adjusted(-1, -1, 1, 1));
         const bool under = plate.adjusted(1, 1, -1, -1).contains(r);
-        if (!clear && !under && !asName(t.text).isEmpty() && !reported.contains(r) && !inFrame(t) &&
-            uncovered(t, screen)) {
+        const QString name = asName(t.text);
+        if (!clear && !under && !name.isEmpty() && !reported.contains(r) && !inFrame(t) &&
+            !stated.contains(name.toCaseFolded()) && uncovered(t, screen)) {
             reported << r;
             out << u"the callout's edge cuts the %1 \"%2\" at %3"_s.arg(t.kind, t.text.simplified(),
                                                                         where(r));
@@ -772,7 +787,7 @@ std::optional<QPoint> pointerTip(const script::Scene& scene) {
 QStringList problems(const script::Scene& scene, const SceneDrawing& drawing,
                      const Screen& screen) {
     return explainedProblems(scene, screen) + pointerProblems(scene, screen) +
-           namesProblems(scene, drawing, screen) + calloutEdgeProblems(scene, screen) +
+           namesProblems(scene, drawing, screen) + calloutEdgeProblems(scene, drawing, screen) +
            clippingProblems(screen) + figuresProblems(screen);
 }
 

@@ -26,6 +26,11 @@ struct SceneDrawing {
     // show a window of one title at one size, with the same fields, and keep its place from one
     // scene to the next. Null for a scene that keeps to the common form.
     const char16_t* ownForm = nullptr;
+    // The texts the callout's edge may run through in this scene, '|' between them, then ": "
+    // and why no drawing can keep them whole (a window that must keep its form and place in the
+    // scenes around, under callouts the script puts elsewhere in each). Null for a scene whose
+    // callout cuts no text.
+    const char16_t* statedCuts = nullptr;
 };
 
 namespace screens {
