@@ -308,8 +308,14 @@ NavigationAid navigationAid(Screen& s, const QString& module, const QRect& r,
 
     auto* left = groupAt(body, QRect(4, 2, split - 10, reportsTop - 6), u"Maintenance"_s);
     aid.maintenance = new QWidget(left);
-    aid.maintenance->setGeometry(8, 18, split - 26, reportsTop - 30);
-    int y = 0;
+    aid.maintenance->setGeometry(8, 18, split - 26, reportsTop - 26);
+    // The rows start low and the hints stand off from the buttons: so placed, the callouts over
+    // this side (scenes 5 and 23) run clear of every row or lie over a hint whole.
+    constexpr int kRowsTop = 39;
+    constexpr int kRowPitch = 62;
+    constexpr int kHintLeft = 108;
+    constexpr int kHintTop = 8;
+    int y = kRowsTop;
     static const QMap<QString, QString> hints = {
         {u"Customers"_s, u"Add and change customers and prospects, "
                          "their addresses, terms and defaults."_s},
@@ -321,9 +327,9 @@ NavigationAid navigationAid(Screen& s, const QString& module, const QRect& r,
         aid.buttons.insert(text, bigButton(aid.maintenance, QPoint(0, y), g, text));
         auto* hint = new QLabel(hints.value(text), aid.maintenance);
         hint->setWordWrap(true);
-        hint->setGeometry(90, y + 6, aid.maintenance->width() - 92, 46);
+        hint->setGeometry(kHintLeft, y + kHintTop, aid.maintenance->width() - kHintLeft - 2, 46);
         hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        y += 70;
+        y += kRowPitch;
     }
 
     auto* right = groupAt(body, QRect(split, 2, w - split - 4, reportsTop - 6), u"Tasks"_s);
