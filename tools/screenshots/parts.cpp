@@ -161,14 +161,19 @@ Transaction transactionWindow(Screen& s, const TransactionSpec& form) {
         y0 = 6;
         if (form.showJournal) {
             QWidget* jp = t.tabs->widget(1);
-            // The transaction's key figures above its entries.
+            // The transaction's key figures above its entries, in two short columns that leave
+            // the middle of the page free for the callout.
             FormPane summary(jp, 8, 8, 74);
             summary.text(form.partyLabel, form.partyId, 110)->setReadOnly(true);
-            for (const auto& [label, value] : form.header.mid(0, 2)) {
-                summary.text(label, value, 110)->setReadOnly(true);
+            FormPane second(jp, w - 200, 8, 74);
+            const auto header = form.header.mid(0, 2);
+            for (qsizetype i = 0; i < header.size(); ++i) {
+                (i == 0 ? summary : second)
+                    .text(header[i].first, header[i].second, 110)
+                    ->setReadOnly(true);
             }
             if (!form.totals.isEmpty()) {
-                summary.money(form.totals.last().first, form.totals.last().second, 110)
+                second.money(form.totals.last().first, form.totals.last().second, 110)
                     ->setReadOnly(true);
             }
             labelAt(jp, QRect(8, form.journalTop - 22, w - 16, 18),

@@ -341,9 +341,10 @@ void importWizard(Screen& s) {
     s.mainToolbar();
     WizardPage wp = wizardPage(
         s, u"Import Wizard"_s, QRect(4, 98, 628, 356), u"Choose the data to import"_s,
-        u"The Import Wizard reads records from a text file into Orvane. Choose the kind of "
-        "data in the file, then click Next to match its fields."_s,
+        u"Choose the kind of data in the file, then click Next."_s,
         {u"1. Data"_s, u"2. File"_s, u"3. Fields"_s, u"4. Options"_s, u"5. Finish"_s}, 0);
+    // Short and narrow, beside the callout over the page's empty right side.
+    wp.intro->resize(152, wp.intro->height());
     QWidget* c = wp.content;
     QWidget* kinds = groupAt(c, QRect(0, 4, 130, 124), u"Data"_s);
     const QStringList names = {u"Customers"_s, u"Vendors"_s,           u"Items"_s,
