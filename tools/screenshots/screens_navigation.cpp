@@ -472,7 +472,7 @@ void helpContents(Screen& s) {
         u"<h2>Using Orvane Help</h2><p>The Contents tab lists the help topics by subject, "
         "like the chapters of a book. Double-click a book to open it, then double-click a topic "
         "to read it here.</p><p>Use <b>Back</b> and <b>Forward</b> to return to the topics you "
-        "have read. Underlined words lead to related topics.</p>"_s);
+        "have read. <a href=\"#related\">Underlined words</a> lead to related topics.</p>"_s);
     auto* tree = new QTreeWidget(hw.page);
     tree->setGeometry(2, 2, hw.tabs->width() - 8, hw.tabs->height() - 30);
     tree->setHeaderHidden(true);
