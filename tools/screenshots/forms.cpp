@@ -338,10 +338,10 @@ WizardPage wizardPage(Screen& s, const QString& title, const QRect& r, const QSt
     QWidget* body = wp.dialog->body();
     wp.steps = new StepBand(body, QRect(8, 8, 96, body->height() - 56), steps, currentStep);
     labelAt(body, QRect(116, 8, body->width() - 124, 22), heading, true)->setFont(uiFont(14, true));
-    auto* introLabel = new QLabel(intro, body);
-    introLabel->setWordWrap(true);
-    introLabel->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    introLabel->setGeometry(116, 34, body->width() - 124, 42);
+    wp.intro = new QLabel(intro, body);
+    wp.intro->setWordWrap(true);
+    wp.intro->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    wp.intro->setGeometry(116, 34, body->width() - 124, 42);
     wp.content = new QWidget(body);
     wp.content->setGeometry(116, 80, body->width() - 124, body->height() - 128);
     auto* line = new QFrame(body);

@@ -93,6 +93,7 @@ struct WizardPage {
     ChildWindow* dialog = nullptr;
     QWidget* steps = nullptr;
     QWidget* content = nullptr;
+    QLabel* intro = nullptr;
     QList<QPushButton*> buttons; // Back, Next, Finish, Cancel
 };
 WizardPage wizardPage(Screen& s, const QString& title, const QRect& r, const QString& heading,

@@ -163,14 +163,19 @@ Transaction transactionWindow(Screen& s, const TransactionSpec& form) {
         y0 = 6;
         if (form.showJournal) {
             QWidget* jp = t.tabs->widget(1);
-            // The transaction's key figures above its entries.
+            // The transaction's key figures above its entries, in two short columns that leave
+            // the middle of the page free for the callout.
             FormPane summary(jp, 8, 8, 74);
             summary.text(form.partyLabel, form.partyId, 110)->setReadOnly(true);
-            for (const auto& [label, value] : form.header.mid(0, 2)) {
-                summary.text(label, value, 110)->setReadOnly(true);
+            FormPane second(jp, w - 200, 8, 74);
+            const auto header = form.header.mid(0, 2);
+            for (qsizetype i = 0; i < header.size(); ++i) {
+                (i == 0 ? summary : second)
+                    .text(header[i].first, header[i].second, 110)
+                    ->setReadOnly(true);
             }
             if (!form.totals.isEmpty()) {
-                summary.money(form.totals.last().first, form.totals.last().second, 110)
+                second.money(form.totals.last().first, form.totals.last().second, 110)
                     ->setReadOnly(true);
             }
             labelAt(jp, QRect(8, form.journalTop - 22, w - 16, 18),
@@ -310,8 +315,14 @@ NavigationAid navigationAid(Screen& s, const QString& module, const QRect& r,
 
     auto* left = groupAt(body, QRect(4, 2, split - 10, reportsTop - 6), u"Maintenance"_s);
     aid.maintenance = new QWidget(left);
-    aid.maintenance->setGeometry(8, 18, split - 26, reportsTop - 30);
-    int y = 0;
+    aid.maintenance->setGeometry(8, 18, split - 26, reportsTop - 26);
+    // The rows start low and the hints stand off from the buttons: so placed, the callouts over
+    // this side (scenes 5 and 23) run clear of every row or lie over a hint whole.
+    constexpr int kRowsTop = 39;
+    constexpr int kRowPitch = 62;
+    constexpr int kHintLeft = 108;
+    constexpr int kHintTop = 8;
+    int y = kRowsTop;
     static const QMap<QString, QString> hints = {
         {u"Customers"_s, u"Add and change customers and prospects, "
                          "their addresses, terms and defaults."_s},
@@ -323,9 +334,9 @@ NavigationAid navigationAid(Screen& s, const QString& module, const QRect& r,
         aid.buttons.insert(text, bigButton(aid.maintenance, QPoint(0, y), g, text));
         auto* hint = new QLabel(hints.value(text), aid.maintenance);
         hint->setWordWrap(true);
-        hint->setGeometry(90, y + 6, aid.maintenance->width() - 92, 46);
+        hint->setGeometry(kHintLeft, y + kHintTop, aid.maintenance->width() - kHintLeft - 2, 46);
         hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        y += 70;
+        y += kRowPitch;
     }
 
     auto* right = groupAt(body, QRect(split, 2, w - split - 4, reportsTop - 6), u"Tasks"_s);

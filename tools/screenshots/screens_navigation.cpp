@@ -196,18 +196,20 @@ OpenWindow openTransaction(Screen& s, bool filtered) {
     OpenWindow o;
     o.dialog = s.addDialog(u"Open Transaction"_s, QRect(20, 100, 600, 352), Glyph::Folder);
     QWidget* body = o.dialog->body();
-    FormPane top(body, 8, 8, 100);
+    // The type and the hint stand where the callouts of File, Open lie over them whole or not
+    // at all.
+    FormPane top(body, 84, 6, 100);
     top.choice(u"Transaction Type"_s, u"Invoices"_s, 150);
     auto* hint = new QLabel(u"Choose a transaction and click Open. Use Filter to narrow the "
                             "list and Sort By to change its order."_s,
                             body);
     hint->setWordWrap(true);
-    hint->setGeometry(8, 40, 400, 32);
+    hint->setGeometry(170, 56, 318, 32);
 
-    // The period's invoices, by number; filtered: Greenway's, the largest first.
+    // All invoices, by number; filtered: Greenway's of the period, the largest first.
     QList<books::Invoice> shown;
     for (const books::Invoice& i : books::invoices()) {
-        if (i.date >= QDate(2027, 3, 1) && (!filtered || i.customer == u"GREENWAY"_s)) {
+        if (!filtered || (i.date >= QDate(2027, 3, 1) && i.customer == u"GREENWAY"_s)) {
             shown << i;
         }
     }
@@ -230,7 +232,7 @@ OpenWindow openTransaction(Screen& s, bool filtered) {
     labelAt(o.filter, QRect(0, 4, 140, 18), u"Sort By"_s);
     comboAt(o.filter, QRect(0, 22, 144, kFieldHeight),
             filtered ? u"Amount, largest first"_s : u"Number"_s);
-    QWidget* g = groupAt(o.filter, QRect(0, 50, 162, 150), u"Filter"_s);
+    QWidget* g = groupAt(o.filter, QRect(0, 52, 162, 150), u"Filter"_s);
     FormPane f(g, 8, 18, 52);
     f.date(u"From"_s, filtered ? u"03/01/27"_s : QString(), 100);
     f.date(u"To"_s, filtered ? u"03/31/27"_s : QString(), 100);
@@ -285,7 +287,8 @@ void accountingEntries(Screen& s) {
     form.journal = true;
     form.showJournal = true;
     form.detailTab = u"Invoice"_s;
-    form.journalTop = 198;
+    // Low enough that the caption above the entries lies clear of the callout.
+    form.journalTop = 212;
     Transaction t = transactionWindow(s, form);
     DropMenu* m = s.openMenu(u"Options"_s, {{u"Company Information"_s},
                                             {u"Preferences"_s},
@@ -316,7 +319,9 @@ void fastAdd(Screen& s) {
     for (const books::Customer& c : books::customers()) {
         rows.append({c.id, c.name});
     }
-    QTreeWidget* list = listAt(&s, QRect(below.x(), below.y(), 250, 126),
+    // Tall enough for every customer, and over the lines' headings, which the callout's edge
+    // would otherwise cut.
+    QTreeWidget* list = listAt(&s, QRect(below.x(), below.y() - 1, 250, 144),
                                {u"Customer ID"_s, u"Name"_s}, {84, 0}, rows, 0);
     list->raise();
 
@@ -336,9 +341,10 @@ void importWizard(Screen& s) {
     s.mainToolbar();
     WizardPage wp = wizardPage(
         s, u"Import Wizard"_s, QRect(4, 98, 628, 356), u"Choose the data to import"_s,
-        u"The Import Wizard reads records from a text file into Orvane. Choose the kind of "
-        "data in the file, then click Next to match its fields."_s,
+        u"Choose the kind of data in the file, then click Next."_s,
         {u"1. Data"_s, u"2. File"_s, u"3. Fields"_s, u"4. Options"_s, u"5. Finish"_s}, 0);
+    // Short and narrow, beside the callout over the page's empty right side.
+    wp.intro->resize(152, wp.intro->height());
     QWidget* c = wp.content;
     QWidget* kinds = groupAt(c, QRect(0, 4, 130, 124), u"Data"_s);
     const QStringList names = {u"Customers"_s, u"Vendors"_s,           u"Items"_s,
@@ -417,8 +423,9 @@ void backUp(Screen& s) {
 }
 
 void restore(Screen& s) {
+    // No Main Menu behind: a company being replaced from a backup is not open, and the callout
+    // over the top of the workspace would cut the Main Menu's caption and heading in two.
     s.mainToolbar();
-    mainMenuBehind(s);
     ChildWindow* d = s.addDialog(u"Restore Company"_s, QRect(60, 166, 520, 276), Glyph::Disk);
     QWidget* body = d->body();
     FormPane f(body, 12, 10, 96);
@@ -457,15 +464,15 @@ void contextHelp(Screen& s) {
 }
 
 void helpContents(Screen& s) {
+    // No Main Menu behind: the callout over the top of the workspace would cut its heading and
+    // its task links in two. Help opens in a window of its own, low in the workspace.
     s.mainToolbar();
-    mainMenuBehind(s);
-    // Help opens in a window of its own, here below the frame's toolbar.
     HelpWindow hw = helpWindow(
         s, QRect(0, 238, 640, 221), 0,
         u"<h2>Using Orvane Help</h2><p>The Contents tab lists the help topics by subject, "
         "like the chapters of a book. Double-click a book to open it, then double-click a topic "
         "to read it here.</p><p>Use <b>Back</b> and <b>Forward</b> to return to the topics you "
-        "have read. Underlined words lead to related topics.</p>"_s);
+        "have read. <a href=\"#related\">Underlined words</a> lead to related topics.</p>"_s);
     auto* tree = new QTreeWidget(hw.page);
     tree->setGeometry(2, 2, hw.tabs->width() - 8, hw.tabs->height() - 30);
     tree->setHeaderHidden(true);
@@ -610,7 +617,7 @@ const auto kDrawings = std::to_array<SceneDrawing>({
     {22, Screen::Kind::Product, restore, u"File|Restore|Restore Company"},
     {23, Screen::Kind::Product, contextHelp, u"Help|What's This?"},
     {24, Screen::Kind::Product, helpContents, u"Help|Contents|Orvane Help|Index|Search",
-     u"Orvane Help: opened below the Main Menu, as the callout over the top of the workspace "
+     u"Orvane Help: opened low in the workspace, as the callout over the top of the workspace "
      u"would hide its Back and Forward"},
     {25, Screen::Kind::Product, helpIndex, u"Index|Orvane Help"},
     {26, Screen::Kind::Product, customerSupport, u"Help|Customer Support|Orvane Support Center"},
