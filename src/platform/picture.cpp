@@ -127,7 +127,13 @@ PictureLoad loadPictureFor(const QString& path, qreal devicePixelRatio, QString*
             return PictureLoad{*dense, QString()};
         }
     }
-    return loadPicture(path);
+    PictureLoad load = loadPicture(path);
+    // A picture whose header reads can still fail (too large, cut off): then the placeholder is
+    // shown, not the picture, and what is wrong with the copy would only mislead.
+    if (!load.ok() && note != nullptr) {
+        note->clear();
+    }
+    return load;
 }
 
 } // namespace platform

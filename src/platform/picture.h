@@ -39,7 +39,8 @@ QString doubleDensityName(const QString& fileName);
 // the density when it loads and has exactly twice the picture's pixels each way; its pixmap then
 // carries the ratio 2, and the picture's size (HIMETRIC, and the pixmap's device-independent size)
 // is that of the picture at 1. Otherwise, and always at ratio 1: loadPicture(path). The copy is
-// never opened at ratio 1. `note` tells why a copy that is there could not be used.
+// never opened at ratio 1. `note` tells why a copy that is there could not be used, when the
+// picture is shown instead.
 PictureLoad loadPictureFor(const QString& path, qreal devicePixelRatio, QString* note = nullptr);
 
 } // namespace platform
