@@ -343,12 +343,14 @@ private:
         QCOMPARE(windowGeometry(tutorial_->windowId()), workArea(current->openbox));
     }
 
-    // The bar's buttons lie above the panel; un-maximized by the window manager, the window goes
-    // back to where the program put it, which is inside the work area too.
+    // The bar's buttons lie above the panel. The window is maximized, so that the window manager
+    // keeps it to the work area; un-maximized, it goes back to where the program put it, which is
+    // inside the work area too.
     void checkClearOfThePanel() {
         const int panelTop = current->screen.height() - current->panel;
         QCOMPARE_LT(onScreen(QStringLiteral("Exit")).bottom(), panelTop);
         const QString id = tutorial_->windowId();
+        QVERIFY2(isMaximized(id), "the window manager doesn't hold the window maximized");
         e2e::runTool(QStringLiteral("wmctrl"),
                      {QStringLiteral("-i"), QStringLiteral("-r"), id, QStringLiteral("-b"),
                       QStringLiteral("remove,maximized_vert,maximized_horz")});
