@@ -10,41 +10,28 @@
 #include "window/accessibility.h"
 
 #include <QAccessible>
+#include <QSignalSpy>
 
 namespace {
-
-// How often a notice has appeared, as the toolkit publishes it to a screen reader.
-int noticesAppeared = 0;
-
-void countNoticeAppearing(QAccessibleEvent* event) {
-    if (event->type() == QAccessible::ObjectShow &&
-        qobject_cast<accessibility::PageNotice*>(event->object()) != nullptr) {
-        ++noticesAppeared;
-    }
-}
 
 // The notices a window gives, as the toolkit publishes them to a screen reader.
 class NoticeRecorder {
 public:
     explicit NoticeRecorder(frmMain* window)
-        : interface_(QAccessible::queryAccessibleInterface(
-              window->findChild<accessibility::PageNotice*>())) {
-        QAccessible::installUpdateHandler(countNoticeAppearing);
-        clear();
-    }
-    ~NoticeRecorder() { QAccessible::installUpdateHandler(nullptr); }
-    NoticeRecorder(const NoticeRecorder&) = delete;
-    NoticeRecorder& operator=(const NoticeRecorder&) = delete;
+        : notice_(window->findChild<accessibility::PageNotice*>()),
+          interface_(QAccessible::queryAccessibleInterface(notice_)),
+          spy_(notice_, &accessibility::PageNotice::told) {}
 
-    int count() const { return noticesAppeared - before_; }
+    qsizetype count() const { return spy_.count(); }
     QString name() const { return interface_->text(QAccessible::Name); }
     QString description() const { return interface_->text(QAccessible::Description); }
     bool shown() const { return !interface_->state().invisible; }
-    void clear() { before_ = noticesAppeared; }
+    void clear() { spy_.clear(); }
 
 private:
+    accessibility::PageNotice* notice_;
     QAccessibleInterface* interface_;
-    int before_ = 0;
+    QSignalSpy spy_;
 };
 
 QString pageContent(const TestWindow& w, int scene) {
