@@ -80,6 +80,7 @@ private Q_SLOTS:
         QCOMPARE(window->indexOfChild(notice), window->childCount() - 1);
         QCOMPARE(notice->parent()->object(), w.window);
         QVERIFY(notice->rect().isEmpty());
+        QVERIFY(notice->state().invisible); // until the first notice
     }
 
     void everyPageWithoutCalloutHasTheWordsOfItsPicture() {
@@ -108,7 +109,9 @@ private Q_SLOTS:
     }
 
     void noticeTellsThePageShown_data() {
-        // N: Next, P: Previous, F: the first section, L: the last section, all without a pause.
+        // N: Next, P: Previous, F: the first section, L: the last section, R: a resize, which
+        // presents the page again; '.': 100 ms of the event loop, as between a reader's presses;
+        // '?': no notice yet.
         QTest::addColumn<QByteArray>("steps");
         QTest::addColumn<int>("scene");
         QTest::newRow("the section already on the screen") << QByteArray("F") << 1;
@@ -116,6 +119,8 @@ private Q_SLOTS:
         QTest::newRow("ten quick presses of Next") << QByteArray("NNNNNNNNNN") << 11;
         QTest::newRow("Next and Previous, back where it was") << QByteArray("NP") << 1;
         QTest::newRow("the last section and on to the end") << QByteArray("LNNNNNNN") << 80;
+        QTest::newRow("Next pressed 100 to 300 ms apart") << QByteArray("N.N..N...N") << 5;
+        QTest::newRow("a resize in the rest puts the notice off") << QByteArray("N...R...?") << 2;
     }
     void noticeTellsThePageShown() {
         QFETCH(QByteArray, steps);
@@ -133,6 +138,12 @@ private Q_SLOTS:
                 w->btnNext->click();
             } else if (step == 'P') {
                 w->btnPrevious->click();
+            } else if (step == 'R') {
+                w->resize(w->size() - QSize(10, 10));
+            } else if (step == '.') {
+                QTest::qWait(100);
+            } else if (step == '?') {
+                QCOMPARE(notices.count(), 0);
             } else {
                 const int last = w->cmbCurrentSection->ListCount() - 1;
                 w->cmbCurrentSection->setListIndex(step == 'F' ? 0 : last);
@@ -158,19 +169,26 @@ private Q_SLOTS:
         QCOMPARE(notices.count(), 1);
     }
 
+    // A notice that comes due while another window has the keyboard is told when the tutorial
+    // is active again, without any presentation in between.
     void noticeWaitsForTheWindowToBeActive() {
         TestWindow w;
+        startActive(w);
         NoticeRecorder notices(w.window);
-        w->Load();
+        letNoticesCome();
+        notices.clear();
+        w->btnNext->click();
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
         letNoticesCome();
         QCOMPARE(notices.count(), 0);
-        QVERIFY(!notices.shown());
-        w->show();
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.window));
         letNoticesCome();
         QCOMPARE(notices.count(), 1);
-        QCOMPARE(notices.name(), QStringLiteral("Page 1 of 80"));
+        QCOMPARE(notices.name(), QStringLiteral("Page 2 of 80"));
     }
 };
 

@@ -7,12 +7,18 @@
 #include "tutorial_test.h"
 
 #include "platform/controls.h"
+#include "platform/directories.h"
 #include "platform/picture.h"
 #include "platform/picture_cache.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTemporaryFile>
+
+#include <cstdio>
+
+#include <unistd.h>
 
 using platform::Int16;
 
@@ -81,6 +87,24 @@ QImage copyOf(const TestWindow& w, int scene) {
 void restUntilDecoded(const TestWindow& w) {
     QTRY_VERIFY(!w->pictureCache().preparing());
 }
+
+// The lines that `action` writes on stderr about copies at twice the density.
+template <class Action> QStringList copyReports(Action action) {
+    QTemporaryFile file;
+    if (!file.open()) {
+        return {QStringLiteral("stderr can't be caught")};
+    }
+    std::fflush(stderr);
+    const int original = dup(STDERR_FILENO);
+    dup2(file.handle(), STDERR_FILENO);
+    action();
+    std::fflush(stderr);
+    dup2(original, STDERR_FILENO);
+    close(original);
+    file.seek(0);
+    return QString::fromLocal8Bit(file.readAll()).split(u'\n').filter(QStringLiteral("@2x"));
+}
+
 } // namespace
 
 class HighDensityTest : public QObject {
@@ -116,19 +140,28 @@ private Q_SLOTS:
         QCOMPARE(placesOf(dense), placesOf(alone));
     }
 
-    // A copy that can't be used leaves the picture shown as on any screen, at its size.
+    // A copy that can't be used leaves the picture shown as on any screen, at its size, and
+    // stderr says why (`why`; nothing for a copy that isn't there) at each presentation.
     void unfitCopyGivesWayToThePicture_data() {
         QTest::addColumn<QByteArray>("copy");
-        QTest::newRow("missing") << QByteArray();
-        QTest::newRow("not a GIF") << QByteArray("GIF? not really");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("missing") << QByteArray() << QString();
+        QTest::newRow("not a GIF")
+            << QByteArray("GIF? not really") << QStringLiteral("not a GIF picture");
         const QByteArray whole = gifs::gifFile({{copyImage()}});
-        QTest::newRow("cut off") << whole.left(whole.size() - 1);
-        QTest::newRow("the picture's size") << gifs::solidGif({640, 480}, qRgb(0, 0, 255));
-        QTest::newRow("one row short") << gifs::solidGif({1280, 959}, qRgb(0, 0, 255));
+        QTest::newRow("cut off") << whole.left(whole.size() - 1)
+                                 << QStringLiteral("damaged GIF picture (the file is cut off)");
+        QTest::newRow("the picture's size") << gifs::solidGif({640, 480}, qRgb(0, 0, 255))
+                                            << QStringLiteral("640 x 480 pixels, not twice the "
+                                                              "picture's");
+        QTest::newRow("one row short") << gifs::solidGif({1280, 959}, qRgb(0, 0, 255))
+                                       << QStringLiteral("1280 x 959 pixels, not twice the "
+                                                         "picture's");
     }
 
     void unfitCopyGivesWayToThePicture() {
         QFETCH(QByteArray, copy);
+        QFETCH(QString, why);
         const QString copyPath = fixture::besideProgram(platform::doubleDensityName(kPicture));
         QFile::remove(copyPath);
         if (!copy.isEmpty()) {
@@ -136,7 +169,15 @@ private Q_SLOTS:
         }
         TestWindow w;
         prepare(w, kPicture);
-        w->SetCurrentScene();
+        const QStringList reports = copyReports([&] {
+            w->SetCurrentScene();
+            w->SetCurrentScene();
+        });
+        const QString report =
+            QStringLiteral("orvane-tutorial: screenshot %1: %2; the picture is shown instead")
+                .arg(platform::doubleDensityName(platform::workingDirectory() + u'/' + kPicture),
+                     why);
+        QCOMPARE(reports, why.isEmpty() ? QStringList() : QStringList(2, report));
         QCOMPARE(w->Image1->picture().pixmap.devicePixelRatio(), 1.0);
         QCOMPARE(w->Image1->picture().pixmap.toImage().pixel(20, 20), kBlack);
         TestWindow alone;
@@ -202,7 +243,7 @@ private Q_SLOTS:
         QVERIFY(writeCopy(missing, gifs::gifFile({{copyImage()}})));
         TestWindow w;
         prepare(w, missing);
-        w->SetCurrentScene();
+        QCOMPARE(copyReports([&] { w->SetCurrentScene(); }), QStringList());
         QFile::remove(fixture::besideProgram(platform::doubleDensityName(missing)));
         QCOMPARE(w->Image1->picture().pixmap.devicePixelRatio(), 1.0);
         QCOMPARE(w->Image1->picture().pixmap.toImage().pixelColor(20, 20), QColor(236, 236, 236));

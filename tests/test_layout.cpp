@@ -74,6 +74,7 @@ private Q_SLOTS:
         QVERIFY(w->cmbCurrentSection->isEditable());
         QCOMPARE(w->LabelSection->Caption(), QStringLiteral("Section:"));
         QVERIFY(w->LabelSection->alignment() & Qt::AlignRight);
+        QVERIFY(w->labelPageNumber->alignment() & Qt::AlignLeft);
         QCOMPARE(w->labelPageNumber->Caption(), QStringLiteral("Page: 1 of "));
         QVERIFY(w->HelpTextMemo->Caption().isEmpty());
         QVERIFY(w->HelpTextMemo->wordWrap());
@@ -190,6 +191,14 @@ private Q_SLOTS:
         QCOMPARE(at(200, 150), QColor(255, 255, 192)); // the text lets the plate through
         QCOMPARE(at(300, 463), w->FrameHoldsControls->palette().color(QPalette::Window));
         QVERIFY(at(300, 463) != QColor(Qt::black)); // the bar in front of the picture
+
+        // A callout dragged down over the bar goes behind it, its text and its plate alike.
+        const QRect bar = w->FrameHoldsControls->geometry().translated(1, 1);
+        w->HelpTextMemo->setCaption(QStringLiteral("Dragged down over the bar"));
+        const QImage barAlone = w->grab(bar).toImage();
+        w->HelpTextMemoBack->setTop(6600);
+        w->HelpTextMemo->setTop(6960); // its first line inside the bar
+        QCOMPARE(w->grab(bar).toImage(), barAlone);
     }
 
     void tabVisitsListExitPreviousNext() {

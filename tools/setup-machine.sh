@@ -16,6 +16,8 @@ if [[ "${1:-}" == "test" ]]; then
     # The desktops the tutorial is tried on: Wayland (weston), and dark colour schemes with
     # larger fonts from qt6ct, the GTK platform theme and the Adwaita style.
     packages+=(weston qt6-wayland qt6ct qt6-gtk-platformtheme adwaita-qt6 fonts-dejavu-core)
+    # The window manager's own un-maximize, asked for as a desktop's tools ask for it.
+    packages+=(wmctrl)
 fi
 
 missing=()

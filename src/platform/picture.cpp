@@ -140,6 +140,10 @@ ImageLoad decodePictureFor(const QString& path, qreal devicePixelRatio) {
     load.error = readGif(path, &load.image);
     if (load.ok()) {
         load.image = inPixmapFormat(std::move(load.image));
+    } else {
+        // A picture whose header reads can still fail (too large, cut off): then the placeholder
+        // is shown, not the picture, and what is wrong with the copy would only mislead.
+        load.note.clear();
     }
     return load;
 }

@@ -40,7 +40,7 @@ QString doubleDensityName(const QString& fileName);
 // then carries the ratio 2, and the picture made from it has the size (HIMETRIC, and the
 // pixmap's device-independent size) of the picture at 1. Otherwise, and always at ratio 1: the
 // picture at path. The copy is never opened at ratio 1. `note` tells why a copy that is there
-// could not be used.
+// could not be used, when the picture is shown instead.
 //
 // Safe on any thread: it stops short of the pixmap, which only the GUI thread may make. The image
 // is in the format a pixmap keeps, so that pictureFromImage needn't convert it again.

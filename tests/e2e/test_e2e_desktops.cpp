@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The built program on desktops as users have them: X11 with and without a window manager,
-// Wayland (weston), small, large and scaled screens, a larger font DPI, and dark colour schemes
-// with a larger general font from a platform theme or a style. Each environment is one row, and
+// Wayland (weston), small, large and scaled screens, a larger font DPI, dark colour schemes
+// with a larger general font from a platform theme or a style, and a panel that reserves the
+// screen's foot. Each environment is one row, and
 // every row is checked the same way: the window fills the work area in the desktop's colours
 // (dark where the theme is dark), the page label reads
 // "Page  1 of  80", scene 3's help text is dark on its plate and ends above the callout's foot,
 // scene 3's screenshot is on the screen pixel for pixel as its file holds it (on a screen of two
 // pixels to the program's one: its copy at twice the density), scene 23's arrow comes to rest on
-// its target ("?"), and Exit ends the program with status 0.
+// its target ("?"), and Exit ends the program with status 0. With a panel, the bar lies above
+// it, and the window stays inside the work area when the window manager un-maximizes it.
 //
 //   test_e2e_desktops ROW   runs one row on a display of its own (ctest runs one test a row)
 //   test_e2e_desktops       runs every row in turn
@@ -31,6 +33,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QWindow>
 
 #include <cmath>
 #include <cstdio>
@@ -56,6 +59,7 @@ struct Environment {
     double scale;          // device pixels to the program's pixels
     QStringList variables; // NAME=value for the program
     Theme theme;
+    int panel = 0; // the height of a panel at the screen's foot, in pixels; 0: none
 };
 
 const QList<Environment>& environments() {
@@ -90,6 +94,8 @@ const QList<Environment>& environments() {
         // Debian's Adwaita style for Qt, dark variant: the style brings its own palette.
         {"style_adwaita_dark",       Server::X11,     true,  {1024, 768},  1,
          set({"QT_STYLE_OVERRIDE=adwaita-dark"}), Theme::Dark},
+        {"x11_openbox_panel",        Server::X11,     true,  {1024, 768},  1,    {}, Theme::Light,
+         40},
     };
     // clang-format on
     return rows;
@@ -108,7 +114,7 @@ const Environment* environmentNamed(const QString& row) {
 const Environment* current = nullptr;
 std::unique_ptr<e2e::WestonServer> weston;
 
-QString workArea(bool openbox) {
+QRect workArea(bool openbox) {
     if (openbox) {
         // _NET_WORKAREA(CARDINAL) = x, y, width, height, ...
         const QStringList numbers =
@@ -117,31 +123,58 @@ QString workArea(bool openbox) {
                 .section(u'=', 1)
                 .split(u',');
         if (numbers.size() >= 4) {
-            return QStringLiteral("%1,%2 %3x%4")
-                .arg(numbers[0].trimmed(), numbers[1].trimmed(), numbers[2].trimmed(),
-                     numbers[3].trimmed());
+            return {numbers[0].toInt(), numbers[1].toInt(), numbers[2].toInt(), numbers[3].toInt()};
         }
     }
-    const QRect screen = Desktop::screenGeometry();
-    return QStringLiteral("%1,%2 %3x%4")
-        .arg(screen.x())
-        .arg(screen.y())
-        .arg(screen.width())
-        .arg(screen.height());
+    return Desktop::screenGeometry();
 }
 
-QString windowGeometry(const QString& windowId) {
+QRect windowGeometry(const QString& windowId) {
     const QString info =
         e2e::runTool(QStringLiteral("xwininfo"), {QStringLiteral("-id"), windowId});
     const auto number = [&info](const char* label) {
         return QRegularExpression(QLatin1String(label) + QStringLiteral(":\\s*(-?\\d+)"))
             .match(info)
-            .captured(1);
+            .captured(1)
+            .toInt();
     };
-    return QStringLiteral("%1,%2 %3x%4")
-        .arg(number("Absolute upper-left X"), number("Absolute upper-left Y"), number("Width"),
-             number("Height"));
+    return {number("Absolute upper-left X"), number("Absolute upper-left Y"), number("Width"),
+            number("Height")};
 }
+
+bool isMaximized(const QString& windowId) {
+    return e2e::runTool(QStringLiteral("xprop"),
+                        {QStringLiteral("-id"), windowId, QStringLiteral("_NET_WM_STATE")})
+        .contains(QLatin1String("_NET_WM_STATE_MAXIMIZED"));
+}
+
+// A panel along the screen's foot, as a desktop has one: a window of the harness's own, marked
+// as a dock that reserves its height before it is shown, the way panels do it.
+class Panel {
+public:
+    explicit Panel(int height) {
+        const QRect screen = Desktop::screenGeometry();
+        window_.setFlags(Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+        window_.setGeometry(0, screen.height() - height, screen.width(), height);
+        const QString id = QString::number(window_.winId());
+        const auto set = [&id](const char* property, const char* format, const QString& value) {
+            e2e::runTool(QStringLiteral("xprop"),
+                         {QStringLiteral("-id"), id, QStringLiteral("-f"), QLatin1String(property),
+                          QLatin1String(format), QStringLiteral("-set"), QLatin1String(property),
+                          value});
+        };
+        set("_NET_WM_WINDOW_TYPE", "32a", QStringLiteral("_NET_WM_WINDOW_TYPE_DOCK"));
+        // left, right, top, bottom; then where each starts and ends along its edge
+        set("_NET_WM_STRUT_PARTIAL", "32c",
+            QStringLiteral("0, 0, 0, %1, 0, 0, 0, 0, 0, 0, 0, %2")
+                .arg(height)
+                .arg(screen.width() - 1));
+        window_.show();
+    }
+
+private:
+    QWindow window_;
+};
 
 // The program's arrow as the screen shows it at `scale`: painted the way the program's window
 // paints it on a screen of that device pixel ratio.
@@ -234,6 +267,7 @@ private:
     std::unique_ptr<Desktop> desktop_;
     std::unique_ptr<e2e::Sandbox> sandbox_;
     std::unique_ptr<Tutorial> tutorial_;
+    std::unique_ptr<Panel> panel_;
     double accessibleToScreen_ = 1; // the accessibility bus's pixels to the screen's
     QStringList passed_;
     QStringList skipped_;
@@ -307,6 +341,29 @@ private:
         }
         accessibleToScreen_ = static_cast<double>(current->screen.width()) / window.width();
         QCOMPARE(windowGeometry(tutorial_->windowId()), workArea(current->openbox));
+    }
+
+    // The bar's buttons lie above the panel. The window is maximized, so that the window manager
+    // keeps it to the work area; un-maximized, it goes back to where the program put it, which is
+    // inside the work area too.
+    void checkClearOfThePanel() {
+        const int panelTop = current->screen.height() - current->panel;
+        QCOMPARE_LT(onScreen(QStringLiteral("Exit")).bottom(), panelTop);
+        const QString id = tutorial_->windowId();
+        QVERIFY2(isMaximized(id), "the window manager doesn't hold the window maximized");
+        e2e::runTool(QStringLiteral("wmctrl"),
+                     {QStringLiteral("-i"), QStringLiteral("-r"), id, QStringLiteral("-b"),
+                      QStringLiteral("remove,maximized_vert,maximized_horz")});
+        QVERIFY2(e2e::waitFor([&] { return !isMaximized(id); }), "the window stays maximized");
+        QTest::qWait(500); // the program lays itself out anew
+        const QRect window = windowGeometry(id);
+        QVERIFY2(workArea(true).contains(window),
+                 qPrintable(QStringLiteral("un-maximized, the window lies at %1,%2 %3x%4")
+                                .arg(window.x())
+                                .arg(window.y())
+                                .arg(window.width())
+                                .arg(window.height())));
+        QCOMPARE_LT(onScreen(QStringLiteral("Exit")).bottom(), panelTop);
     }
 
     // The window's background follows the desktop's colours: dark where the theme is dark. (A
@@ -465,10 +522,18 @@ private Q_SLOTS:
         desktop_ = std::make_unique<Desktop>(current->openbox ? Desktop::WindowManager::Openbox
                                                               : Desktop::WindowManager::None);
         QVERIFY2(desktop_->ok(), qPrintable(desktop_->error()));
+        if (current->panel > 0) {
+            panel_ = std::make_unique<Panel>(current->panel);
+            QRect reserved = Desktop::screenGeometry();
+            reserved.setHeight(reserved.height() - current->panel);
+            QVERIFY2(e2e::waitFor([&] { return workArea(true) == reserved; }),
+                     "the panel's reservation doesn't show in the work area");
+        }
     }
 
     void cleanupTestCase() {
         tutorial_.reset();
+        panel_.reset();
         desktop_.reset();
     }
 
@@ -493,6 +558,8 @@ private Q_SLOTS:
             check("to scene 23", [&] { goToScene(3, 23); }) &&
             check(
                 "scene 23: arrow on \"?\"", [&] { checkArrowOnTarget(); }, true) &&
+            (current->panel == 0 ||
+             check("clear of the panel, also un-maximized", [&] { checkClearOfThePanel(); })) &&
             check("Exit ends with status 0", [&] {
                 press(QStringLiteral("Exit"));
                 QCOMPARE(tutorial_->waitForExit(), 0);

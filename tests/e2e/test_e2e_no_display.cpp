@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The built program started where there is no display to show it on: over ssh, on a text
 // console, or with a display that can't be opened. It says so in one line and ends with
-// status 1, instead of aborting. --help and --version answer there all the same, and Qt's own
-// options still reach the toolkit: with -platform offscreen the tutorial starts.
+// status 1, instead of aborting. Where there is one, the toolkit's messages of the start, held
+// back while it looked, are told after all, and later messages as they come. --help and
+// --version answer without a display, and Qt's own options still reach the toolkit: with
+// -platform offscreen the tutorial starts.
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -52,6 +54,15 @@ private Q_SLOTS:
             << QStringList{QStringLiteral("WAYLAND_DISPLAY=wayland-none"),
                            QStringLiteral("QT_QPA_PLATFORM=wayland")}
             << QStringLiteral("WAYLAND_DISPLAY=wayland-none can't be opened");
+        QTest::newRow("an empty DISPLAY, not named")
+            << QStringList{QStringLiteral("DISPLAY="),
+                           QStringLiteral("WAYLAND_DISPLAY=wayland-none"),
+                           QStringLiteral("QT_QPA_PLATFORM=wayland")}
+            << QStringLiteral("WAYLAND_DISPLAY=wayland-none can't be opened");
+        QTest::newRow("both, neither there")
+            << QStringList{QStringLiteral("DISPLAY=:4242"),
+                           QStringLiteral("WAYLAND_DISPLAY=wayland-none")}
+            << QStringLiteral("DISPLAY=:4242, WAYLAND_DISPLAY=wayland-none can't be opened");
     }
 
     void saysSoInOneLineAndEndsWithStatus1() {
@@ -123,6 +134,27 @@ private Q_SLOTS:
         program.kill();
         program.waitForFinished();
         QVERIFY2(started, program.readAllStandardError().constData());
+    }
+
+    // The toolkit's plugin loader tells which folders it searches: the platforms' only during the
+    // start, the image formats' when the first screenshot is read, after it.
+    void messagesOfTheStartAndAfterItAreTold() {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("QT_DEBUG_PLUGINS"), QStringLiteral("1"));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.setReadChannel(QProcess::StandardError);
+        program.start(QStringLiteral(ORVANE_TUTORIAL_BINARY), {});
+        QByteArray errors;
+        const QByteArray imageFormats("plugins/imageformats");
+        while (!errors.contains(imageFormats) && program.waitForReadyRead(30000)) {
+            errors += program.readAllStandardError();
+        }
+        program.kill();
+        program.waitForFinished(30000);
+        QVERIFY2(errors.contains("plugins/platforms"), errors.constData());
+        QVERIFY2(errors.contains(imageFormats), errors.constData());
     }
 };
 
