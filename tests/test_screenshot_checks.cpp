@@ -211,6 +211,24 @@ private Q_SLOTS:
         QTest::newRow("payment that is not its bills less discounts")
             << Fault(+[](books::Books& b) { b.purchases.last().paidBy = 4482; })
             << u"check 4482 is 1,146.59, its bills less discounts 1,464.59"_s;
+        QTest::newRow("receipt applied to another customer's invoice")
+            << Fault(+[](books::Books& b) { b.receipts.last().applied[0].invoice = 10471; })
+            << u"Check 5521 pays invoice 10471, which its customer doesn't owe"_s;
+        QTest::newRow("receipt applying more than an invoice owes") << Fault(+[](books::Books& b) {
+            b.receipts.last().applied[0].amount += 1;
+            b.receipts.last().amount += 1;
+        }) << u"Check 5521 pays invoice 10472, which its customer doesn't owe"_s;
+        QTest::newRow("check that pays a purchase order")
+            << Fault(+[](books::Books& b) { b.purchases[b.purchases.size() - 2].order = true; })
+            << u"check 4482 pays GL-55230, not a bill of its payee"_s;
+        QTest::newRow("check larger than its bills") << Fault(+[](books::Books& b) {
+            for (auto& c : b.checks) {
+                c.check.amount += c.check.number == 4482 ? 100 : 0;
+            }
+        }) << u"check 4482 is 1,147.59, its bills less discounts 1,146.59"_s;
+        QTest::newRow("payroll check after the program's date")
+            << Fault(+[](books::Books& b) { b.payroll[0].date = QDate(2027, 3, 16); })
+            << u"payroll check 2216 is dated after the program's date"_s;
         QTest::newRow("payroll that withholds more than the gross pay")
             << Fault(+[](books::Books& b) { b.payroll[0].federalIncomeTax = 200000; })
             << u"payroll check 2216 withholds"_s;
