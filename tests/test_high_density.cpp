@@ -204,6 +204,25 @@ private Q_SLOTS:
         QCOMPARE(shownPicture(w), copyOf(w, w->CurrentScene));
     }
 
+    // A copy rewritten after it was decoded ahead is shown as the file now is.
+    void copyRewrittenAfterItsDecodeIsShownAnew() {
+        const QString next = QStringLiteral("DenseNext.GIF");
+        const QString copy = platform::doubleDensityName(next);
+        QVERIFY(fixture::writePicture(next, {640, 480}, qRgb(0, 0, 0)));
+        QVERIFY(fixture::writePicture(copy, {1280, 960}, qRgb(255, 255, 255)));
+        TestWindow w;
+        w->Load();
+        w.scenes(29).PictureFile = next;
+        w->CurrentScene = 28;
+        w->SetCurrentScene();
+        restUntilDecoded(w);
+        QVERIFY(fixture::writePicture(copy, {1280, 960}, qRgb(255, 0, 0)));
+        w->btnNext_Click();
+        QCOMPARE(shownPicture(w).pixelColor(20, 20), QColor(Qt::red));
+        QFile::remove(fixture::besideProgram(next));
+        QFile::remove(fixture::besideProgram(copy));
+    }
+
     // Closing the window while the copies are decoded waits for no more than the running decode,
     // and leaves nothing behind for the sanitizers to find.
     void windowClosesWhileDecodesRun() {

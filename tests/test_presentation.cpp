@@ -244,6 +244,17 @@ private Q_SLOTS:
         QFile::remove(fixture::besideProgram(broken));
     }
 
+    // At a ratio of 1 the picture decoded ahead is the picture itself, never its copy at twice
+    // the density that lies beside it.
+    void aheadAtRatioOneIsThePictureItself() {
+        TestWindow w;
+        w->Load();
+        presentAndRest(w, 28);
+        w->btnNext_Click();
+        QCOMPARE(w->Image1->picture().pixmap.devicePixelRatio(), 1.0);
+        QCOMPARE(w->Image1->picture().pixmap.width(), 640);
+    }
+
     // Walking on, the pictures decoded ahead make room for the new ones: never more than four.
     void noMoreThanFourPicturesAreKept() {
         TestWindow w;
