@@ -291,8 +291,9 @@ void listStatedCuts(platform::Int16 numberOfScenes) {
     for (platform::Int16 number = 1; number <= numberOfScenes; ++number) {
         const SceneDrawing* drawing = drawingFor(number);
         if (drawing != nullptr && drawing->statedCuts != nullptr) {
-            err() << "scene " << number
-                  << " lets its callout cut: " << QString::fromUtf16(drawing->statedCuts) << "\n";
+            err() << "scene " << number << " lets its callout cut "
+                  << QString::fromUtf16(drawing->statedCuts) << ": "
+                  << QString::fromUtf16(drawing->whyCut) << "\n";
         }
     }
 }

@@ -345,7 +345,7 @@ bool inFrame(const ShownText& t) {
 QStringList statedCuts(const SceneDrawing& drawing) {
     QStringList out;
     if (drawing.statedCuts != nullptr) {
-        const QString stated = QString::fromUtf16(drawing.statedCuts).section(u':', 0, 0);
+        const QString stated = QString::fromUtf16(drawing.statedCuts);
         for (const QString& text : stated.split(u'|', Qt::SkipEmptyParts)) {
             out << asName(text).toCaseFolded();
         }

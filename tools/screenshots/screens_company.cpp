@@ -214,10 +214,8 @@ const auto kDrawings = std::to_array<SceneDrawing>({
     {76, Screen::Kind::Product, companyInformation, u"Options|Company Information"},
     {77, Screen::Kind::Product, paymentTerms, u"Lists|Payment Terms"},
     {78, Screen::Kind::Product, users, u"Lists|Users"},
-    {79, Screen::Kind::Product, notes, u"Notes", nullptr,
-     u"General|Telephone 2: the Customers window keeps one form and place from scene 7 to 16 and "
-     u"in 28 and 79, under callouts that lie elsewhere in each, and the Notes window stands right "
-     u"of this one"},
+    {79, Screen::Kind::Product, notes, u"Notes", nullptr, u"General|Telephone 2",
+     whyCut::kCustomersWindow},
 });
 
 std::span<const SceneDrawing> companyDrawings() {

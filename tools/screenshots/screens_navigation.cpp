@@ -596,22 +596,18 @@ const auto kDrawings = std::to_array<SceneDrawing>({
     {5, Screen::Kind::Product, navAidTasks, u""},
     {6, Screen::Kind::Product, navAidReports, u""},
     {7, Screen::Kind::Product, rightMouse, u"Go To|Invoices|Receipts|Quotes", nullptr,
-     u"Payment History|Custom Fields|Telephone 2: the Customers window keeps one form and place "
-     u"from scene 7 to 16 and in 28 and 79, under callouts that lie elsewhere in each"},
+     u"Payment History|Custom Fields|Telephone 2", whyCut::kCustomersWindow},
     {8, Screen::Kind::Product, copyRecord, u"Save"},
-    {9, Screen::Kind::Product, changeId, u"Edit|Change ID", nullptr,
-     u"E-mail|Prospect: the Customers window keeps one form and place from scene 7 to 16 and in 28 "
-     u"and 79, under callouts that lie elsewhere in each"},
-    {10, Screen::Kind::Product, alertMessage, u"Edit|Alert Message", nullptr,
-     u"Payment History: the Customers window keeps one form and place from scene 7 to 16 and in 28 "
-     u"and 79, under callouts that lie elsewhere in each"},
+    {9, Screen::Kind::Product, changeId, u"Edit|Change ID", nullptr, u"E-mail|Prospect",
+     whyCut::kCustomersWindow},
+    {10, Screen::Kind::Product, alertMessage, u"Edit|Alert Message", nullptr, u"Payment History",
+     whyCut::kCustomersWindow},
     {11, Screen::Kind::Product, alertView, u"Alert"},
     {12, Screen::Kind::Product, fileOpen, u"File|Open"},
     {13, Screen::Kind::Product, fileOpenFilter, u"button:Filter|Sort By"},
     {14, Screen::Kind::Product, transactionComment, u"Comment"},
     {15, Screen::Kind::Product, transactionCopy, u"File|Duplicate Transaction", nullptr,
-     u"ROSE-HT|Rose Bush, Hybrid Tea|DRIP-KIT|SHEAR-PR: the Invoices window keeps one form and "
-     u"place in scenes 14 to 18 and 34 to 37, under callouts that lie elsewhere in each"},
+     u"ROSE-HT|Rose Bush, Hybrid Tea|DRIP-KIT|SHEAR-PR", whyCut::kInvoicesWindow},
     {16, Screen::Kind::Product, relatedReports, u"Related Reports"},
     {17, Screen::Kind::Product, accountingEntries,
      u"Options|Show Accounting Entries|toolbar:Journal|tab:Journal",

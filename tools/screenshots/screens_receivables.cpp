@@ -306,16 +306,13 @@ const auto kDrawings = std::to_array<SceneDrawing>({
     {32, Screen::Kind::Product, salesTaxLocation, u"Lists|Sales Tax Locations"},
     {33, Screen::Kind::Product, quoteToInvoice, u"Tasks|Quotes|Convert to Invoice|Print|Email"},
     {34, Screen::Kind::Product, invoice, u"Tasks|Invoices", nullptr,
-     u"Cedar Mulch, 2 cu ft|Description|Unit Price: the Invoices window keeps one form and place "
-     u"in scenes 14 to 18 and 34 to 37, under callouts that lie elsewhere in each"},
+     u"Cedar Mulch, 2 cu ft|Description|Unit Price", whyCut::kInvoicesWindow},
     {35, Screen::Kind::Product, stockStatus, u"Quantity on Hand|Quantity on Order", nullptr,
-     u"Invoice No.|Date: the Invoices window keeps one form and place in scenes 14 to 18 and 34 to "
-     u"37, under callouts that lie elsewhere in each"},
+     u"Invoice No.|Date", whyCut::kInvoicesWindow},
     {36, Screen::Kind::Product, invoicePayment, u"",
      u"Invoices: the payment fields, shown only for a customer who pays at the sale"},
-    {37, Screen::Kind::Product, invoiceReturn, u"Create Return", nullptr,
-     u"Terms|Sales Tax: the Invoices window keeps one form and place in scenes 14 to 18 and 34 to "
-     u"37, under callouts that lie elsewhere in each"},
+    {37, Screen::Kind::Product, invoiceReturn, u"Create Return", nullptr, u"Terms|Sales Tax",
+     whyCut::kInvoicesWindow},
     {38, Screen::Kind::Product, receipt, u"Tasks|Receipts"},
 });
 

@@ -272,12 +272,10 @@ void formAlignment(Screen& s) {
 const auto kDrawings = std::to_array<SceneDrawing>({
     {65, Screen::Kind::Product, reports,
      u"Reports|Main Menu|Receivables|Payables|Inventory|Payroll", nullptr,
-     u"Purchase Orders|Purchases|Payments|Payroll Checks|Payroll Taxes: the Main Menu fills the "
-     u"workspace in its one layout, and the Report Selector keeps its place from 65 to 66"},
+     u"Purchase Orders|Purchases|Payments|Payroll Checks|Payroll Taxes", whyCut::kMainMenu},
     {66, Screen::Kind::Product, reportSelector,
      u"Reports|Report Selector|Filters|Options|Preview|button:Reports", nullptr,
-     u"Customers|Vendors|Purchase Orders: the Main Menu fills the workspace in its one layout, and "
-     u"the Report Selector keeps its place from 65 to 66"},
+     u"Customers|Vendors|Purchase Orders", whyCut::kMainMenu},
     {67, Screen::Kind::Product, reportFilters, u"Filters"},
     {68, Screen::Kind::Product, reportOptions, u"Options"},
     {69, Screen::Kind::Product, reportPreview, u"Preview"},
