@@ -255,6 +255,24 @@ private Q_SLOTS:
         QCOMPARE(w->Image1->picture().pixmap.width(), 640);
     }
 
+    // A section the pointer or the arrow keys rest on in the open list is decoded before it is
+    // chosen: the first scene of that section, not of the section shown or a neighbour's.
+    void sectionRestedOnInTheListIsDecodedAhead() {
+        TestWindow w;
+        w->Load();
+        presentAndRest(w, 1);
+        const int entry = 4;
+        const QString section = w->cmbCurrentSection->itemText(entry);
+        Int16 first = 1;
+        while (w.scenes(first).SectionName != section) {
+            ++first;
+        }
+        const QString path = fixture::besideProgram(w.scenes(first).PictureFile);
+        QVERIFY(!w->pictureCache().holds(path, 1));
+        Q_EMIT w->cmbCurrentSection->highlighted(entry);
+        QTRY_VERIFY(w->pictureCache().holds(path, 1));
+    }
+
     // Walking on, the pictures decoded ahead make room for the new ones: never more than four.
     void noMoreThanFourPicturesAreKept() {
         TestWindow w;

@@ -3,6 +3,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 namespace platform {
@@ -43,6 +45,12 @@ PictureCache::Stamps PictureCache::stampsOf(const Source& source) {
 std::list<PictureCache::Ready>::iterator PictureCache::find(const Source& source) {
     return std::find_if(ready_.begin(), ready_.end(),
                         [&](const Ready& ready) { return ready.source == source; });
+}
+
+bool PictureCache::holds(const QString& path, qreal devicePixelRatio) const {
+    const Source source = sourceFor(path, devicePixelRatio);
+    return std::any_of(ready_.begin(), ready_.end(),
+                       [&](const Ready& ready) { return ready.source == source; });
 }
 
 PictureLoad PictureCache::load(const QString& path, qreal devicePixelRatio, QString* note) {

@@ -112,7 +112,9 @@ private:
     void connectHandlers();
     void placeCallout(const script::Scene& scene);
     void showPicture(const QString& fileName);
-    void prepareNeighbours();
+    void prepareNeighbours(const QStringList& alsoPaths = {});
+    void prepareHighlightedSection(int entry);
+    QString picturePath(Int16 scene) const;
     void enableNavigationForScene();
     bool resizeDue() const;
     void raiseResizeIfChanged();

@@ -45,15 +45,30 @@ void frmMain::SetCurrentScene() {
 
 // The scenes Next and Previous lead to, decoded while the user reads this one. Their pictures are
 // still loaded from the disk at their presentation when the files have changed since.
-void frmMain::prepareNeighbours() {
+void frmMain::prepareNeighbours(const QStringList& alsoPaths) {
     QStringList paths;
     for (const int number : {CurrentScene + 1, CurrentScene - 1}) {
         if (number >= 1 && number <= NumberOfScenes) {
-            paths.append(platform::workingDirectory() + QLatin1Char('/') +
-                         Scenes(static_cast<Int16>(number)).PictureFile);
+            paths.append(picturePath(static_cast<Int16>(number)));
         }
     }
-    pictures_->prepareAfterRest(paths, Image1->devicePixelRatio());
+    pictures_->prepareAfterRest(paths + alsoPaths, Image1->devicePixelRatio());
+}
+
+// A section the user rests on in the open list is likely the one chosen: its first scene is
+// decoded too, while the hand goes to the click or to Return.
+void frmMain::prepareHighlightedSection(int entry) {
+    const QString section = cmbCurrentSection->itemText(entry);
+    for (Int16 number = 1; number <= NumberOfScenes; ++number) {
+        if (Scenes(number).SectionName == section) {
+            prepareNeighbours({picturePath(number)});
+            return;
+        }
+    }
+}
+
+QString frmMain::picturePath(Int16 scene) const {
+    return platform::workingDirectory() + QLatin1Char('/') + Scenes(scene).PictureFile;
 }
 
 // Loads the scene's screenshot from the working directory, on every presentation (from the files
