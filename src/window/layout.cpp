@@ -52,7 +52,6 @@ frmMain::frmMain(script::SceneTable& scenes, QWidget* parent)
     stackControls();
     setTabOrderAndNames();
     connectHandlers();
-    connect(cmbCurrentSection, &QComboBox::highlighted, this, &frmMain::prepareHighlightedSection);
     pageNotice_ = new accessibility::PageNotice(*this);
 }
 
@@ -167,16 +166,8 @@ float frmMain::Height() const {
     return static_cast<float>(height() * platform::kTwipsPerPixel);
 }
 
-// Brings the screen up to date now: what has changed since the last paint is painted and shown
-// before the presentation goes on. The rest of the window is on the screen as it is and isn't
-// painted again; at a high density a whole window's paint and its transfer to the display take
-// longer than the rest of a presentation.
 void frmMain::Refresh() {
-    // A control just shown asks for its paint by a posted event; a repaint of any part of the
-    // window then paints every changed part with it, so the part named is the cheapest: the
-    // border's top line.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
-    repaint(0, 0, width(), 1);
+    repaint();
 }
 
 void frmMain::paintEvent(QPaintEvent*) {
