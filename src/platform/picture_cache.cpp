@@ -47,6 +47,15 @@ std::list<PictureCache::Ready>::iterator PictureCache::find(const Source& source
                         [&](const Ready& ready) { return ready.source == source; });
 }
 
+qint64 PictureCache::heldBytes() const {
+    qint64 bytes = 0;
+    for (const Ready& ready : ready_) {
+        const QPixmap& pixmap = ready.picture.pixmap;
+        bytes += qint64(pixmap.width()) * pixmap.height() * pixmap.depth() / 8;
+    }
+    return bytes;
+}
+
 bool PictureCache::holds(const QString& path, qreal devicePixelRatio) const {
     const Source source = sourceFor(path, devicePixelRatio);
     return std::any_of(ready_.begin(), ready_.end(),

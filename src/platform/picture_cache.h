@@ -53,6 +53,8 @@ public:
     void prepare(const QStringList& paths, qreal devicePixelRatio);
 
     int readyCount() const { return static_cast<int>(ready_.size()); }
+    // The pixels of the pictures kept.
+    qint64 heldBytes() const;
     // Whether the picture for this ratio is decoded and kept, whatever its files are now.
     bool holds(const QString& path, qreal devicePixelRatio) const;
     bool decoding() const { return !pending_.isEmpty(); }
