@@ -52,6 +52,7 @@ frmMain::frmMain(script::SceneTable& scenes, QWidget* parent)
     stackControls();
     setTabOrderAndNames();
     connectHandlers();
+    connect(cmbCurrentSection, &QComboBox::highlighted, this, &frmMain::prepareHighlightedSection);
     pageNotice_ = new accessibility::PageNotice(*this);
 }
 
