@@ -9,7 +9,9 @@
 // server delivers (xdotool) to the last repaint, after the program has rested between presses as
 // a reader does; and back to back, SetCurrentScene on one scene after the other without a rest,
 // the worst case. A jump by the section list is timed as a user makes it too: the entry
-// highlighted in the open list, a rest, and Return. All of it is timed again
+// highlighted in the open list, a rest, and Return. Beside them, the floors: a bare Qt window
+// showing the same pictures on Alt+N, once by swapping the picture alone and once in the
+// tutorial's order of steps, with the whole window repainted between. All of it is timed again
 // on screens of 1.5 and 2 device pixels to each of the window's, where the screenshots' copies at
 // twice the density are shown: in further runs of the benchmark, on X servers that much larger,
 // with QT_SCALE_FACTOR set.
@@ -18,7 +20,9 @@
 //   orvane-bench --presentations-at-scale S [--rounds N] [--rested-rounds N]   (such a further
 //                                                  run: prints its presentations' figures)
 
+#include "first_screen.h"
 #include "platform/app_font.h"
+#include "platform/picture.h"
 #include "platform/picture_cache.h"
 #include "script/scene_table.h"
 #include "script/tutorial_script.h"
@@ -36,6 +40,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QShortcut>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -297,8 +302,8 @@ std::vector<double> timePresentations(frmMain& window, const script::SceneTable&
     return presentationMs;
 }
 
-QString besideBenchmark(const char* program) {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(program);
+QString besideBenchmark(const QString& name) {
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;
 }
 
 // When the X server's last key press reached the program: the earliest the program can know of
@@ -421,11 +426,93 @@ std::vector<double> timeSectionJumps(frmMain& window, const script::SceneTable& 
     return jumpMs;
 }
 
+// The floor for a presentation: a bare Qt window filling the screen with the first screen's
+// widgets that shows the tutorial's screenshots one after another on Alt+N, each decoded ahead at
+// the screen's density, as the tutorial keeps its neighbours. Either it only swaps the picture,
+// one paint; or it takes the tutorial's order of steps: the picture hidden, the whole window
+// repainted before the picture is placed and shown again, two paints.
+class BareSlideShow : public QWidget {
+public:
+    BareSlideShow(QStringList paths, bool repaintBetween)
+        : paths_(std::move(paths)), repaintBetween_(repaintBetween), picture_(new QLabel(this)) {
+        setWindowFlag(Qt::FramelessWindowHint);
+        const bench::FirstScreen widgets = bench::addFirstScreenWidgets(*this);
+        page_ = widgets.page;
+        // Alt+N shows the next picture at once; the button's own access key would first show it
+        // pressed for 100 ms.
+        widgets.next->setShortcut(QKeySequence());
+        connect(new QShortcut(QKeySequence(QStringLiteral("Alt+N")), this), &QShortcut::activated,
+                this, &BareSlideShow::showNext);
+    }
+
+    // Decodes the picture the next Alt+N shows.
+    void prepareNext() {
+        next_ =
+            platform::decodePictureFor(paths_.at(shown_ % paths_.size()), devicePixelRatio()).image;
+    }
+
+    int shown() const { return shown_; }
+
+private:
+    void showNext() {
+        ++shown_;
+        if (repaintBetween_) {
+            picture_->hide();
+        }
+        page_->setText(QStringLiteral("Page %1 of  80").arg(shown_ % 80 + 1, 2));
+        if (repaintBetween_) {
+            repaint();
+        }
+        picture_->setPixmap(QPixmap::fromImage(next_));
+        picture_->resize(picture_->sizeHint());
+        picture_->move(rect().center() - picture_->rect().center());
+        picture_->show();
+    }
+
+    QStringList paths_;
+    bool repaintBetween_;
+    QLabel* page_ = nullptr;
+    QLabel* picture_;
+    QImage next_;
+    int shown_ = 0;
+};
+
+// The floor's presentations after a rest, one for each screenshot shown without a glide.
+std::vector<double> timeBareRestedPresses(const script::SceneTable& scenes, int count,
+                                          bool repaintBetween) {
+    QStringList paths;
+    for (int number = 1; number <= count; ++number) {
+        if (scenes(static_cast<platform::Int16>(number)).MouseY <= 1) {
+            paths.append(besideBenchmark(scenes(static_cast<platform::Int16>(number)).PictureFile));
+        }
+    }
+    BareSlideShow window(paths, repaintBetween);
+    window.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    window.showMaximized();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) {
+        fail(QStringLiteral("the bare window didn't become active"));
+    }
+    KeyPressArrival arrival;
+    std::vector<double> presentationMs;
+    for (qsizetype press = 1; press <= paths.size(); ++press) {
+        window.prepareNext();
+        rest();
+        const pid_t sender = pressKeys("alt+n");
+        runUntil([&] { return window.shown() == press; });
+        presentationMs.push_back(millisecondsSince(arrival.last));
+        waitFor(sender);
+    }
+    return presentationMs;
+}
+
 struct PresentationFigures {
     Summary rested;
     Summary backToBack;
     Summary setCurrentScene; // back to back, SetCurrentScene alone
     Summary sectionJump;
+    Summary bareSwap;    // the floor: a bare window swapping its picture
+    Summary bareRepaint; // the same with the whole window repainted between hide and show
 };
 
 PresentationFigures timeAllPresentations(frmMain& window, const script::SceneTable& scenes,
@@ -443,6 +530,9 @@ PresentationFigures timeAllPresentations(frmMain& window, const script::SceneTab
     figures.setCurrentScene = summarize(setCurrentSceneMs);
     figures.rested = summarize(timeRestedPresses(window, scenes, options.restedRounds));
     figures.sectionJump = summarize(timeSectionJumps(window, scenes, options.restedRounds));
+    figures.bareSwap = summarize(timeBareRestedPresses(scenes, window.NumberOfScenes, false));
+    figures.bareRepaint = summarize(timeBareRestedPresses(scenes, window.NumberOfScenes, true));
+    window.activateWindow();
     return figures;
 }
 
@@ -478,8 +568,8 @@ int presentationsAtScale(int argc, char* argv[], double scale) {
         fail(QStringLiteral("the tutorial window was not shown"));
     }
     const PresentationFigures figures = timeAllPresentations(window, scenes, options);
-    for (const Summary& figure :
-         {figures.rested, figures.backToBack, figures.setCurrentScene, figures.sectionJump}) {
+    for (const Summary& figure : {figures.rested, figures.backToBack, figures.setCurrentScene,
+                                  figures.sectionJump, figures.bareSwap, figures.bareRepaint}) {
         std::printf("%f %f\n", figure.median, figure.max);
     }
     return 0;
@@ -499,13 +589,13 @@ PresentationFigures presentationsAtScaleRun(double scale, const Options& options
     const QStringList numbers =
         QString::fromLocal8Bit(run.readAllStandardOutput())
             .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-    if (numbers.size() != 8) {
+    if (numbers.size() != 12) {
         fail(QStringLiteral("the run at scale %1 printed no figures").arg(scale));
     }
     const auto at = [&](int i) {
         return Summary{numbers[2 * i].toDouble(), numbers[2 * i + 1].toDouble()};
     };
-    return {at(0), at(1), at(2), at(3)};
+    return {at(0), at(1), at(2), at(3), at(4), at(5)};
 }
 
 void printPresentationRows(const char* screen, const PresentationFigures& figures,
@@ -521,6 +611,10 @@ void printPresentationRows(const char* screen, const PresentationFigures& figure
              std::nullopt);
     printRow("  a section chosen in the open list, after Return", "ms", figures.sectionJump,
              QStringLiteral("max <= 16"), figures.sectionJump.max <= 16);
+    printRow("  floor: a bare window swapping its picture, as above", "ms", figures.bareSwap,
+             QString(), std::nullopt);
+    printRow("    the same, repainted whole between hide and show", "ms", figures.bareRepaint,
+             QString(), std::nullopt);
 }
 
 } // namespace
@@ -537,7 +631,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const Options options = parse(QCoreApplication::arguments());
 
-    const QString tutorial = besideBenchmark("orvane-tutorial");
+    const QString tutorial = besideBenchmark(QStringLiteral("orvane-tutorial"));
     // Scene 1's screenshot, which both programs show.
     script::SceneTable script;
     platform::Int16 count = 0;
@@ -553,9 +647,14 @@ int main(int argc, char* argv[]) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
     Contender ours{"tutorial", tutorial, {}, {}, {}, {}};
-    Contender bare{"bare Qt program", besideBenchmark("orvane-bare-viewer"), {gif}, {}, {}, {}};
+    Contender bare{"bare Qt program",
+                   besideBenchmark(QStringLiteral("orvane-bare-viewer")),
+                   {gif},
+                   {},
+                   {},
+                   {}};
     Contender bareWidgets{"bare Qt program with the widgets",
-                          besideBenchmark("orvane-bare-viewer"),
+                          besideBenchmark(QStringLiteral("orvane-bare-viewer")),
                           {QStringLiteral("--widgets"), gif},
                           {},
                           {},
