@@ -42,7 +42,7 @@ PictureCache::Stamps PictureCache::stampsOf(const Source& source) {
                   source.dense ? stampOf(doubleDensityName(source.path)) : FileStamp{}};
 }
 
-std::list<PictureCache::Ready>::iterator PictureCache::find(const Source& source) {
+std::list<PictureCache::Ready>::const_iterator PictureCache::find(const Source& source) const {
     return std::find_if(ready_.begin(), ready_.end(),
                         [&](const Ready& ready) { return ready.source == source; });
 }
@@ -57,9 +57,7 @@ qint64 PictureCache::heldBytes() const {
 }
 
 bool PictureCache::holds(const QString& path, qreal devicePixelRatio) const {
-    const Source source = sourceFor(path, devicePixelRatio);
-    return std::any_of(ready_.begin(), ready_.end(),
-                       [&](const Ready& ready) { return ready.source == source; });
+    return find(sourceFor(path, devicePixelRatio)) != ready_.end();
 }
 
 PictureLoad PictureCache::load(const QString& path, qreal devicePixelRatio, QString* note) {

@@ -87,7 +87,7 @@ private:
     void decode(const Source& source);
     void store(const Source& source, const Stamps& stamps, ImageLoad load);
     void keep(Ready ready);
-    std::list<Ready>::iterator find(const Source& source);
+    std::list<Ready>::const_iterator find(const Source& source) const;
 
     std::list<Ready> ready_; // the most recently used first
     QList<Source> pending_;  // asked of the worker, not yet back
