@@ -114,7 +114,6 @@ private:
     void showPicture(const QString& fileName);
     void prepareNeighbours(const QStringList& alsoPaths = {});
     void prepareHighlightedSection(int entry);
-    QString picturePath(Int16 scene) const;
     void enableNavigationForScene();
     bool resizeDue() const;
     void raiseResizeIfChanged();

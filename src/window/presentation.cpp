@@ -14,6 +14,12 @@
 using platform::himetricToTwips;
 using platform::numberToText;
 
+namespace {
+QString inWorkingDirectory(const QString& fileName) {
+    return platform::workingDirectory() + QLatin1Char('/') + fileName;
+}
+} // namespace
+
 void frmMain::SetCurrentScene() {
     MousePict->hide();
     labelPageNumber->setCaption(QStringLiteral("Page ") + numberToText(CurrentScene) +
@@ -49,7 +55,7 @@ void frmMain::prepareNeighbours(const QStringList& alsoPaths) {
     QStringList paths;
     for (const int number : {CurrentScene + 1, CurrentScene - 1}) {
         if (number >= 1 && number <= NumberOfScenes) {
-            paths.append(picturePath(static_cast<Int16>(number)));
+            paths.append(inWorkingDirectory(Scenes(static_cast<Int16>(number)).PictureFile));
         }
     }
     pictures_->prepareAfterRest(paths + alsoPaths, Image1->devicePixelRatio());
@@ -61,14 +67,10 @@ void frmMain::prepareHighlightedSection(int entry) {
     const QString section = cmbCurrentSection->itemText(entry);
     for (Int16 number = 1; number <= NumberOfScenes; ++number) {
         if (Scenes(number).SectionName == section) {
-            prepareNeighbours({picturePath(number)});
+            prepareNeighbours({inWorkingDirectory(Scenes(number).PictureFile)});
             return;
         }
     }
-}
-
-QString frmMain::picturePath(Int16 scene) const {
-    return platform::workingDirectory() + QLatin1Char('/') + Scenes(scene).PictureFile;
 }
 
 // Loads the scene's screenshot from the working directory, on every presentation (from the files
@@ -77,7 +79,7 @@ QString frmMain::picturePath(Int16 scene) const {
 // shows its copy at twice the density, which measures as the picture itself. A file that can't
 // be loaded is replaced by a page that says so; the tutorial goes on.
 void frmMain::showPicture(const QString& fileName) {
-    const QString path = platform::workingDirectory() + QLatin1Char('/') + fileName;
+    const QString path = inWorkingDirectory(fileName);
     QString denseProblem;
     platform::PictureLoad load = pictures_->load(path, Image1->devicePixelRatio(), &denseProblem);
     if (!denseProblem.isEmpty()) {
