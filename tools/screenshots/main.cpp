@@ -254,8 +254,7 @@ bool drawScene(const script::Scene& scene, const SceneDrawing& drawing, const Op
     drawing.build(*screen);
     const QImage image = screen->picture();
     QStringList found = problems(scene, drawing, *screen);
-    windows << SceneWindows{drawing.scene, QString::fromUtf16(drawing.ownForm),
-                            windowForms(*screen)};
+    windows << SceneWindows{drawing.scene, windowForms(*screen)};
     const QImage dense = doubleDensityPicture(*screen, found);
     if (!writePicture(image, file, scene, *screen, options) ||
         !writePicture(dense, platform::doubleDensityName(file), scene, *screen, options)) {
@@ -282,28 +281,6 @@ void printTexts(platform::Int16 numberOfScenes) {
                     out << line << "\n";
                 }
             }
-        }
-    }
-}
-
-// The texts a scene's callout is let cut, and why; with --review, so that each stays a choice.
-void listStatedCuts(platform::Int16 numberOfScenes) {
-    for (platform::Int16 number = 1; number <= numberOfScenes; ++number) {
-        const SceneDrawing* drawing = drawingFor(number);
-        if (drawing != nullptr && drawing->statedCuts != nullptr) {
-            err() << "scene " << number << " lets its callout cut "
-                  << QString::fromUtf16(drawing->statedCuts) << ": "
-                  << QString::fromUtf16(drawing->whyCut) << "\n";
-        }
-    }
-}
-
-// The windows drawn in a form of their own, and why; with --review, so that each stays a choice.
-void listOwnForms(const QList<SceneWindows>& windows) {
-    for (const SceneWindows& s : windows) {
-        if (!s.ownForm.isEmpty()) {
-            err() << "scene " << s.scene << " draws a window of its own form: " << s.ownForm
-                  << "\n";
         }
     }
 }
@@ -374,10 +351,6 @@ int main(int argc, char** argv) {
     for (const QString& p : layoutProblems(windows)) {
         err() << "orvane-screenshots: " << p << "\n";
         ++failures;
-    }
-    if (!options->reviewDir.isEmpty()) {
-        listOwnForms(windows);
-        listStatedCuts(numberOfScenes);
     }
     err() << "orvane-screenshots: wrote " << written
           << " pictures, each with its copy at twice the density, to " << options->outDir << "\n";

@@ -47,11 +47,9 @@ struct WindowForm {
 // The windows and dialogs a screen shows.
 QList<WindowForm> windowForms(const Screen& screen);
 
-// The windows of one scene, and the window it draws in a form of its own with the reason
-// ("Title: reason", empty for none).
+// The windows of one scene.
 struct SceneWindows {
     int scene = 0;
-    QString ownForm;
     QList<WindowForm> windows;
 };
 

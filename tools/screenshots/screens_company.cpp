@@ -214,8 +214,7 @@ const auto kDrawings = std::to_array<SceneDrawing>({
     {76, Screen::Kind::Product, companyInformation, u"Options|Company Information"},
     {77, Screen::Kind::Product, paymentTerms, u"Lists|Payment Terms"},
     {78, Screen::Kind::Product, users, u"Lists|Users"},
-    {79, Screen::Kind::Product, notes, u"Notes", nullptr, u"General|Telephone 2",
-     whyCut::kCustomersWindow},
+    {79, Screen::Kind::Product, notes, u"Notes"},
 });
 
 std::span<const SceneDrawing> companyDrawings() {

@@ -278,11 +278,8 @@ void payment(Screen& s) {
 const auto kDrawings = std::to_array<SceneDrawing>({
     {40, Screen::Kind::Product, vendor, u"Lists|Vendors|Vendor ID"},
     {41, Screen::Kind::Product, vendorPurchases, u"Purchases & Payments"},
-    {42, Screen::Kind::Product, vendorCustom, u"Custom Fields",
-     u"Vendors: 24 px lower and shorter than in 40 and 41, since the callout lies where its tabs "
-     u"would be"},
-    {43, Screen::Kind::Product, companyPaymentMethod, u"Lists|Payment Methods",
-     u"Payment Methods: the company's own list, headed as such, where 30 shows the customers'"},
+    {42, Screen::Kind::Product, vendorCustom, u"Custom Fields"},
+    {43, Screen::Kind::Product, companyPaymentMethod, u"Lists|Payment Methods"},
     {44, Screen::Kind::Product, purchaseOrder,
      u"Tasks|Purchase Orders|Print|Email|Convert to Purchase"},
     {45, Screen::Kind::Product, purchase, u"Tasks|Purchases|Payment Method"},

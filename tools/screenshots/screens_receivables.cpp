@@ -305,14 +305,10 @@ const auto kDrawings = std::to_array<SceneDrawing>({
     {31, Screen::Kind::Product, salesTaxAuthority, u"Lists|Sales Tax Authorities"},
     {32, Screen::Kind::Product, salesTaxLocation, u"Lists|Sales Tax Locations"},
     {33, Screen::Kind::Product, quoteToInvoice, u"Tasks|Quotes|Convert to Invoice|Print|Email"},
-    {34, Screen::Kind::Product, invoice, u"Tasks|Invoices", nullptr,
-     u"Cedar Mulch, 2 cu ft|Description|Unit Price", whyCut::kInvoicesWindow},
-    {35, Screen::Kind::Product, stockStatus, u"Quantity on Hand|Quantity on Order", nullptr,
-     u"Invoice No.|Date", whyCut::kInvoicesWindow},
-    {36, Screen::Kind::Product, invoicePayment, u"",
-     u"Invoices: the payment fields, shown only for a customer who pays at the sale"},
-    {37, Screen::Kind::Product, invoiceReturn, u"Create Return", nullptr, u"Terms|Sales Tax",
-     whyCut::kInvoicesWindow},
+    {34, Screen::Kind::Product, invoice, u"Tasks|Invoices"},
+    {35, Screen::Kind::Product, stockStatus, u"Quantity on Hand|Quantity on Order"},
+    {36, Screen::Kind::Product, invoicePayment, u""},
+    {37, Screen::Kind::Product, invoiceReturn, u"Create Return"},
     {38, Screen::Kind::Product, receipt, u"Tasks|Receipts"},
 });
 

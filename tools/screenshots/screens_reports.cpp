@@ -271,18 +271,14 @@ void formAlignment(Screen& s) {
 // The scenes this file draws.
 const auto kDrawings = std::to_array<SceneDrawing>({
     {65, Screen::Kind::Product, reports,
-     u"Reports|Main Menu|Receivables|Payables|Inventory|Payroll", nullptr,
-     u"Purchase Orders|Purchases|Payments|Payroll Checks|Payroll Taxes", whyCut::kMainMenu},
+     u"Reports|Main Menu|Receivables|Payables|Inventory|Payroll"},
     {66, Screen::Kind::Product, reportSelector,
-     u"Reports|Report Selector|Filters|Options|Preview|button:Reports", nullptr,
-     u"Customers|Vendors|Purchase Orders", whyCut::kMainMenu},
+     u"Reports|Report Selector|Filters|Options|Preview|button:Reports"},
     {67, Screen::Kind::Product, reportFilters, u"Filters"},
     {68, Screen::Kind::Product, reportOptions, u"Options"},
     {69, Screen::Kind::Product, reportPreview, u"Preview"},
     {70, Screen::Kind::Product, drillDown, u""},
-    {71, Screen::Kind::Product, drillBack, u"Close",
-     u"Invoices: opened by drill-back over the report, short, so that the line drilled from "
-     u"stays in sight"},
+    {71, Screen::Kind::Product, drillBack, u"Close"},
     {72, Screen::Kind::Product, formAlignment, u"Reports|Form Alignment"},
 });
 
