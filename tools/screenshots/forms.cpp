@@ -290,7 +290,7 @@ RecordWindow recordWindow(Screen& s, const QString& title, Glyph icon, const QRe
 namespace {
 
 // The wizard's band: its steps, the current one marked, and the product's mark below.
-class StepBand : public QWidget {
+class StepBand : public QWidget, public PaintsTexts {
 public:
     StepBand(QWidget* parent, const QRect& r, QStringList steps, int current)
         : QWidget(parent), steps_(std::move(steps)), current_(current) {
@@ -299,11 +299,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {
+        forgetPainted();
         QPainter p(this);
         p.fillRect(rect(), colour::brand);
         p.setPen(colour::brandLight);
         p.setFont(uiFont(11, true));
-        p.drawText(QRect(8, 8, width() - 12, 16), Qt::AlignLeft | Qt::AlignVCenter, u"Steps"_s);
+        paintText(p, QRect(8, 8, width() - 12, 16), Qt::AlignLeft | Qt::AlignVCenter, u"Steps"_s);
         int y = 30;
         for (int i = 0; i < steps_.size(); ++i) {
             const QRect row(4, y, width() - 8, 19);
@@ -315,13 +316,13 @@ protected:
                 p.setPen(i < current_ ? colour::brandDone : Qt::white);
                 p.setFont(uiFont(11));
             }
-            p.drawText(row.adjusted(5, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, steps_[i]);
+            paintText(p, row.adjusted(5, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, steps_[i]);
             y += 21;
         }
         p.drawPixmap((width() - 40) / 2, height() - 70, glyph(Glyph::Logo, 40));
         p.setPen(colour::brandLight);
         p.setFont(uiFont(12, true));
-        p.drawText(QRect(0, height() - 26, width(), 18), Qt::AlignCenter, u"Orvane"_s);
+        paintText(p, QRect(0, height() - 26, width(), 18), Qt::AlignCenter, u"Orvane"_s);
     }
 
 private:

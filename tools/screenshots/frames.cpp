@@ -59,7 +59,7 @@ void drawCaptionButton(QPainter& p, const QRect& r, const QPalette& pal, QChar k
 // The toolbar row under the menu bar.
 } // namespace
 
-class ToolbarRow : public QWidget {
+class ToolbarRow : public QWidget, public PaintsTexts {
 public:
     explicit ToolbarRow(QWidget* parent) : QWidget(parent) {}
 
@@ -96,6 +96,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {
+        forgetPainted();
         QPainter p(this);
         p.fillRect(rect(), palette().window());
         p.setPen(Qt::white);
@@ -108,7 +109,8 @@ protected:
         p.drawPixmap(width() - 104, 11, glyph(Glyph::Logo, 30));
         p.setPen(colour::brand);
         p.setFont(uiFont(18, true));
-        p.drawText(QRect(width() - 70, 10, 66, 32), Qt::AlignLeft | Qt::AlignVCenter, u"Orvane"_s);
+        paintText(p, QRect(width() - 70, 10, 66, 32), Qt::AlignLeft | Qt::AlignVCenter,
+                  u"Orvane"_s);
         for (int x : separators_) {
             p.setPen(colour::shadow);
             p.drawLine(x, 6, x, height() - 8);
@@ -122,13 +124,14 @@ private:
     QList<int> separators_;
 };
 
-class StatusBar : public QWidget {
+class StatusBar : public QWidget, public PaintsTexts {
 public:
     explicit StatusBar(QWidget* parent) : QWidget(parent) {}
     QString hint = u"Ready"_s;
 
 protected:
     void paintEvent(QPaintEvent*) override {
+        forgetPainted();
         QPainter p(this);
         p.fillRect(rect(), palette().window());
         const QStringList texts = {hint, sample::kCompany, sample::kPeriod, sample::kToday};
@@ -144,7 +147,8 @@ protected:
         for (int i = 0; i < 4; ++i) {
             qDrawShadePanel(&p, panels[i], palette(), true, 1);
             p.setPen(Qt::black);
-            p.drawText(panels[i].adjusted(4, 0, -3, 0), Qt::AlignVCenter | Qt::AlignLeft, texts[i]);
+            paintText(p, panels[i].adjusted(4, 0, -3, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                      texts[i]);
         }
     }
 };
@@ -185,6 +189,13 @@ protected:
 
 } // namespace
 
+// ---- PaintsTexts ---------------------------------------------------------------------------
+
+void PaintsTexts::paintText(QPainter& p, const QRect& r, int flags, const QString& text) {
+    painted_.append({text, p.boundingRect(QRectF(r), flags, text)});
+    p.drawText(r, flags, text);
+}
+
 // ---- TitleBar ------------------------------------------------------------------------------
 
 TitleBar::TitleBar(QWidget* parent, const QString& caption, Glyph icon, bool active,
@@ -194,6 +205,7 @@ TitleBar::TitleBar(QWidget* parent, const QString& caption, Glyph icon, bool act
 }
 
 void TitleBar::paintEvent(QPaintEvent*) {
+    forgetPainted();
     QPainter p(this);
     fillTitleGradient(p, rect(), active_ ? colour::navy : colour::inactive,
                       active_ ? colour::sky : colour::inactiveEnd);
@@ -224,8 +236,8 @@ void TitleBar::paintEvent(QPaintEvent*) {
     }
     p.setPen(active_ ? Qt::white : colour::face);
     p.setFont(uiFont(11, true));
-    p.drawText(QRect(iconSize + 7, 0, right - iconSize - 10, height()),
-               Qt::AlignVCenter | Qt::AlignLeft, caption_);
+    paintText(p, QRect(iconSize + 7, 0, right - iconSize - 10, height()),
+              Qt::AlignVCenter | Qt::AlignLeft, caption_);
 }
 
 // ---- MenuStrip -----------------------------------------------------------------------------

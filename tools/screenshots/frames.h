@@ -10,6 +10,7 @@
 #include <QList>
 #include <QPointer>
 #include <QRect>
+#include <QRectF>
 #include <QStringList>
 #include <QWidget>
 
@@ -17,6 +18,7 @@
 #include <initializer_list>
 
 class QLabel;
+class QPainter;
 class QToolButton;
 
 namespace shots {
@@ -44,8 +46,33 @@ inline constexpr int kConversionX = 103; // a transaction window's conversion co
 inline constexpr int kRowHeight = 23;    // pitch of the rows of a form
 inline constexpr int kFieldHeight = 20;
 
+// A widget that paints texts itself rather than through child widgets: a caption, the status
+// bar's panels, a report's lines. It draws each with paintText(), which keeps where the letters
+// went, so that the rules read these texts as they read a label's. A paint at twice the density
+// measures them anew.
+class PaintsTexts {
+public:
+    struct Painted {
+        QString text;
+        QRectF ink; // in the widget's coordinates
+    };
+    const QList<Painted>& paintedTexts() const { return painted_; }
+
+protected:
+    PaintsTexts() = default;
+    ~PaintsTexts() = default;
+    PaintsTexts(const PaintsTexts&) = delete;
+    PaintsTexts& operator=(const PaintsTexts&) = delete;
+    // Called as a paint begins.
+    void forgetPainted() { painted_.clear(); }
+    void paintText(QPainter& p, const QRect& r, int flags, const QString& text);
+
+private:
+    QList<Painted> painted_;
+};
+
 // A window's title bar; also the main window's own.
-class TitleBar : public QWidget {
+class TitleBar : public QWidget, public PaintsTexts {
 public:
     enum class Buttons { MinMaxClose, HelpClose, Close, None };
     TitleBar(QWidget* parent, const QString& caption, Glyph icon, bool active, Buttons buttons,

@@ -200,7 +200,7 @@ QList<QRect> placesOf(const QList<QWidget*>& widgets) {
 // keep those rounded advances and stand apart ("w eek"). For this drawing alone their text is
 // placed unhinted. A widget that moved meanwhile is a problem: the copy must show the picture's
 // places.
-QImage doubleDensityPicture(Screen& screen, QStringList& problems) {
+QImage doubleDensityPicture(const script::Scene& scene, Screen& screen, QStringList& problems) {
     const QList<QWidget*> widgets = screen.findChildren<QWidget*>();
     const QList<QRect> places = placesOf(widgets);
     QList<QFont> fonts;
@@ -217,6 +217,7 @@ QImage doubleDensityPicture(Screen& screen, QStringList& problems) {
     if (placesOf(widgets) != places) {
         problems << u"widgets moved while the copy at twice the density was drawn"_s;
     }
+    problems << doubleDensityProblems(scene, screen);
     for (qsizetype i = 0; i < widgets.size(); ++i) {
         widgets[i]->setFont(fonts[i]);
     }
@@ -255,13 +256,14 @@ bool drawScene(const script::Scene& scene, const SceneDrawing& drawing, const Op
     const QImage image = screen->picture();
     QStringList found = problems(scene, drawing, *screen);
     windows << SceneWindows{drawing.scene, windowForms(*screen)};
-    const QImage dense = doubleDensityPicture(*screen, found);
+    const QImage dense = doubleDensityPicture(scene, *screen, found);
     if (!writePicture(image, file, scene, *screen, options) ||
         !writePicture(dense, platform::doubleDensityName(file), scene, *screen, options)) {
         return false;
     }
+    found.removeDuplicates();
     for (const QString& p : found) {
-        err() << file << ": " << p << "\n";
+        err() << "scene " << drawing.scene << ", " << file << ": " << p << "\n";
         ++failures;
     }
     screen.reset();
