@@ -659,6 +659,12 @@ QStringList clippingProblems(const Screen& screen, int density) {
             out << u"a %1 at %2 is cut by what holds it"_s.arg(
                 QString::fromLatin1(w->metaObject()->className()), at);
         }
+        if (const auto* tabs = qobject_cast<const QTabBar*>(w);
+            tabs != nullptr && tabs->count() > 0 &&
+            tabs->tabRect(tabs->count() - 1).right() >= tabs->width()) {
+            out << u"the tab \"%1\" at %2 is cut by its bar"_s.arg(tabs->tabText(tabs->count() - 1),
+                                                                   at);
+        }
         if (const auto* view = qobject_cast<const QAbstractItemView*>(w)) {
             for (const QString& p : listProblems(view, density)) {
                 out << u"a list at %1: %2"_s.arg(at, p);
@@ -846,6 +852,28 @@ QStringList layoutProblems(const QList<SceneWindows>& scenes) {
         previous = &s;
     }
     return out;
+}
+
+namespace {
+
+// What the search for one layout of every scene at once could not clear: the scene, the start of
+// the problem, and what the search found.
+struct LeftStanding {
+    int scene;
+    const char16_t* problem;
+    const char16_t* found;
+};
+constexpr LeftStanding kLeftStanding[] = {
+    {0, u"", u""},
+};
+
+} // namespace
+
+bool leftByTheSearch(int scene, const QString& problem) {
+    return std::any_of(
+        std::begin(kLeftStanding), std::end(kLeftStanding), [&](const LeftStanding& l) {
+            return l.scene == scene && problem.startsWith(QString::fromUtf16(l.problem));
+        });
 }
 
 QRect calloutArea(const script::Scene& scene, int density) {
