@@ -178,6 +178,16 @@ void prepareView(QAbstractItemView* v, const QRect& r) {
     v->setFocusPolicy(Qt::NoFocus);
     v->setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
+
+// A list with more rows than its box holds shows a scroll bar, and its box ends on a whole row:
+// half a row reads as a line that lost its lower half.
+void endOnWholeRows(QAbstractItemView* v, int rows, int rowHeight, int headerHeight) {
+    const int frame = 2 * v->frameWidth();
+    const int room = v->height() - frame - headerHeight;
+    if (rowHeight > 0 && rows * rowHeight > room) {
+        v->resize(v->width(), frame + headerHeight + room / rowHeight * rowHeight);
+    }
+}
 } // namespace
 
 QTableWidget* gridAt(QWidget* host, const QRect& r, const QStringList& headers,
@@ -217,6 +227,8 @@ QTableWidget* gridAt(QWidget* host, const QRect& r, const QStringList& headers,
     if (selectedRow >= 0) {
         t->selectRow(selectedRow);
     }
+    endOnWholeRows(t, t->rowCount(), t->verticalHeader()->defaultSectionSize(),
+                   t->horizontalHeader()->height());
     return t;
 }
 
@@ -253,6 +265,8 @@ QTreeWidget* listAt(QWidget* host, const QRect& r, const QStringList& headers,
             item->setSelected(true);
         }
     }
+    endOnWholeRows(t, t->topLevelItemCount(), t->sizeHintForRow(0),
+                   t->header()->sizeHint().height());
     return t;
 }
 
