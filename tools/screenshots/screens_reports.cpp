@@ -195,8 +195,9 @@ void drillDown(Screen& s) {
     // that the tip hides no figure.
     s.afterLayout([&s, paper, row] {
         s.cursorAt(paper->mapTo(&s, row.center() + QPoint(-30, 0)));
-        s.tip(paper->mapTo(&s, row.bottomLeft() + QPoint(266, 7)),
-              u"Double-click a line to see its detail"_s);
+        QLabel* tip = s.tip(paper->mapTo(&s, row.bottomLeft() + QPoint(266, 7)),
+                            u"Double-click a line to see its detail"_s);
+        tip->resize(tip->width() + unhintedSurplus(tip->font(), tip->text()), tip->height());
     });
     s.explain(paper, row, u"summary line"_s);
     s.explain(paper, total, u"Total line"_s);
