@@ -245,7 +245,7 @@ void formAlignment(Screen& s) {
     // Main Menu's second row of cards, and would cut their tasks in half.
     ChildWindow* d = s.addDialog(u"Form Alignment"_s, QRect(40, 98, 560, 178), Glyph::Print);
     QWidget* body = d->body();
-    labelAt(body, QRect(8, 6, 150, 18), u"Form"_s);
+    labelAt(body, QRect(8, 6, 150, 18), u"Form to align"_s);
     listAt(body, QRect(8, 24, 160, 116), {u"Form"_s}, {0},
            {{u"Invoices"_s},
             {u"Statements"_s},
