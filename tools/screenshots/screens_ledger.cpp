@@ -77,15 +77,15 @@ void department(Screen& s) {
     hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     hint->setGeometry(340, 8, 270, 50);
     labelAt(body, QRect(8, 84, 200, 18), u"Departments"_s, true);
-    gridAt(
-        body, QRect(8, 104, body->width() - 16, 130),
-        {u"Department ID"_s, u"Description"_s, u"Manager"_s, u">Employees"_s}, {110, 0, 140, 80},
-        {{u"ADMIN"_s, u"Office and administration"_s, books::employeeName(u"WHITFIELD"_s), u"2"_s},
-         {u"LANDSCAPE"_s, u"Landscaping services"_s, books::employeeName(u"CHEN-D"_s), u"5"_s},
-         {u"NURSERY"_s, u"Nursery and plants"_s, books::employeeName(u"LOPEZ-M"_s), u"4"_s},
-         {u"SUPPLIES"_s, u"Garden supplies and tools"_s, books::employeeName(u"OKAFOR-J"_s),
-          u"3"_s}},
-        2);
+    gridAt(body, QRect(8, 104, body->width() - 16, 130),
+           {u"Department ID"_s, u"Description"_s, u"Manager"_s, u">Employees"_s}, {110, 0, 140, 80},
+           {{u"ADMIN"_s, u"Office and administration"_s, books::employeeName(u"WHITFIELD-S"_s),
+             u"2"_s},
+            {u"LANDSCAPE"_s, u"Landscaping services"_s, books::employeeName(u"CHEN-D"_s), u"5"_s},
+            {u"NURSERY"_s, u"Nursery and plants"_s, books::employeeName(u"LOPEZ-M"_s), u"4"_s},
+            {u"SUPPLIES"_s, u"Garden supplies and tools"_s, books::employeeName(u"OKAFOR-J"_s),
+             u"3"_s}},
+           2);
     s.explain(body, QRect(0, 0, body->width(), body->height()), u"departments"_s);
 }
 
