@@ -153,8 +153,15 @@ void budget(Screen& s) {
     buttonAt(tools, QRect(0, 30, 120, 23), u"Spread Evenly"_s);
     QTableWidget* grid = gridAt(body, QRect(8, 122, body->width() - 16, 204), budgetHeaders(),
                                 budgetWidths(), budgetRows(), 1);
-    // Twelve periods are wider than the window: the grid scrolls sideways.
+    // Twelve periods are wider than the window: the grid scrolls sideways. The description takes
+    // what is left once five periods fit whole, so that the grid ends on a column's edge.
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    constexpr int kPeriodsShown = 5;
+    int others = 0;
+    for (int c = 0; c < 3 + kPeriodsShown; ++c) {
+        others += c == 1 ? 0 : grid->columnWidth(c);
+    }
+    grid->setColumnWidth(1, grid->width() - 2 * grid->frameWidth() - others);
     s.explain(top, u"budget and department"_s);
     s.explain(tools, u"budget tools"_s);
     s.explain(grid, QRect(0, 0, grid->width(), grid->height()), u"amounts"_s);
