@@ -98,7 +98,7 @@ const QList<Customer> kEmployees = {
     {u"CHEN-D"_s, u"David Chen"_s},
     {u"LOPEZ-M"_s, u"Maria Lopez"_s},
     {u"OKAFOR-J"_s, u"James Okafor"_s},
-    {u"WHITFIELD"_s, u"Sarah Whitfield"_s},
+    {u"WHITFIELD-S"_s, u"Sarah Whitfield"_s},
 };
 
 // Hourly rate or semimonthly salary.

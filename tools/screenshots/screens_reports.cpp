@@ -195,8 +195,9 @@ void drillDown(Screen& s) {
     // that the tip hides no figure.
     s.afterLayout([&s, paper, row] {
         s.cursorAt(paper->mapTo(&s, row.center() + QPoint(-30, 0)));
-        s.tip(paper->mapTo(&s, row.bottomLeft() + QPoint(266, 7)),
-              u"Double-click a line to see its detail"_s);
+        QLabel* tip = s.tip(paper->mapTo(&s, row.bottomLeft() + QPoint(266, 7)),
+                            u"Double-click a line to see its detail"_s);
+        tip->resize(tip->width() + unhintedSurplus(tip->font(), tip->text()), tip->height());
     });
     s.explain(paper, row, u"summary line"_s);
     s.explain(paper, total, u"Total line"_s);
@@ -244,7 +245,7 @@ void formAlignment(Screen& s) {
     // Main Menu's second row of cards, and would cut their tasks in half.
     ChildWindow* d = s.addDialog(u"Form Alignment"_s, QRect(40, 98, 560, 178), Glyph::Print);
     QWidget* body = d->body();
-    labelAt(body, QRect(8, 6, 150, 18), u"Form"_s);
+    labelAt(body, QRect(8, 6, 150, 18), u"Form to align"_s);
     listAt(body, QRect(8, 24, 160, 116), {u"Form"_s}, {0},
            {{u"Invoices"_s},
             {u"Statements"_s},
