@@ -374,8 +374,11 @@ void Walk::widget(const QWidget* w) {
     } else if (const auto* t = qobject_cast<const QTreeWidget*>(w)) {
         tree(t);
     } else if (const auto* tabs = qobject_cast<const QTabBar*>(w)) {
+        // A tab's caption, centred in the tab: an edge that crosses the tab's outline beside the
+        // caption cuts no word.
         for (int i = 0; i < tabs->count(); ++i) {
-            add(u"tab"_s, tabs->tabText(i), tabs, tabs->tabRect(i));
+            add(u"tab"_s, tabs->tabText(i), tabs,
+                inkOf(tabs->font(), tabs->tabText(i), Qt::AlignCenter, tabs->tabRect(i), density));
         }
     }
 }
