@@ -200,11 +200,12 @@ OpenWindow openTransaction(Screen& s, bool filtered) {
     // at all.
     FormPane top(body, 84, 6, 100);
     top.choice(u"Transaction Type"_s, u"Invoices"_s, 150);
-    auto* hint = new QLabel(u"Choose a transaction and click Open. Use Filter to narrow the "
-                            "list and Sort By to change its order."_s,
-                            body);
+    // Two lines that end short of the Filter and Sort By column.
+    auto* hint = new QLabel(
+        u"Choose a transaction and click Open. Filter narrows the list; Sort By sets its order."_s,
+        body);
     hint->setWordWrap(true);
-    hint->setGeometry(170, 56, 318, 32);
+    hint->setGeometry(170, 56, 250, 32);
 
     // All invoices, by number; filtered: Greenway's of the period, the largest first.
     QList<books::Invoice> shown;
@@ -223,9 +224,10 @@ OpenWindow openTransaction(Screen& s, bool filtered) {
         rows << QStringList{QString::number(i.number), books::day(i.date), i.customer,
                             books::customerName(i.customer), books::money(books::total(i))};
     }
-    o.list = gridAt(body, QRect(8, 100, 412, 186),
+    // Nine whole rows under the heading; the rest scroll.
+    o.list = gridAt(body, QRect(8, 100, 412, 184),
                     {u"Number"_s, u"Date"_s, u"Customer ID"_s, u"Name"_s, u">Amount"_s},
-                    {52, 60, 76, 0, 64}, rows, 1);
+                    {52, 56, 82, 0, 64}, rows, 1);
 
     o.filter = new QWidget(body);
     o.filter->setGeometry(428, 4, 164, 240);
