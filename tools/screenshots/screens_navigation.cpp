@@ -289,8 +289,8 @@ void accountingEntries(Screen& s) {
     form.journal = true;
     form.showJournal = true;
     form.detailTab = u"Invoice"_s;
-    // Low enough that the caption above the entries lies clear of the callout.
-    form.journalTop = 212;
+    // Just clear of the callout, with room below for all six entries of the invoice.
+    form.journalTop = 192;
     Transaction t = transactionWindow(s, form);
     DropMenu* m = s.openMenu(u"Options"_s, {{u"Company Information"_s},
                                             {u"Preferences"_s},
