@@ -327,13 +327,16 @@ void fastAdd(Screen& s) {
                                {u"Customer ID"_s, u"Name"_s}, {84, 0}, rows, 0);
     list->raise();
 
-    ChildWindow* d = s.addDialog(u"Fast Add - Customer"_s, QRect(350, 104, 282, 172),
+    // The address in the rows of every other address window: City, then State, Zip. At the
+    // workspace's top, so that the Save row ends above the callout.
+    ChildWindow* d = s.addDialog(u"Fast Add - Customer"_s, QRect(350, kWorkArea.top(), 282, 184),
                                  Glyph::Customers, TitleBar::Buttons::Close);
     FormPane f(d->body(), 8, 8, 76);
     f.text(u"Customer ID"_s, u"BAYVIEW"_s, 110);
     f.text(u"Name"_s, u"Bayview Terrace Apartments"_s, 180);
     f.text(u"Address"_s, u"410 Terrace Way"_s, 180);
-    f.text(u"City, State"_s, u"Bayside, CA 94520"_s, 180);
+    f.text(u"City"_s, u"Bayside"_s, 180);
+    f.text(u"State, Zip"_s, u"CA   94520"_s, 90);
     dialogButtons(d->body(), {u"Save"_s, u"Cancel"_s});
     s.explain(list, QRect(0, 0, list->width(), 40), u"<New> entry"_s);
     s.explain(d, u"Fast Add window"_s);
