@@ -379,25 +379,35 @@ void exportWizard(Screen& s) {
     // page: the callout lies over its top.
     QWidget* c = wp.content;
     constexpr int kListsTop = 103;
+    constexpr int kListsHeight = 80;
+    constexpr int kRowsShown = 4;
+    // Each list as tall as its heading and four whole rows, its foot where the box's was.
+    const auto wholeRows = [](QTreeWidget* list) {
+        const int h = 2 * list->frameWidth() + list->header()->sizeHint().height() +
+                      kRowsShown * list->sizeHintForRow(0);
+        list->setGeometry(list->x(), list->y() + list->height() - h, list->width(), h);
+    };
     QWidget* available = new QWidget(c);
-    available->setGeometry(0, kListsTop, 240, 98);
-    labelAt(available, QRect(0, 0, 160, 18), u"Available fields"_s);
-    listAt(
-        available, QRect(0, 18, 160, 80), {u"Field"_s}, {0},
+    available->setGeometry(0, kListsTop, 240, 18 + kListsHeight);
+    QTreeWidget* availableList = listAt(
+        available, QRect(0, 18, 160, kListsHeight), {u"Field"_s}, {0},
         {{u"Contact"_s}, {u"Telephone 2"_s}, {u"Fax"_s}, {u"Customer Type"_s}, {u"Sales Rep"_s}});
+    wholeRows(availableList);
+    labelAt(available, QRect(0, availableList->y() - 18, 160, 18), u"Available fields"_s);
     buttonAt(available, QRect(170, 40, 70, 23), u"Add >"_s);
     buttonAt(available, QRect(170, 68, 70, 23), u"< Remove"_s);
     QWidget* chosen = new QWidget(c);
-    chosen->setGeometry(324, kListsTop, 170, 98);
-    labelAt(chosen, QRect(0, 0, 170, 18), u"Fields to export"_s);
-    listAt(chosen, QRect(0, 18, 170, 80), {u"Field"_s}, {0},
-           {{u"Customer ID"_s},
-            {u"Name"_s},
-            {u"Address"_s},
-            {u"City"_s},
-            {u"Telephone 1"_s},
-            {u"E-mail"_s}},
-           1);
+    chosen->setGeometry(324, kListsTop, 170, 18 + kListsHeight);
+    QTreeWidget* chosenList = listAt(chosen, QRect(0, 18, 170, kListsHeight), {u"Field"_s}, {0},
+                                     {{u"Customer ID"_s},
+                                      {u"Name"_s},
+                                      {u"Address"_s},
+                                      {u"City"_s},
+                                      {u"Telephone 1"_s},
+                                      {u"E-mail"_s}},
+                                     1);
+    wholeRows(chosenList);
+    labelAt(chosen, QRect(0, chosenList->y() - 18, 170, 18), u"Fields to export"_s);
     s.explain(wp.steps, u"wizard steps"_s);
     s.explain(available, u"available fields, Add and Remove"_s);
     s.explain(chosen, u"fields to export"_s);
