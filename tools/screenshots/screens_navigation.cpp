@@ -459,7 +459,7 @@ void restore(Screen& s) {
                             body);
     warn->setWordWrap(true);
     warn->setGeometry(12, 188, 300, 32);
-    dialogButtons(body, {u"Restore"_s, u"Cancel"_s, u"Help"_s}, 1);
+    dialogButtons(body, {u"Restore"_s, u"Cancel"_s, u"Help"_s});
     s.explain(d, u"Restore Company window"_s);
 }
 
