@@ -143,7 +143,7 @@ void salesTaxLocation(Screen& s) {
 void quoteToInvoice(Screen& s) {
     s.windowToolbar(u"Convert to\nInvoice"_s);
     // The lines start below the callout, which covers the window's middle; the foot keeps its
-    // place, so the list shows two lines and scrolls to the third.
+    // place, and the list holds both of the quote's lines.
     TransactionSpec form = oakHollowQuote(kWorkArea);
     form.linesTop = 198;
     const Transaction quote = transactionWindow(s, form);
