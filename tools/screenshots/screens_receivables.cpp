@@ -143,7 +143,7 @@ void salesTaxLocation(Screen& s) {
 void quoteToInvoice(Screen& s) {
     s.windowToolbar(u"Convert to\nInvoice"_s);
     // The lines start below the callout, which covers the window's middle; the foot keeps its
-    // place, so the list shows two lines and scrolls to the third.
+    // place, and the list holds both of the quote's lines.
     TransactionSpec form = oakHollowQuote(kWorkArea);
     form.linesTop = 198;
     const Transaction quote = transactionWindow(s, form);
@@ -172,7 +172,8 @@ void stockStatus(Screen& s) {
     TransactionSpec form = greenwayInvoice(kWorkArea);
     form.selectedLine = 1;
     transactionWindow(s, form);
-    ChildWindow* d = s.addDialog(u"Stock Status - ROSE-HT"_s, QRect(330, 236, 300, 196),
+    // Tall enough for the OK button to stand in a row of its own under the figures.
+    ChildWindow* d = s.addDialog(u"Stock Status - ROSE-HT"_s, QRect(330, 236, 300, 220),
                                  Glyph::Items, TitleBar::Buttons::Close);
     QWidget* body = d->body();
     labelAt(body, QRect(10, 6, 270, 18), u"Rose Bush, Hybrid Tea"_s, true);
