@@ -82,6 +82,30 @@ void buttonAcrossCalloutEdge(Screen& s) {
     button(s, u"Inactive"_s, QRect(callout.right() - 30, callout.top() + 4, 80, 22));
 }
 
+// A text that ends `gap` pixels above the plate of the Callout scene. Its place is the label's
+// whole rectangle: rich text.
+void textAbovePlate(Screen& s, int gap) {
+    filterButton(s);
+    const QRect callout = calloutArea(sceneOf(Callout));
+    (new QLabel(u"<b>Sort By</b>"_s, &s))
+        ->setGeometry(callout.left() + 20, callout.top() - gap - 16, 60, 16);
+}
+
+// An explained button whose right edge lies `over` pixels past the picture's.
+void buttonAtRightEdge(Screen& s, int over) {
+    s.explain(button(s, u"Filter"_s, QRect(kWidth - 100 + over, 380, 100, 30)), u"Filter"_s);
+}
+
+// Eight rows and no scroll bar, in a list `cut` pixels too low for the last.
+void eightRows(Screen& s, int cut) {
+    auto* list = new QListWidget(&s);
+    for (int i = 1; i <= 8; ++i) {
+        list->addItem(u"Customer %1"_s.arg(i));
+    }
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setGeometry(20, 20, 200, 8 * list->sizeHintForRow(0) + 2 * list->frameWidth() - cut);
+}
+
 void targetAtPointer(Screen& s) {
     s.pointAt(button(s, u"Save"_s, QRect(280, 226, 80, 28)), u"Save"_s);
 }
@@ -209,7 +233,7 @@ private Q_SLOTS:
             << Fault(+[](books::Books& b) { b.invoices[11].job = u"GW-MAPLE"_s; })
             << u"job GW-MAPLE earned more"_s;
         QTest::newRow("stock below zero") << Fault(+[](books::Books& b) { b.roseAtStart = 10; })
-                                          << u"more roses sold than were on hand"_s;
+                                          << u"more roses sold and written off than were on hand"_s;
         QTest::newRow("receipt that applies more than it brings")
             << Fault(+[](books::Books& b) { b.receipts.last().amount -= 100; })
             << u"Check 5521 brings 1,808.86 but applies 1,809.86"_s;
@@ -237,6 +261,17 @@ private Q_SLOTS:
         QTest::newRow("payroll that withholds more than the gross pay")
             << Fault(+[](books::Books& b) { b.payroll[0].federalIncomeTax = 200000; })
             << u"payroll check 2216 withholds"_s;
+        QTest::newRow("two checks with one number")
+            << Fault(+[](books::Books& b) { b.checks[3].check.number = b.checks[2].check.number; })
+            << u"check 4479 is out of order"_s;
+        QTest::newRow("payroll check that withholds all its gross pay")
+            << Fault(+[](books::Books& b) {
+                   b.payroll[0].federalIncomeTax += books::netPay(b.payroll[0]);
+               })
+            << u"payroll check 2216 withholds"_s;
+        QTest::newRow("frost damage beyond the stock")
+            << Fault(+[](books::Books& b) { b.roseFrostDamage = books::roseOnHand(1) + 1; })
+            << u"more roses sold and written off than were on hand"_s;
         QTest::newRow("an item with two prices")
             << Fault(+[](books::Books& b) { b.items << b.items[0]; })
             << u"item MUL-CED-2 has two prices"_s;
@@ -275,9 +310,21 @@ private Q_SLOTS:
         QTest::newRow("text cut by the callout's edge")
             << int(Callout) << Build(buttonAcrossCalloutEdge) << QString()
             << u"the callout's right edge cuts the button \"Inactive\""_s;
+        QTest::newRow("text touching the plate")
+            << int(Callout) << Build([](Screen& s) { textAbovePlate(s, 0); }) << QString()
+            << u"the callout's top edge cuts the label"_s;
+        QTest::newRow("text a pixel clear of the plate")
+            << int(Callout) << Build([](Screen& s) { textAbovePlate(s, 1); }) << QString()
+            << QString();
         QTest::newRow("explained element under the callout")
             << int(Callout) << Build(filterButtonUnderCallout) << QString()
             << u"lies under the callout"_s;
+        QTest::newRow("explained element at the picture's edge")
+            << int(Quiet) << Build([](Screen& s) { buttonAtRightEdge(s, 0); }) << QString()
+            << QString();
+        QTest::newRow("explained element a pixel outside the picture")
+            << int(Quiet) << Build([](Screen& s) { buttonAtRightEdge(s, 1); }) << QString()
+            << u"\"Filter\" reaches outside the picture"_s;
         QTest::newRow("pointer on its target")
             << int(Pointer) << Build(targetAtPointer) << QString() << QString();
         QTest::newRow("pointer beside its target")
@@ -297,6 +344,11 @@ private Q_SLOTS:
             << u"ends in half a row"_s;
         QTest::newRow("list with a half row and no scroll bar")
             << int(Quiet) << Build(listWithHalfRow) << QString()
+            << u"rows cut off without a scroll bar"_s;
+        QTest::newRow("list whose rows fit exactly")
+            << int(Quiet) << Build([](Screen& s) { eightRows(s, 0); }) << QString() << QString();
+        QTest::newRow("list whose last row is cut by a pixel")
+            << int(Quiet) << Build([](Screen& s) { eightRows(s, 1); }) << QString()
             << u"rows cut off without a scroll bar"_s;
         QTest::newRow("cell wider than its column")
             << int(Quiet) << Build(cellWiderThanColumn) << QString()

@@ -481,7 +481,7 @@ QStringList jobAndStockProblems() {
         out << issue(u"job GW-MAPLE earned more than its customer was invoiced"_s);
     }
     if (roseOnHand(2) < 0) {
-        out << issue(u"more roses sold than were on hand"_s);
+        out << issue(u"more roses sold and written off than were on hand"_s);
     }
     QStringList ids;
     for (const Item& it : current().items) {
