@@ -236,8 +236,9 @@ void drillBack(Screen& s) {
     reportPaper(rw.page, QRect(0, 0, 620, 302), page);
     s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
     // The invoice opens over the report at the Invoices window's own size and place; the line
-    // drilled from waits behind it until the window is closed.
+    // drilled from waits behind it until the window is closed, as the status bar says.
     Transaction t = transactionWindow(s, invoiceFromBooks(kInvoice));
+    s.setStatus(u"Invoice %1, opened from the Customer Ledgers"_s.arg(kInvoice));
     s.explain(t.party, u"customer"_s);
     s.explain(t.fields.value(u"Invoice No."_s), u"Invoice No."_s);
     s.explain(t.fields.value(u"Date"_s), u"Date"_s);
