@@ -104,7 +104,7 @@ QStringList pointerProblems(const script::Scene& scene, const Screen& screen) {
 
 // A text a reader sees on the picture, and the widget that draws it.
 struct ShownText {
-    QString kind; // button, toolbar, label, group, window, menu, tab, column, list
+    QString kind; // button, toolbar, label, group, window, menu, tab, column, list, logo, status
     QString text;
     const QWidget* owner;
     QRect inPicture;
@@ -238,7 +238,8 @@ QList<ShownText> shownTexts(const Screen& screen) {
         }
         const QRect whole = inPicture(w, w->rect(), screen);
         if (const auto* tool = qobject_cast<const QToolButton*>(w)) {
-            const bool onToolbar = whole.top() >= kToolTop && whole.bottom() < kWorkTop;
+            const bool onToolbar = whole.top() >= screen.layout().toolTop() &&
+                                   whole.bottom() < screen.layout().workTop();
             if (tool->toolButtonStyle() != Qt::ToolButtonIconOnly) {
                 out << ShownText{onToolbar ? u"toolbar"_s : u"button"_s, tool->text(), w,
                                  inPicture(w, buttonInk(tool), screen)};
@@ -252,19 +253,22 @@ QList<ShownText> shownTexts(const Screen& screen) {
             out << ShownText{u"group"_s, group->title(), w,
                              inPicture(w, groupTitleInk(group), screen)};
         } else if (const auto* title = dynamic_cast<const TitleBar*>(w)) {
-            // "Report - Customer Ledgers" names the window and its report. The caption's place:
-            // after the icon, as wide as its text.
-            const int textWidth =
-                QFontMetrics(uiFont(11, true)).horizontalAdvance(title->caption());
-            const QRect caption =
-                inPicture(w, QRect(w->height() + 4, 0, textWidth, w->height()), screen);
+            // "Report - Customer Ledgers" names the window and its report.
+            const QRect caption = inPicture(w, title->captionRect(), screen);
             for (const QString& part : title->caption().split(u" - "_s)) {
                 out << ShownText{u"window"_s, part, w, caption};
             }
             out << ShownText{u"window"_s, title->caption(), w, caption};
         } else if (const auto* strip = dynamic_cast<const MenuStrip*>(w)) {
             for (const QString& t : MenuStrip::titles()) {
-                out << ShownText{u"menu"_s, t, w, inPicture(w, strip->titleRect(t), screen)};
+                out << ShownText{u"menu"_s, t, w, inPicture(w, strip->lettersRect(t), screen)};
+            }
+        } else if (const auto* row = dynamic_cast<const ToolbarRow*>(w)) {
+            out << ShownText{u"logo"_s, ToolbarRow::logoText(), w,
+                             inPicture(w, row->logoTextRect(), screen)};
+        } else if (const auto* status = dynamic_cast<const StatusBar*>(w)) {
+            for (const StatusBar::Panel& panel : status->panels()) {
+                out << ShownText{u"status"_s, panel.text, w, inPicture(w, panel.letters, screen)};
             }
         } else if (const auto* menu = dynamic_cast<const DropMenu*>(w)) {
             for (QString t : menu->titles()) {
@@ -326,8 +330,8 @@ QStringList namesProblems(const script::Scene& scene, const SceneDrawing& drawin
     return out;
 }
 
-// A text the plate's edge runs through leaves half-letters on the screen ("Inactive" reads
-// "ctive"). Each shown text lies wholly under the plate or wholly clear of it, a pixel to spare.
+} // namespace
+
 QStringList calloutEdgeProblems(const script::Scene& scene, const Screen& screen) {
     QStringList out;
     const QRect plate = calloutArea(scene);
@@ -348,6 +352,8 @@ QStringList calloutEdgeProblems(const script::Scene& scene, const Screen& screen
     }
     return out;
 }
+
+namespace {
 
 // ---- Clipping ----
 
