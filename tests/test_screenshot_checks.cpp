@@ -104,14 +104,15 @@ void buttonOutsideItsFrame(Screen& s) {
     (new QPushButton(u"OK"_s, holder))->setGeometry(160, 40, 75, 26);
 }
 
-// Twenty rows in a list about eight and a half rows high.
-QListWidget* longList(Screen& s, Qt::ScrollBarPolicy bars) {
+// Twenty rows in a list eight rows high, or eight and a half.
+QListWidget* longList(Screen& s, Qt::ScrollBarPolicy bars, bool halfRow = true) {
     auto* list = new QListWidget(&s);
     for (int i = 1; i <= 20; ++i) {
         list->addItem(u"Customer %1"_s.arg(i));
     }
     list->setVerticalScrollBarPolicy(bars);
-    list->setGeometry(20, 20, 200, 8 * list->sizeHintForRow(0) + list->sizeHintForRow(0) / 2);
+    const int row = list->sizeHintForRow(0);
+    list->setGeometry(20, 20, 200, 8 * row + (halfRow ? row / 2 : 0) + 2 * list->frameWidth());
     return list;
 }
 
@@ -120,6 +121,10 @@ void listWithHalfRow(Screen& s) {
 }
 
 void listThatScrolls(Screen& s) {
+    longList(s, Qt::ScrollBarAsNeeded, false);
+}
+
+void listThatScrollsToHalfARow(Screen& s) {
     longList(s, Qt::ScrollBarAsNeeded);
 }
 
@@ -269,7 +274,7 @@ private Q_SLOTS:
             << u"\"Sort By\", which lies under the callout"_s;
         QTest::newRow("text cut by the callout's edge")
             << int(Callout) << Build(buttonAcrossCalloutEdge) << QString()
-            << u"the callout's edge cuts the button \"Inactive\""_s;
+            << u"the callout's right edge cuts the button \"Inactive\""_s;
         QTest::newRow("explained element under the callout")
             << int(Callout) << Build(filterButtonUnderCallout) << QString()
             << u"lies under the callout"_s;
@@ -287,6 +292,9 @@ private Q_SLOTS:
             << u"a QPushButton at (180,60 75x26) is cut by what holds it"_s;
         QTest::newRow("list with a scroll bar")
             << int(Quiet) << Build(listThatScrolls) << QString() << QString();
+        QTest::newRow("list with a scroll bar, ending in half a row")
+            << int(Quiet) << Build(listThatScrollsToHalfARow) << QString()
+            << u"ends in half a row"_s;
         QTest::newRow("list with a half row and no scroll bar")
             << int(Quiet) << Build(listWithHalfRow) << QString()
             << u"rows cut off without a scroll bar"_s;

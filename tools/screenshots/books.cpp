@@ -1042,7 +1042,7 @@ const Job& job(const QString& id) {
 Cents costOfGoods(const Invoice& invoice) {
     Cents sum = invoice.cost;
     for (const Line& l : invoice.lines) {
-        sum += l.quantity * item(l.item).cost;
+        sum += purchaseLineAmount(l);
     }
     return sum;
 }

@@ -178,6 +178,16 @@ void prepareView(QAbstractItemView* v, const QRect& r) {
     v->setFocusPolicy(Qt::NoFocus);
     v->setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
+
+// A list with more rows than its box holds shows a scroll bar, and its box ends on a whole row:
+// half a row reads as a line that lost its lower half.
+void endOnWholeRows(QAbstractItemView* v, int rows, int rowHeight, int headerHeight) {
+    const int frame = 2 * v->frameWidth();
+    const int room = v->height() - frame - headerHeight;
+    if (rowHeight > 0 && rows * rowHeight > room) {
+        v->resize(v->width(), frame + headerHeight + room / rowHeight * rowHeight);
+    }
+}
 } // namespace
 
 QTableWidget* gridAt(QWidget* host, const QRect& r, const QStringList& headers,
@@ -217,6 +227,8 @@ QTableWidget* gridAt(QWidget* host, const QRect& r, const QStringList& headers,
     if (selectedRow >= 0) {
         t->selectRow(selectedRow);
     }
+    endOnWholeRows(t, t->rowCount(), t->verticalHeader()->defaultSectionSize(),
+                   t->horizontalHeader()->height());
     return t;
 }
 
@@ -253,6 +265,8 @@ QTreeWidget* listAt(QWidget* host, const QRect& r, const QStringList& headers,
             item->setSelected(true);
         }
     }
+    endOnWholeRows(t, t->topLevelItemCount(), t->sizeHintForRow(0),
+                   t->header()->sizeHint().height());
     return t;
 }
 
@@ -290,7 +304,7 @@ RecordWindow recordWindow(Screen& s, const QString& title, Glyph icon, const QRe
 namespace {
 
 // The wizard's band: its steps, the current one marked, and the product's mark below.
-class StepBand : public QWidget {
+class StepBand : public QWidget, public PaintsTexts {
 public:
     StepBand(QWidget* parent, const QRect& r, QStringList steps, int current)
         : QWidget(parent), steps_(std::move(steps)), current_(current) {
@@ -299,11 +313,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {
+        forgetPainted();
         QPainter p(this);
         p.fillRect(rect(), colour::brand);
         p.setPen(colour::brandLight);
         p.setFont(uiFont(11, true));
-        p.drawText(QRect(8, 8, width() - 12, 16), Qt::AlignLeft | Qt::AlignVCenter, u"Steps"_s);
+        paintText(p, QRect(8, 8, width() - 12, 16), Qt::AlignLeft | Qt::AlignVCenter, u"Steps"_s);
         int y = 30;
         for (int i = 0; i < steps_.size(); ++i) {
             const QRect row(4, y, width() - 8, 19);
@@ -315,13 +330,13 @@ protected:
                 p.setPen(i < current_ ? colour::brandDone : Qt::white);
                 p.setFont(uiFont(11));
             }
-            p.drawText(row.adjusted(5, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, steps_[i]);
+            paintText(p, row.adjusted(5, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, steps_[i]);
             y += 21;
         }
         p.drawPixmap((width() - 40) / 2, height() - 70, glyph(Glyph::Logo, 40));
         p.setPen(colour::brandLight);
         p.setFont(uiFont(12, true));
-        p.drawText(QRect(0, height() - 26, width(), 18), Qt::AlignCenter, u"Orvane"_s);
+        paintText(p, QRect(0, height() - 26, width(), 18), Qt::AlignCenter, u"Orvane"_s);
     }
 
 private:

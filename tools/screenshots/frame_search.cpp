@@ -6,6 +6,7 @@
 #include "screens.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QTextStream>
 #include <QToolButton>
 
@@ -79,6 +80,8 @@ QStringList frameCuts(const FrameLayout& layout, const std::vector<FrameScene>& 
         }
         frame.setAttribute(Qt::WA_DontShowOnScreen);
         frame.show();
+        QImage painted(kWidth, kHeight, QImage::Format_RGB32); // paints measure their texts
+        frame.render(&painted);
         const QString number = QString::number(f.number);
         for (const QString& cut : calloutEdgeProblems(*f.scene, frame)) {
             out << u"scene "_s + number + u": "_s + cut;

@@ -97,17 +97,8 @@ QToolButton* ToolbarRow::find(const QString& text) const {
     return nullptr;
 }
 
-QString ToolbarRow::logoText() {
-    return u"Orvane"_s;
-}
-
-QRect ToolbarRow::logoTextRect() const {
-    const QFontMetrics fm(uiFont(layout_.logoTextSize, true));
-    const int left = width() - layout_.logoRight + 34;
-    return QRect(left, (height() - fm.height()) / 2, fm.horizontalAdvance(logoText()), fm.height());
-}
-
 void ToolbarRow::paintEvent(QPaintEvent*) {
+    forgetPainted();
     QPainter p(this);
     p.fillRect(rect(), palette().window());
     p.setPen(Qt::white);
@@ -116,12 +107,13 @@ void ToolbarRow::paintEvent(QPaintEvent*) {
     p.drawLine(0, height() - 2, width() - 1, height() - 2);
     p.setPen(Qt::white);
     p.drawLine(0, height() - 1, width() - 1, height() - 1);
-    // The product's mark at the row's right end, its text beside it.
-    const QRect text = logoTextRect();
-    p.drawPixmap(width() - layout_.logoRight, text.center().y() - 15, glyph(Glyph::Logo, 30));
+    // The product's mark towards the row's right end, its text beside it.
+    const int left = width() - layout_.logoRight;
+    p.drawPixmap(left, height() / 2 - 15, glyph(Glyph::Logo, 30));
     p.setPen(colour::brand);
     p.setFont(uiFont(layout_.logoTextSize, true));
-    p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, logoText());
+    paintText(p, QRect(left + 34, 0, layout_.logoRight - 38, height()),
+              Qt::AlignLeft | Qt::AlignVCenter, u"Orvane"_s);
     for (int x : separators_) {
         p.setPen(colour::shadow);
         p.drawLine(x, 6, x, height() - 8);
@@ -132,35 +124,24 @@ void ToolbarRow::paintEvent(QPaintEvent*) {
 
 // ---- StatusBar -----------------------------------------------------------------------------
 
-QList<StatusBar::Panel> StatusBar::panels() const {
-    const QStringList texts = {hint, sample::kCompany, sample::kPeriod, sample::kToday};
-    const int widths[] = {0, layout_.statusCompany, layout_.statusPeriod, layout_.statusToday};
-    QList<Panel> out(4);
-    int right = width() - 2;
-    for (int i = 3; i >= 0; --i) {
-        const int w = i == 0 ? right - 2 : widths[i];
-        out[i].text = texts[i];
-        out[i].frame = QRect(right - w, 3, w, height() - 5);
-        right -= w + 2;
-    }
-    const QFontMetrics fm(font());
-    for (Panel& panel : out) {
-        const QRect room = panel.frame.adjusted(4, 0, -3, 0);
-        panel.letters =
-            QRect(room.left(), room.top() + (room.height() - fm.height()) / 2,
-                  std::min(room.width(), fm.horizontalAdvance(panel.text)), fm.height());
-    }
-    return out;
-}
-
 void StatusBar::paintEvent(QPaintEvent*) {
+    forgetPainted();
     QPainter p(this);
     p.fillRect(rect(), palette().window());
+    const QStringList texts = {hint, sample::kCompany, sample::kPeriod, sample::kToday};
+    const int widths[] = {0, layout_.statusCompany, layout_.statusPeriod, layout_.statusToday};
+    int right = width() - 2;
+    QList<QRect> panels(4);
+    for (int i = 3; i >= 1; --i) {
+        panels[i] = QRect(right - widths[i], 3, widths[i], height() - 5);
+        right -= widths[i] + 2;
+    }
+    panels[0] = QRect(2, 3, right - 2, height() - 5);
     p.setFont(font());
-    for (const Panel& panel : panels()) {
-        qDrawShadePanel(&p, panel.frame, palette(), true, 1);
+    for (int i = 0; i < 4; ++i) {
+        qDrawShadePanel(&p, panels[i], palette(), true, 1);
         p.setPen(Qt::black);
-        p.drawText(panel.frame.adjusted(4, 0, -3, 0), Qt::AlignVCenter | Qt::AlignLeft, panel.text);
+        paintText(p, panels[i].adjusted(4, 0, -3, 0), Qt::AlignVCenter | Qt::AlignLeft, texts[i]);
     }
 }
 
@@ -200,6 +181,13 @@ protected:
 
 } // namespace
 
+// ---- PaintsTexts ---------------------------------------------------------------------------
+
+void PaintsTexts::paintText(QPainter& p, const QRect& r, int flags, const QString& text) {
+    painted_.append({text, p.boundingRect(QRectF(r), flags, text)});
+    p.drawText(r, flags, text);
+}
+
 // ---- TitleBar ------------------------------------------------------------------------------
 
 TitleBar::TitleBar(QWidget* parent, const QString& caption, Glyph icon, bool active,
@@ -214,25 +202,8 @@ void TitleBar::placeCaption(bool centred, int drop) {
     update();
 }
 
-int TitleBar::captionRoomRight() const {
-    const int count = buttons_ == Buttons::MinMaxClose ? 3
-                      : buttons_ == Buttons::HelpClose ? 2
-                      : buttons_ == Buttons::Close     ? 1
-                                                       : 0;
-    return width() - 2 - count * 16 - (count > 1 ? 2 : 0);
-}
-
-QRect TitleBar::captionRect() const {
-    const QFontMetrics fm(uiFont(11, true));
-    const int iconRight = height() + 3;
-    const int textWidth = fm.horizontalAdvance(caption_);
-    const int left = centred_ ? (width() - textWidth) / 2 : iconRight;
-    const int room = captionRoomRight() - 3 - left;
-    return QRect(left, (height() - fm.height()) / 2 + drop_, std::min(textWidth, room),
-                 fm.height());
-}
-
 void TitleBar::paintEvent(QPaintEvent*) {
+    forgetPainted();
     QPainter p(this);
     fillTitleGradient(p, rect(), active_ ? colour::navy : colour::inactive,
                       active_ ? colour::sky : colour::inactiveEnd);
@@ -261,7 +232,10 @@ void TitleBar::paintEvent(QPaintEvent*) {
     }
     p.setPen(active_ ? Qt::white : colour::face);
     p.setFont(uiFont(11, true));
-    p.drawText(captionRect(), Qt::AlignVCenter | Qt::AlignLeft, caption_);
+    // Centred between the icon and the buttons, or after the icon.
+    const Qt::Alignment across = centred_ ? Qt::AlignHCenter : Qt::AlignLeft;
+    paintText(p, QRect(iconSize + 7, drop_, right - iconSize - 10, height()),
+              across | Qt::AlignVCenter, caption_);
 }
 
 // ---- MenuStrip -----------------------------------------------------------------------------
@@ -292,13 +266,6 @@ QRect MenuStrip::titleRect(const QString& title) const {
         x += w;
     }
     return {};
-}
-
-QRect MenuStrip::lettersRect(const QString& title) const {
-    const QFontMetrics fm(font());
-    const QRect item = titleRect(title);
-    const QSize letters(fm.horizontalAdvance(title), fm.height());
-    return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, letters, item);
 }
 
 void MenuStrip::paintEvent(QPaintEvent*) {

@@ -10,6 +10,7 @@
 #include <QList>
 #include <QPointer>
 #include <QRect>
+#include <QRectF>
 #include <QStringList>
 #include <QWidget>
 
@@ -17,6 +18,7 @@
 #include <initializer_list>
 
 class QLabel;
+class QPainter;
 class QToolButton;
 
 namespace shots {
@@ -77,8 +79,33 @@ inline constexpr int kConversionX = 103; // a transaction window's conversion co
 inline constexpr int kRowHeight = 23;    // pitch of the rows of a form
 inline constexpr int kFieldHeight = 20;
 
+// A widget that paints texts itself rather than through child widgets: a caption, the status
+// bar's panels, a report's lines. It draws each with paintText(), which keeps where the letters
+// went, so that the rules read these texts as they read a label's. A paint at twice the density
+// measures them anew.
+class PaintsTexts {
+public:
+    struct Painted {
+        QString text;
+        QRectF ink; // in the widget's coordinates
+    };
+    const QList<Painted>& paintedTexts() const { return painted_; }
+
+protected:
+    PaintsTexts() = default;
+    ~PaintsTexts() = default;
+    PaintsTexts(const PaintsTexts&) = delete;
+    PaintsTexts& operator=(const PaintsTexts&) = delete;
+    // Called as a paint begins.
+    void forgetPainted() { painted_.clear(); }
+    void paintText(QPainter& p, const QRect& r, int flags, const QString& text);
+
+private:
+    QList<Painted> painted_;
+};
+
 // A window's title bar; also the main window's own.
-class TitleBar : public QWidget {
+class TitleBar : public QWidget, public PaintsTexts {
 public:
     enum class Buttons { MinMaxClose, HelpClose, Close, None };
     TitleBar(QWidget* parent, const QString& caption, Glyph icon, bool active, Buttons buttons,
@@ -86,14 +113,11 @@ public:
     const QString& caption() const { return caption_; }
     // The main window's caption sits centred, or `drop` pixels below the bar's middle.
     void placeCaption(bool centred, int drop);
-    // Where the caption's text lies, as wide as its letters and as tall as a line.
-    QRect captionRect() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    int captionRoomRight() const; // the caption buttons' left edge
     QString caption_;
     Glyph icon_;
     bool active_;
@@ -112,8 +136,6 @@ public:
     }
     // Left edge and width of a title, in the strip's coordinates.
     QRect titleRect(const QString& title) const;
-    // Where a title's letters lie, in the strip's coordinates.
-    QRect lettersRect(const QString& title) const;
     static const QStringList& titles();
 
 protected:
@@ -125,16 +147,13 @@ private:
 };
 
 // The row under the menu bar: the main toolbar or the active window's, and the product's logo.
-class ToolbarRow : public QWidget {
+class ToolbarRow : public QWidget, public PaintsTexts {
 public:
     ToolbarRow(QWidget* parent, const FrameLayout& layout) : QWidget(parent), layout_(layout) {}
     QToolButton* add(Glyph g, const QString& text, int centreX, int width, bool iconOnly);
     void separator(int x);
     void clear();
     QToolButton* find(const QString& text) const;
-    // The logo's text and where its letters lie, in the row's coordinates.
-    static QString logoText();
-    QRect logoTextRect() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -146,16 +165,10 @@ private:
 };
 
 // The status bar: the hint on the left, the company, the period and today's date on the right.
-class StatusBar : public QWidget {
+class StatusBar : public QWidget, public PaintsTexts {
 public:
     StatusBar(QWidget* parent, const FrameLayout& layout) : QWidget(parent), layout_(layout) {}
     QString hint = QStringLiteral("Ready");
-    struct Panel {
-        QString text;
-        QRect frame;   // the sunken panel
-        QRect letters; // where its text lies
-    };
-    QList<Panel> panels() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -441,6 +441,7 @@ QRect ReportPaper::rowRect(int row) const {
 }
 
 void ReportPaper::paintEvent(QPaintEvent*) {
+    forgetPainted();
     QPainter p(this);
     p.fillRect(rect(), colour::shadow);
     const QRect sheet = rect().adjusted(10, 8 - page_.scrolled, -kPaperScrollBar - 2, 0);
@@ -448,14 +449,14 @@ void ReportPaper::paintEvent(QPaintEvent*) {
     p.fillRect(sheet, Qt::white);
     p.setPen(Qt::black);
     p.setFont(uiFont(11, true));
-    p.drawText(QRect(sheet.left(), sheet.top() + 8, sheet.width(), 14), Qt::AlignCenter,
-               sample::kCompany);
+    paintText(p, QRect(sheet.left(), sheet.top() + 8, sheet.width(), 14), Qt::AlignCenter,
+              sample::kCompany);
     p.setFont(uiFont(13, true));
-    p.drawText(QRect(sheet.left(), sheet.top() + 22, sheet.width(), 18), Qt::AlignCenter,
-               page_.title);
+    paintText(p, QRect(sheet.left(), sheet.top() + 22, sheet.width(), 18), Qt::AlignCenter,
+              page_.title);
     p.setFont(uiFont(10));
-    p.drawText(QRect(sheet.left(), sheet.top() + 40, sheet.width(), 14), Qt::AlignCenter,
-               page_.subtitle);
+    paintText(p, QRect(sheet.left(), sheet.top() + 40, sheet.width(), 14), Qt::AlignCenter,
+              page_.subtitle);
     int y = sheet.top() + 62;
     const int x0 = sheet.left() + 12;
     auto drawRow = [&](const QStringList& cells, bool bold) {
@@ -464,8 +465,8 @@ void ReportPaper::paintEvent(QPaintEvent*) {
         for (int c = 0; c < cells.size() && c < page_.headers.size(); ++c) {
             const int w = c < page_.widths.size() ? page_.widths[c] : 60;
             const bool right = page_.headers[c].startsWith(u'>');
-            p.drawText(QRect(x, y, w - 4, 14),
-                       Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft), cells[c]);
+            paintText(p, QRect(x, y, w - 4, 14),
+                      Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft), cells[c]);
             x += w;
         }
     };
@@ -489,8 +490,8 @@ void ReportPaper::paintEvent(QPaintEvent*) {
         if (!cells.isEmpty() && cells[0].startsWith(u'=')) {
             // A group heading runs across the columns.
             p.setFont(uiFont(10, true));
-            p.drawText(QRect(x0, y, sheet.width() - 24, 14), Qt::AlignVCenter | Qt::AlignLeft,
-                       cells[0].mid(1));
+            paintText(p, QRect(x0, y, sheet.width() - 24, 14), Qt::AlignVCenter | Qt::AlignLeft,
+                      cells[0].mid(1));
             y += 14;
             continue;
         }

@@ -102,7 +102,7 @@ struct ReportPage {
     int scrolled = 0; // pixels the preview is scrolled down
 };
 
-class ReportPaper : public QWidget {
+class ReportPaper : public QWidget, public PaintsTexts {
 public:
     ReportPaper(QWidget* parent, const QRect& r, ReportPage page);
     // A row of the report, in the widget's coordinates (scrolled).

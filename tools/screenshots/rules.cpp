@@ -4,6 +4,7 @@
 #include "books.h"
 #include "look.h"
 
+#include "platform/picture.h"
 #include "platform/units.h"
 #include "script/callout.h"
 
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyle>
@@ -25,8 +27,10 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -42,12 +46,13 @@ namespace {
 
 constexpr double kTwipsPerPixel = platform::kTwipsPerPixel;
 
-// Every pixel that the twips touch, even in part.
-QRect pixelsCovering(const script::TwipRect& r) {
-    const int left = int(std::floor(r.left / kTwipsPerPixel));
-    const int top = int(std::floor(r.top / kTwipsPerPixel));
-    const int right = int(std::ceil((double(r.left) + r.width) / kTwipsPerPixel));
-    const int bottom = int(std::ceil((double(r.top) + r.height) / kTwipsPerPixel));
+// Every pixel that the twips touch, even in part, at the picture's density or a multiple of it.
+QRect pixelsCovering(const script::TwipRect& r, int density) {
+    const double twips = kTwipsPerPixel / density;
+    const int left = int(std::floor(r.left / twips));
+    const int top = int(std::floor(r.top / twips));
+    const int right = int(std::ceil((double(r.left) + r.width) / twips));
+    const int bottom = int(std::ceil((double(r.top) + r.height) / twips));
     return QRect(left, top, right - left, bottom - top);
 }
 
@@ -102,13 +107,22 @@ QStringList pointerProblems(const script::Scene& scene, const Screen& screen) {
     return out;
 }
 
-// A text a reader sees on the picture, and the widget that draws it.
+// ---- The one walk over what a picture says ----
+
+// A text a reader sees on the picture, the widget that draws it, and where its letters lie, in
+// pixels of the picture (in fractions of them where measured for twice the density).
 struct ShownText {
-    QString kind; // button, toolbar, label, group, window, menu, tab, column, list, logo, status
+    // What names a thing: button, toolbar, label, group, window, menu, tab, column, list. What a
+    // control holds or a widget paints: field, text, painted.
+    QString kind;
     QString text;
     const QWidget* owner;
-    QRect inPicture;
+    QRectF ink;
 };
+
+bool isName(const ShownText& t) {
+    return t.kind != u"field" && t.kind != u"text" && t.kind != u"painted";
+}
 
 // The text as a name: no mnemonic marks, one line, without the trailing colon, "..." or submenu
 // arrow, and the arrows of "< Back" and "Next >".
@@ -126,54 +140,85 @@ QString asName(QString text) {
     return text.toCaseFolded();
 }
 
-QRect inPicture(const QWidget* w, const QRect& local, const Screen& screen) {
-    return QRect(w->mapTo(&screen, local.topLeft()), local.size());
+QRectF inPicture(const QWidget* w, const QRectF& local, const Screen& screen) {
+    return local.translated(w->mapTo(&screen, QPoint(0, 0)));
+}
+
+// The size of a text in a font as the picture draws it, hinted to whole pixels, or as its copy
+// at twice the density does, unhinted at twice the size; in pixels of the picture.
+QSizeF textExtent(const QFont& font, const QString& text, int flags, int width, int density) {
+    if (density == 1) {
+        return QFontMetrics(font)
+            .boundingRect(QRect(0, 0, std::max(width, 1), 10000), flags, text)
+            .size();
+    }
+    QFont fine(font);
+    fine.setHintingPreference(QFont::PreferNoHinting);
+    if (font.pixelSize() > 0) {
+        fine.setPixelSize(font.pixelSize() * density);
+    } else {
+        fine.setPointSizeF(font.pointSizeF() * density);
+    }
+    const QRectF needed = QFontMetricsF(fine).boundingRect(
+        QRectF(0, 0, std::max(width, 1) * density, 1e6), flags, text);
+    return needed.size() / density;
 }
 
 // Where a text, drawn in the font with the alignment, lies inside a room: a caption's letters,
 // not the width its widget or column leaves for it.
-QRect inkOf(const QFont& font, const QString& text, Qt::Alignment alignment, const QRect& room,
-            bool wrap = false) {
-    const QFontMetrics fm(font);
-    const QRect needed =
-        fm.boundingRect(QRect(0, 0, std::max(room.width(), 1), 10000),
-                        wrap ? int(Qt::TextWordWrap) : 0, QString(text).remove(u'&'));
-    return QStyle::alignedRect(Qt::LeftToRight, alignment, needed.size(), room) & room;
+QRectF inkOf(const QFont& font, const QString& text, Qt::Alignment alignment, const QRect& room,
+             int density, bool wrap = false) {
+    const QSizeF size = textExtent(font, QString(text).remove(u'&'),
+                                   wrap ? int(Qt::TextWordWrap) : 0, room.width(), density);
+    if (density == 1) {
+        return QStyle::alignedRect(Qt::LeftToRight, alignment, size.toSize(), room) & room;
+    }
+    QPointF at = room.topLeft();
+    if (alignment & Qt::AlignHCenter) {
+        at.rx() += (room.width() - size.width()) / 2;
+    } else if (alignment & Qt::AlignRight) {
+        at.rx() += room.width() - size.width();
+    }
+    if (alignment & Qt::AlignVCenter) {
+        at.ry() += (room.height() - size.height()) / 2;
+    } else if (alignment & Qt::AlignBottom) {
+        at.ry() += room.height() - size.height();
+    }
+    return QRectF(at, size) & QRectF(room);
 }
 
-QRect labelInk(const QLabel* label) {
+QRectF labelInk(const QLabel* label, int density) {
     if (label->textFormat() == Qt::RichText || Qt::mightBeRichText(label->text())) {
         return label->rect();
     }
     const int m = label->margin();
     return inkOf(label->font(), label->text(), label->alignment(),
-                 label->contentsRect().adjusted(m, m, -m, -m), label->wordWrap());
+                 label->contentsRect().adjusted(m, m, -m, -m), density, label->wordWrap());
 }
 
 // A cell's or heading's text inside its rectangle, with the room the style keeps at its sides.
-QRect cellInk(const QWidget* view, const QString& text, const QVariant& alignment,
-              const QRect& cell) {
+QRectF cellInk(const QWidget* view, const QString& text, const QVariant& alignment,
+               const QRect& cell, int density) {
     const Qt::Alignment a = alignment.isValid() ? Qt::Alignment(alignment.toInt())
                                                 : Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return inkOf(view->font(), text, a, cell.adjusted(3, 0, -3, 0));
+    return inkOf(view->font(), text, a, cell.adjusted(3, 0, -3, 0), density);
 }
 
 // A button's caption: centred on a push button, under or beside a tool button's icon; a check
 // box or radio button reads from its indicator to the end of its text.
-QRect buttonInk(const QAbstractButton* b) {
+QRectF buttonInk(const QAbstractButton* b, int density) {
     const QRect r = b->rect();
     if (const auto* tool = qobject_cast<const QToolButton*>(b)) {
-        const int iconRight = tool->iconSize().width() + 8;
-        const QRect room = tool->toolButtonStyle() == Qt::ToolButtonTextUnderIcon
-                               ? r.adjusted(2, r.height() - b->fontMetrics().height() - 6, -2, -2)
-                               : r.adjusted(iconRight, 0, -2, 0);
-        const Qt::Alignment a = tool->toolButtonStyle() == Qt::ToolButtonTextUnderIcon
-                                    ? Qt::AlignHCenter | Qt::AlignVCenter
-                                    : Qt::AlignLeft | Qt::AlignVCenter;
-        return inkOf(b->font(), b->text(), a, room, true);
+        const bool under = tool->toolButtonStyle() == Qt::ToolButtonTextUnderIcon;
+        const QRect room = under ? r.adjusted(2, r.height() - b->fontMetrics().height() - 6, -2, -2)
+                                 : r.adjusted(tool->iconSize().width() + 8, 0, -2, 0);
+        const Qt::Alignment a =
+            under ? Qt::AlignHCenter | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter;
+        return inkOf(b->font(), b->text(), a, room, density, true);
     }
     if (qobject_cast<const QPushButton*>(b) != nullptr) {
-        return inkOf(b->font(), b->text(), Qt::AlignCenter, r.adjusted(4, 2, -4, -2), true);
+        return inkOf(b->font(), b->text(), Qt::AlignCenter, r.adjusted(4, 2, -4, -2), density,
+                     true);
     }
     return QRect(r.topLeft(), QSize(std::min(b->sizeHint().width(), r.width()), r.height()));
 }
@@ -185,184 +230,6 @@ QRect groupTitleInk(const QGroupBox* group) {
     o.subControls = QStyle::SC_GroupBoxLabel;
     o.lineWidth = 1;
     return group->style()->subControlRect(QStyle::CC_GroupBox, &o, QStyle::SC_GroupBoxLabel, group);
-}
-
-void addViewTexts(const QWidget* w, const Screen& screen, QList<ShownText>& out) {
-    if (const auto* header = qobject_cast<const QHeaderView*>(w)) {
-        for (int i = 0; i < header->count(); ++i) {
-            const QString text = header->model()->headerData(i, header->orientation()).toString();
-            const QRect r(header->sectionViewportPosition(i), 0, header->sectionSize(i),
-                          header->height());
-            const QVariant a =
-                header->model()->headerData(i, header->orientation(), Qt::TextAlignmentRole);
-            out << ShownText{u"column"_s, text, header,
-                             inPicture(header->viewport(), cellInk(header, text, a, r), screen)};
-        }
-    } else if (const auto* table = qobject_cast<const QTableWidget*>(w)) {
-        for (int row = 0; row < table->rowCount(); ++row) {
-            for (int c = 0; c < table->columnCount(); ++c) {
-                if (const QTableWidgetItem* item = table->item(row, c)) {
-                    const QRect ink =
-                        cellInk(table, item->text(), item->data(Qt::TextAlignmentRole),
-                                table->visualItemRect(item));
-                    out << ShownText{u"list"_s, item->text(), table->viewport(),
-                                     inPicture(table->viewport(), ink, screen)};
-                }
-            }
-        }
-    } else if (const auto* tree = qobject_cast<const QTreeWidget*>(w)) {
-        for (int row = 0; row < tree->topLevelItemCount(); ++row) {
-            QTreeWidgetItem* item = tree->topLevelItem(row);
-            const QRect cell = tree->visualRect(tree->model()->index(row, 0));
-            const QRect ink =
-                cellInk(tree, item->text(0), item->data(0, Qt::TextAlignmentRole), cell);
-            out << ShownText{u"list"_s, item->text(0), tree->viewport(),
-                             inPicture(tree->viewport(), ink, screen)};
-        }
-    } else if (const auto* tabs = qobject_cast<const QTabBar*>(w)) {
-        for (int i = 0; i < tabs->count(); ++i) {
-            out << ShownText{u"tab"_s, tabs->tabText(i), tabs,
-                             inPicture(tabs, tabs->tabRect(i), screen)};
-        }
-    }
-}
-
-// Every text the picture shows as a name: buttons, labels, group and window titles, tabs,
-// column headings, menu titles and entries. A toolbar button that shows only its icon names
-// nothing.
-QList<ShownText> shownTexts(const Screen& screen) {
-    QList<ShownText> out;
-    for (const QWidget* w : screen.findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(&screen)) {
-            continue;
-        }
-        const QRect whole = inPicture(w, w->rect(), screen);
-        if (const auto* tool = qobject_cast<const QToolButton*>(w)) {
-            const bool onToolbar = whole.top() >= screen.layout().toolTop() &&
-                                   whole.bottom() < screen.layout().workTop();
-            if (tool->toolButtonStyle() != Qt::ToolButtonIconOnly) {
-                out << ShownText{onToolbar ? u"toolbar"_s : u"button"_s, tool->text(), w,
-                                 inPicture(w, buttonInk(tool), screen)};
-            }
-        } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
-            out << ShownText{u"button"_s, button->text(), w,
-                             inPicture(w, buttonInk(button), screen)};
-        } else if (const auto* label = qobject_cast<const QLabel*>(w)) {
-            out << ShownText{u"label"_s, label->text(), w, inPicture(w, labelInk(label), screen)};
-        } else if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
-            out << ShownText{u"group"_s, group->title(), w,
-                             inPicture(w, groupTitleInk(group), screen)};
-        } else if (const auto* title = dynamic_cast<const TitleBar*>(w)) {
-            // "Report - Customer Ledgers" names the window and its report.
-            const QRect caption = inPicture(w, title->captionRect(), screen);
-            for (const QString& part : title->caption().split(u" - "_s)) {
-                out << ShownText{u"window"_s, part, w, caption};
-            }
-            out << ShownText{u"window"_s, title->caption(), w, caption};
-        } else if (const auto* strip = dynamic_cast<const MenuStrip*>(w)) {
-            for (const QString& t : MenuStrip::titles()) {
-                out << ShownText{u"menu"_s, t, w, inPicture(w, strip->lettersRect(t), screen)};
-            }
-        } else if (const auto* row = dynamic_cast<const ToolbarRow*>(w)) {
-            out << ShownText{u"logo"_s, ToolbarRow::logoText(), w,
-                             inPicture(w, row->logoTextRect(), screen)};
-        } else if (const auto* status = dynamic_cast<const StatusBar*>(w)) {
-            for (const StatusBar::Panel& panel : status->panels()) {
-                out << ShownText{u"status"_s, panel.text, w, inPicture(w, panel.letters, screen)};
-            }
-        } else if (const auto* menu = dynamic_cast<const DropMenu*>(w)) {
-            for (QString t : menu->titles()) {
-                t = t.section(u'\t', 0, 0);
-                const QString bare = t.endsWith(u" >"_s) ? t.chopped(2) : t;
-                out << ShownText{u"menu"_s, t, w, inPicture(w, menu->entryRect(bare), screen)};
-            }
-        } else {
-            addViewTexts(w, screen, out);
-        }
-    }
-    return out;
-}
-
-// Whether nothing drawn later lies over the middle and both quarters of the text's place.
-bool uncovered(const ShownText& t, const Screen& screen) {
-    const QRect r = t.inPicture;
-    const int y = r.center().y();
-    for (const int x : {r.left() + r.width() / 4, r.center().x(), r.right() - r.width() / 4}) {
-        const QWidget* hit = screen.childAt(QPoint(x, y));
-        if (hit == nullptr || (hit != t.owner && !t.owner->isAncestorOf(hit))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// A name counts as seen where nothing covers it and the callout, as the program places it,
-// leaves it clear: the reader is not asked to drag the callout aside to find it.
-QStringList namesProblems(const script::Scene& scene, const SceneDrawing& drawing,
-                          const Screen& screen) {
-    QStringList out;
-    if (drawing.names == nullptr || *drawing.names == 0) {
-        return out;
-    }
-    const QRect callout = calloutArea(scene);
-    const QList<ShownText> shown = shownTexts(screen);
-    // "button:Filter" asks for a button; a bare name for any kind of widget.
-    for (const QString& entry : QString::fromUtf16(drawing.names).split(u'|')) {
-        const QString kind = entry.contains(u':') ? entry.section(u':', 0, 0) : QString();
-        const QString name = entry.contains(u':') ? entry.section(u':', 1) : entry;
-        bool found = false, uncoveredByWidgets = false, visible = false;
-        for (const ShownText& t : shown) {
-            if ((kind.isEmpty() || kind == t.kind) && asName(t.text) == name.toCaseFolded()) {
-                found = true;
-                const bool seen = uncovered(t, screen);
-                uncoveredByWidgets = uncoveredByWidgets || seen;
-                visible = visible || (seen && !t.inPicture.intersects(callout));
-            }
-        }
-        if (!found) {
-            out << u"the text names \"%1\", which the picture lacks"_s.arg(entry);
-        } else if (!uncoveredByWidgets) {
-            out << u"the text names \"%1\", which lies hidden"_s.arg(entry);
-        } else if (!visible) {
-            out << u"the text names \"%1\", which lies under the callout"_s.arg(entry);
-        }
-    }
-    return out;
-}
-
-} // namespace
-
-QStringList calloutEdgeProblems(const script::Scene& scene, const Screen& screen) {
-    QStringList out;
-    const QRect plate = calloutArea(scene);
-    if (plate.isEmpty()) {
-        return out;
-    }
-    QList<QRect> reported; // a window's caption is shown whole and in its parts
-    for (const ShownText& t : shownTexts(screen)) {
-        const QRect r = t.inPicture;
-        const bool clear = !r.intersects(plate.adjusted(-1, -1, 1, 1));
-        const bool under = plate.adjusted(1, 1, -1, -1).contains(r);
-        const QString name = asName(t.text);
-        if (!clear && !under && !name.isEmpty() && !reported.contains(r) && uncovered(t, screen)) {
-            reported << r;
-            out << u"the callout's edge cuts the %1 \"%2\" at %3"_s.arg(t.kind, t.text.simplified(),
-                                                                        where(r));
-        }
-    }
-    return out;
-}
-
-namespace {
-
-// ---- Clipping ----
-
-// Whether a text, drawn in the widget's font, fits a width and height.
-bool fits(const QWidget* w, const QString& text, int width, int height, bool wrap = false) {
-    const QFontMetrics fm(w->font());
-    const QRect needed = fm.boundingRect(QRect(0, 0, std::max(width, 1), 10000),
-                                         wrap ? int(Qt::TextWordWrap) : 0, text);
-    return needed.width() <= width && needed.height() <= height;
 }
 
 // Room for text inside an edit field or a combo box, as the style lays them out.
@@ -380,22 +247,283 @@ QRect fieldTextRoom(const QWidget* w) {
     return w->style()->subElementRect(QStyle::SE_LineEditContents, &o, w).adjusted(2, 0, -2, 0);
 }
 
+// What the walk gathers, for one picture at one density.
+struct Walk {
+    const Screen& screen;
+    int density;
+    QList<ShownText> out;
+
+    void add(const QString& kind, const QString& text, const QWidget* owner, const QRectF& local,
+             const QWidget* coordinates = nullptr) {
+        out << ShownText{kind, text, owner,
+                         inPicture(coordinates != nullptr ? coordinates : owner, local, screen)};
+    }
+
+    void header(const QHeaderView* h) {
+        for (int i = 0; i < h->count(); ++i) {
+            const QString text = h->model()->headerData(i, h->orientation()).toString();
+            const QRect r(h->sectionViewportPosition(i), 0, h->sectionSize(i), h->height());
+            const QVariant a = h->model()->headerData(i, h->orientation(), Qt::TextAlignmentRole);
+            add(u"column"_s, text, h, cellInk(h, text, a, r, density), h->viewport());
+        }
+    }
+
+    void table(const QTableWidget* t) {
+        for (int row = 0; row < t->rowCount(); ++row) {
+            for (int c = 0; c < t->columnCount(); ++c) {
+                if (const QTableWidgetItem* item = t->item(row, c)) {
+                    const QRectF ink = cellInk(t, item->text(), item->data(Qt::TextAlignmentRole),
+                                               t->visualItemRect(item), density);
+                    add(u"list"_s, item->text(), t->viewport(), ink);
+                }
+            }
+        }
+    }
+
+    // Every column of every item; an item inside a closed branch has no place.
+    void tree(const QTreeWidget* t) {
+        for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(t)); *it; ++it) {
+            const QRect row = t->visualItemRect(*it);
+            for (int c = 0; c < t->columnCount(); ++c) {
+                const QRect cell(t->header()->sectionViewportPosition(c), row.top(),
+                                 t->header()->sectionSize(c), row.height());
+                const QRectF ink =
+                    row.isEmpty() ? QRectF()
+                                  : cellInk(t, (*it)->text(c),
+                                            (*it)->data(c, Qt::TextAlignmentRole), cell, density);
+                add(u"list"_s, (*it)->text(c), t->viewport(), ink);
+            }
+        }
+    }
+
+    void painted(const QWidget* w, const PaintsTexts& p) {
+        const bool caption = dynamic_cast<const TitleBar*>(w) != nullptr;
+        for (const PaintsTexts::Painted& t : p.paintedTexts()) {
+            add(caption ? u"window"_s : u"painted"_s, t.text, w, t.ink);
+        }
+    }
+
+    // A document line by line, each where its layout put it: the edge of a plate over a page of
+    // text cuts the lines it crosses, not the page.
+    void lines(const QWidget* viewport, const QTextDocument* document, QPoint scrolled = {}) {
+        qreal top = document->documentMargin();
+        for (QTextBlock b = document->begin(); b.isValid(); b = b.next()) {
+            const QTextLayout* layout = b.layout();
+            // A plain text edit's blocks keep no place of their own: they follow each other.
+            const QPointF at = layout->position().isNull() && b != document->begin()
+                                   ? QPointF(document->documentMargin(), top)
+                                   : layout->position();
+            for (int i = 0; i < layout->lineCount(); ++i) {
+                const QTextLine line = layout->lineAt(i);
+                const QString text = b.text().mid(line.textStart(), line.textLength());
+                add(u"text"_s, text, viewport,
+                    line.naturalTextRect().translated(at - QPointF(scrolled)));
+            }
+            top = at.y() + layout->boundingRect().height();
+        }
+    }
+
+    void field(const QWidget* w, const QString& text, Qt::Alignment a) {
+        add(u"field"_s, text, w, inkOf(w->font(), text, a, fieldTextRoom(w), density));
+    }
+
+    void widget(const QWidget* w);
+};
+
+void Walk::widget(const QWidget* w) {
+    if (const auto* tool = qobject_cast<const QToolButton*>(w)) {
+        const QRectF whole = inPicture(w, w->rect(), screen);
+        const bool onToolbar =
+            whole.top() >= screen.layout().toolTop() && whole.bottom() < screen.layout().workTop();
+        if (tool->toolButtonStyle() != Qt::ToolButtonIconOnly) {
+            add(onToolbar ? u"toolbar"_s : u"button"_s, tool->text(), w, buttonInk(tool, density));
+        }
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+        add(u"button"_s, button->text(), w, buttonInk(button, density));
+    } else if (const auto* label = qobject_cast<const QLabel*>(w)) {
+        const bool rich = Qt::mightBeRichText(label->text());
+        add(u"label"_s,
+            rich ? QTextDocumentFragment::fromHtml(label->text()).toPlainText() : label->text(), w,
+            labelInk(label, density));
+    } else if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
+        add(u"group"_s, group->title(), w, groupTitleInk(group));
+    } else if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
+        field(edit, edit->text(), edit->alignment());
+    } else if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
+        field(combo, combo->currentText(), Qt::AlignLeft | Qt::AlignVCenter);
+    } else if (const auto* plain = qobject_cast<const QPlainTextEdit*>(w)) {
+        lines(plain->viewport(), plain->document());
+    } else if (const auto* rich = qobject_cast<const QTextEdit*>(w)) {
+        lines(rich->viewport(), rich->document(),
+              QPoint(rich->horizontalScrollBar()->value(), rich->verticalScrollBar()->value()));
+    } else if (const auto* strip = dynamic_cast<const MenuStrip*>(w)) {
+        for (const QString& t : MenuStrip::titles()) {
+            add(u"menu"_s, t, w,
+                inkOf(strip->font(), t, Qt::AlignCenter, strip->titleRect(t), density));
+        }
+    } else if (const auto* menu = dynamic_cast<const DropMenu*>(w)) {
+        for (QString t : menu->titles()) {
+            t = t.section(u'\t', 0, 0);
+            add(u"menu"_s, t, w, menu->entryRect(t.endsWith(u" >"_s) ? t.chopped(2) : t));
+        }
+    } else if (const auto* painter = dynamic_cast<const PaintsTexts*>(w)) {
+        painted(w, *painter);
+    } else if (const auto* h = qobject_cast<const QHeaderView*>(w)) {
+        header(h);
+    } else if (const auto* t = qobject_cast<const QTableWidget*>(w)) {
+        table(t);
+    } else if (const auto* t = qobject_cast<const QTreeWidget*>(w)) {
+        tree(t);
+    } else if (const auto* tabs = qobject_cast<const QTabBar*>(w)) {
+        for (int i = 0; i < tabs->count(); ++i) {
+            add(u"tab"_s, tabs->tabText(i), tabs, tabs->tabRect(i));
+        }
+    }
+}
+
+// Every text the picture shows, with its kind and where its letters lie: names (buttons,
+// labels, group and window titles, tabs, column headings, menus), what fields, lists and
+// reports hold, and what widgets paint themselves. A toolbar button that shows only its icon
+// says nothing. Measured as the picture draws its texts, or with density 2 as its copy for
+// high-density screens does.
+QList<ShownText> shownTexts(const Screen& screen, int density = 1) {
+    Walk walk{screen, density, {}};
+    for (const QWidget* w : screen.findChildren<QWidget*>()) {
+        if (w->isVisibleTo(&screen)) {
+            walk.widget(w);
+        }
+    }
+    return walk.out;
+}
+
+// Whether nothing drawn later lies over the middle and both quarters of the text's place.
+bool uncovered(const ShownText& t, const Screen& screen) {
+    const QRect r = t.ink.toAlignedRect();
+    const int y = r.center().y();
+    for (const int x : {r.left() + r.width() / 4, r.center().x(), r.right() - r.width() / 4}) {
+        const QWidget* hit = screen.childAt(QPoint(x, y));
+        if (hit == nullptr || (hit != t.owner && !t.owner->isAncestorOf(hit))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Whether a shown text reads as the name: a window's caption also names each of its parts
+// ("Report - Customer Ledgers" names the window and its report).
+bool reads(const ShownText& t, const QString& name) {
+    if (asName(t.text) == name) {
+        return true;
+    }
+    const QStringList parts = t.text.split(u" - "_s);
+    return t.kind == u"window" && std::any_of(parts.begin(), parts.end(),
+                                              [&](const QString& p) { return asName(p) == name; });
+}
+
+// A name counts as seen where nothing covers it and the callout, as the program places it,
+// leaves it clear: the reader is not asked to drag the callout aside to find it.
+QStringList namesProblems(const script::Scene& scene, const SceneDrawing& drawing,
+                          const QList<ShownText>& shown, const Screen& screen) {
+    QStringList out;
+    if (drawing.names == nullptr || *drawing.names == 0) {
+        return out;
+    }
+    const QRect callout = calloutArea(scene);
+    // "button:Filter" asks for a button; a bare name for any kind of widget.
+    for (const QString& entry : QString::fromUtf16(drawing.names).split(u'|')) {
+        const QString kind = entry.contains(u':') ? entry.section(u':', 0, 0) : QString();
+        const QString name = (entry.contains(u':') ? entry.section(u':', 1) : entry).toCaseFolded();
+        bool found = false, uncoveredByWidgets = false, visible = false;
+        for (const ShownText& t : shown) {
+            if (isName(t) && (kind.isEmpty() || kind == t.kind) && reads(t, name)) {
+                found = true;
+                const bool seen = uncovered(t, screen);
+                uncoveredByWidgets = uncoveredByWidgets || seen;
+                visible = visible || (seen && !t.ink.toAlignedRect().intersects(callout));
+            }
+        }
+        if (!found) {
+            out << u"the text names \"%1\", which the picture lacks"_s.arg(entry);
+        } else if (!uncoveredByWidgets) {
+            out << u"the text names \"%1\", which lies hidden"_s.arg(entry);
+        } else if (!visible) {
+            out << u"the text names \"%1\", which lies under the callout"_s.arg(entry);
+        }
+    }
+    return out;
+}
+
+// The plate's edge that runs through a text's place, a pixel to spare on either side.
+QString edgeThrough(const QRect& text, const QRect& plate) {
+    const auto across = [](int edge, int from, int to) {
+        return from <= edge + 1 && to >= edge - 1;
+    };
+    const bool rows = text.bottom() >= plate.top() - 1 && text.top() <= plate.bottom() + 1;
+    const bool columns = text.right() >= plate.left() - 1 && text.left() <= plate.right() + 1;
+    if (rows && across(plate.left(), text.left(), text.right())) {
+        return u"left"_s;
+    }
+    if (rows && across(plate.right(), text.left(), text.right())) {
+        return u"right"_s;
+    }
+    if (columns && across(plate.top(), text.top(), text.bottom())) {
+        return u"top"_s;
+    }
+    return u"bottom"_s;
+}
+
+// A text the plate's edge runs through leaves half-letters on the screen ("Inactive" reads
+// "ctive"). Each shown text lies wholly under the plate or wholly clear of it, a pixel to spare,
+// in the pixels of the picture or of its copy at twice the density.
+QStringList calloutEdgeProblems(const script::Scene& scene, const QList<ShownText>& shown,
+                                const Screen& screen, int density) {
+    QStringList out;
+    const QRect plate = calloutArea(scene, density);
+    if (plate.isEmpty()) {
+        return out;
+    }
+    QList<QRect> reported;
+    for (const ShownText& t : shown) {
+        const QRect r = QRectF(t.ink.topLeft() * density, t.ink.size() * density).toAlignedRect();
+        const bool clear = !r.intersects(plate.adjusted(-1, -1, 1, 1));
+        const bool under = plate.adjusted(1, 1, -1, -1).contains(r);
+        if (!clear && !under && !r.isEmpty() && !asName(t.text).isEmpty() &&
+            !reported.contains(r) && uncovered(t, screen)) {
+            reported << r;
+            out << u"the callout's %1 edge cuts the %2 \"%3\" at %4"_s.arg(
+                edgeThrough(r, plate), t.kind, t.text.simplified().left(60), where(r));
+        }
+    }
+    return out;
+}
+
+// ---- Clipping ----
+
+// Whether a text, drawn in the widget's font, fits a width and height, as the picture draws it or
+// as its copy at twice the density does.
+bool fits(const QWidget* w, const QString& text, int width, int height, int density,
+          bool wrap = false) {
+    const QSizeF needed =
+        textExtent(w->font(), text, wrap ? int(Qt::TextWordWrap) : 0, width, density);
+    return needed.width() <= width && needed.height() <= height;
+}
+
 // A label's plain text that its contents rect cannot hold; empty when it fits. Rich text
 // (help topics, tips) lays itself out and is left alone.
-QString labelTextProblem(const QLabel* label) {
+QString labelTextProblem(const QLabel* label, int density) {
     if (label->text().isEmpty() || label->textFormat() == Qt::RichText ||
         Qt::mightBeRichText(label->text())) {
         return {};
     }
     const int m = label->margin();
     const QRect room = label->contentsRect().adjusted(m, m, -m, -m);
-    return fits(label, label->text(), room.width(), room.height(), label->wordWrap())
+    return fits(label, label->text(), room.width(), room.height(), density, label->wordWrap())
                ? QString()
                : label->text();
 }
 
 // A button's text that does not fit beside or under its icon, or beside its indicator.
-QString buttonTextProblem(const QAbstractButton* button) {
+QString buttonTextProblem(const QAbstractButton* button, int density) {
     if (const auto* tool = qobject_cast<const QToolButton*>(button)) {
         if (tool->toolButtonStyle() == Qt::ToolButtonIconOnly) {
             return {};
@@ -403,23 +531,35 @@ QString buttonTextProblem(const QAbstractButton* button) {
         const int room = tool->toolButtonStyle() == Qt::ToolButtonTextUnderIcon
                              ? tool->width() - 4
                              : tool->width() - tool->iconSize().width() - 12;
-        return fits(tool, tool->text(), room, tool->height()) ? QString() : tool->text();
+        return fits(tool, tool->text(), room, tool->height(), density) ? QString() : tool->text();
     }
     if (qobject_cast<const QPushButton*>(button) != nullptr) {
-        return fits(button, button->text(), button->width() - 8, button->height()) ? QString()
-                                                                                   : button->text();
+        return fits(button, button->text(), button->width() - 8, button->height(), density)
+                   ? QString()
+                   : button->text();
     }
-    // Check boxes and radio buttons: the indicator, then the text.
-    return button->sizeHint().width() <= button->width() ? QString() : button->text();
+    // Check boxes and radio buttons: the indicator, then the text in the room the style leaves
+    // it beside the indicator.
+    if (density == 1) {
+        return button->sizeHint().width() <= button->width() ? QString() : button->text();
+    }
+    QStyleOptionButton o;
+    o.initFrom(button);
+    o.text = button->text();
+    const bool radio = qobject_cast<const QRadioButton*>(button) != nullptr;
+    const QRect room = button->style()->subElementRect(
+        radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &o, button);
+    return fits(button, button->text(), room.width(), button->height(), density) ? QString()
+                                                                                 : button->text();
 }
 
 // The text a widget shows, when it does not fit the room the widget gives it; empty when it does.
-QString textProblem(const QWidget* w) {
+QString textProblem(const QWidget* w, int density) {
     if (const auto* label = qobject_cast<const QLabel*>(w)) {
-        return labelTextProblem(label);
+        return labelTextProblem(label, density);
     }
     if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
-        return buttonTextProblem(button);
+        return buttonTextProblem(button, density);
     }
     QString text;
     if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
@@ -427,13 +567,14 @@ QString textProblem(const QWidget* w) {
     } else if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
         text = combo->currentText();
     } else if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
-        return fits(w, group->title(), group->width() - 16, 20) ? QString() : group->title();
+        return fits(w, group->title(), group->width() - 16, 20, density) ? QString()
+                                                                         : group->title();
     }
     if (text.isEmpty()) {
         return {};
     }
     const QRect room = fieldTextRoom(w);
-    return fits(w, text, room.width(), room.height()) ? QString() : text;
+    return fits(w, text, room.width(), room.height(), density) ? QString() : text;
 }
 
 // Whether a widget lies wholly inside each of the widgets it is drawn in.
@@ -448,24 +589,44 @@ bool insideItsWindows(const QWidget* w, const Screen& screen) {
 }
 
 // A list shows whole rows and all its columns, or has a scroll bar for the rest.
-QString listProblem(const QAbstractItemView* v) {
+QStringList listProblems(const QAbstractItemView* v, int density) {
+    QStringList out;
     const QAbstractItemModel* m = v->model();
     if (m == nullptr || m->rowCount() == 0) {
-        return {};
+        return out;
     }
     const QRect last = v->visualRect(m->index(m->rowCount() - 1, 0));
     const bool scrolls = v->verticalScrollBar()->isVisible();
     if (!scrolls &&
         (last.bottom() >= v->viewport()->height() || v->verticalScrollBar()->value() > 0)) {
-        return u"rows cut off without a scroll bar"_s;
+        out << u"rows cut off without a scroll bar"_s;
+    }
+    // With or without a scroll bar, the list ends on a whole row: half a row reads as a row
+    // missing a line.
+    const int bottom = v->viewport()->height() - 1;
+    if (const QModelIndex cut = v->indexAt(QPoint(1, bottom));
+        scrolls && cut.isValid() && v->visualRect(cut).bottom() > bottom) {
+        out << u"ends in half a row"_s;
+    }
+    if (const auto* tree = qobject_cast<const QTreeWidget*>(v)) {
+        // An item's text must fit its column, or the style elides it.
+        for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(tree)); *it; ++it) {
+            for (int c = 0; c < tree->columnCount(); ++c) {
+                const int indent = c == 0 && (*it)->parent() != nullptr ? tree->indentation() : 0;
+                if (!fits(tree, (*it)->text(c), tree->columnWidth(c) - 8 - indent, 100, density)) {
+                    out << u"\"%1\" does not fit its column"_s.arg((*it)->text(c));
+                }
+            }
+        }
     }
     if (const auto* table = qobject_cast<const QTableWidget*>(v)) {
         // A cell's text must fit its column, or the style elides it.
         for (int row = 0; row < table->rowCount(); ++row) {
             for (int c = 0; c < table->columnCount(); ++c) {
                 const QTableWidgetItem* item = table->item(row, c);
-                if (item != nullptr && !fits(table, item->text(), table->columnWidth(c) - 8, 100)) {
-                    return u"\"%1\" does not fit its column"_s.arg(item->text());
+                if (item != nullptr &&
+                    !fits(table, item->text(), table->columnWidth(c) - 8, 100, density)) {
+                    out << u"\"%1\" does not fit its column"_s.arg(item->text());
                 }
             }
         }
@@ -473,12 +634,12 @@ QString listProblem(const QAbstractItemView* v) {
     const auto* header = v->findChild<QHeaderView*>();
     if (header != nullptr && header->orientation() == Qt::Horizontal && !header->isHidden() &&
         header->length() > v->viewport()->width() + 1 && !v->horizontalScrollBar()->isVisible()) {
-        return u"columns cut off without a scroll bar"_s;
+        out << u"columns cut off without a scroll bar"_s;
     }
-    return {};
+    return out;
 }
 
-QStringList clippingProblems(const Screen& screen) {
+QStringList clippingProblems(const Screen& screen, int density) {
     QStringList out;
     for (const QWidget* w : screen.findChildren<QWidget*>()) {
         if (!w->isVisibleTo(&screen) || qobject_cast<const QScrollBar*>(w) != nullptr ||
@@ -488,7 +649,7 @@ QStringList clippingProblems(const Screen& screen) {
             continue;
         }
         const QString at = where(QRect(w->mapTo(&screen, QPoint(0, 0)), w->size()));
-        if (const QString text = textProblem(w); !text.isEmpty()) {
+        if (const QString text = textProblem(w, density); !text.isEmpty()) {
             out << u"\"%1\" does not fit its widget %2"_s.arg(text.simplified(), at);
         }
         const bool control =
@@ -499,8 +660,14 @@ QStringList clippingProblems(const Screen& screen) {
             out << u"a %1 at %2 is cut by what holds it"_s.arg(
                 QString::fromLatin1(w->metaObject()->className()), at);
         }
+        if (const auto* tabs = qobject_cast<const QTabBar*>(w);
+            tabs != nullptr && tabs->count() > 0 &&
+            tabs->tabRect(tabs->count() - 1).right() >= tabs->width()) {
+            out << u"the tab \"%1\" at %2 is cut by its bar"_s.arg(tabs->tabText(tabs->count() - 1),
+                                                                   at);
+        }
         if (const auto* view = qobject_cast<const QAbstractItemView*>(w)) {
-            if (const QString p = listProblem(view); !p.isEmpty()) {
+            for (const QString& p : listProblems(view, density)) {
                 out << u"a list at %1: %2"_s.arg(at, p);
             }
         }
@@ -509,66 +676,6 @@ QStringList clippingProblems(const Screen& screen) {
 }
 
 // ---- Figures: every amount on the picture comes from the books ----
-
-// The texts a table, a tree, or a header holds, every column of every row.
-void addCellTexts(const QWidget* w, QStringList& out) {
-    if (const auto* header = qobject_cast<const QHeaderView*>(w)) {
-        for (int i = 0; i < header->count(); ++i) {
-            out << header->model()->headerData(i, header->orientation()).toString();
-        }
-    } else if (const auto* table = qobject_cast<const QTableWidget*>(w)) {
-        for (int row = 0; row < table->rowCount(); ++row) {
-            for (int c = 0; c < table->columnCount(); ++c) {
-                if (const QTableWidgetItem* item = table->item(row, c)) {
-                    out << item->text();
-                }
-            }
-        }
-    } else if (const auto* tree = qobject_cast<const QTreeWidget*>(w)) {
-        for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(tree)); *it; ++it) {
-            for (int c = 0; c < tree->columnCount(); ++c) {
-                out << (*it)->text(c);
-            }
-        }
-    } else if (const auto* tabs = qobject_cast<const QTabBar*>(w)) {
-        for (int i = 0; i < tabs->count(); ++i) {
-            out << tabs->tabText(i);
-        }
-    }
-}
-
-// The text one widget shows of its own, fields' contents included; rich text as plain text.
-void addOwnTexts(const QWidget* w, QStringList& out) {
-    if (const auto* tool = qobject_cast<const QToolButton*>(w)) {
-        if (tool->toolButtonStyle() != Qt::ToolButtonIconOnly) {
-            out << tool->text();
-        }
-    } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
-        out << button->text();
-    } else if (const auto* label = qobject_cast<const QLabel*>(w)) {
-        out << (Qt::mightBeRichText(label->text())
-                    ? QTextDocumentFragment::fromHtml(label->text()).toPlainText()
-                    : label->text());
-    } else if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
-        out << edit->text();
-    } else if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
-        out << combo->currentText();
-    } else if (const auto* plain = qobject_cast<const QPlainTextEdit*>(w)) {
-        out << plain->toPlainText();
-    } else if (const auto* rich = qobject_cast<const QTextEdit*>(w)) {
-        out << rich->toPlainText();
-    } else if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
-        out << group->title();
-    } else if (const auto* title = dynamic_cast<const TitleBar*>(w)) {
-        out << title->caption();
-    } else if (dynamic_cast<const MenuStrip*>(w) != nullptr) {
-        out << MenuStrip::titles();
-    } else if (const auto* menu = dynamic_cast<const DropMenu*>(w)) {
-        out << menu->titles();
-    } else {
-        addCellTexts(w, out);
-    }
-}
 
 // An amount as the screens write it: "1,234.56", "-8.71", "6.20" of "6.20%".
 const QRegularExpression& amountPattern() {
@@ -579,9 +686,10 @@ const QRegularExpression& amountPattern() {
 
 // Amounts only: a bare whole number may be a quantity, but as well an invoice, a check, an
 // account or a date, which the books don't count; those are left to the reader.
-QStringList figuresProblems(const Screen& screen) {
+QStringList figuresProblems(const QList<ShownText>& shown) {
     QStringList out;
-    for (const QString& text : textsShown(screen)) {
+    for (const ShownText& t : shown) {
+        const QString& text = t.text;
         for (auto m = amountPattern().globalMatch(text); m.hasNext();) {
             const QString amount = m.next().captured();
             if (!books::isFigure(amount)) {
@@ -685,12 +793,11 @@ const WindowForm* windowOf(const SceneWindows& s, const QString& title) {
 
 QStringList textsShown(const Screen& screen) {
     QStringList out;
-    for (const QWidget* w : screen.findChildren<QWidget*>()) {
-        if (w->isVisibleTo(&screen)) {
-            addOwnTexts(w, out);
+    for (const ShownText& t : shownTexts(screen)) {
+        if (!t.text.isEmpty()) {
+            out << t.text;
         }
     }
-    out.removeAll(QString());
     return out;
 }
 
@@ -702,7 +809,8 @@ QList<WindowForm> windowForms(const Screen& screen) {
         }
         for (const QObject* child : w->children()) {
             if (const auto* bar = dynamic_cast<const TitleBar*>(child)) {
-                out << WindowForm{bar->caption(), inPicture(w, w->rect(), screen), fieldsOf(w)};
+                out << WindowForm{bar->caption(), QRect(w->mapTo(&screen, QPoint(0, 0)), w->size()),
+                                  fieldsOf(w)};
             }
         }
     }
@@ -747,7 +855,29 @@ QStringList layoutProblems(const QList<SceneWindows>& scenes) {
     return out;
 }
 
-QRect calloutArea(const script::Scene& scene) {
+namespace {
+
+// What the search for one layout of every scene at once could not clear: the scene, the start of
+// the problem, and what the search found.
+struct LeftStanding {
+    int scene;
+    const char16_t* problem;
+    const char16_t* found;
+};
+constexpr LeftStanding kLeftStanding[] = {
+    {0, u"", u""},
+};
+
+} // namespace
+
+bool leftByTheSearch(int scene, const QString& problem) {
+    return std::any_of(
+        std::begin(kLeftStanding), std::end(kLeftStanding), [&](const LeftStanding& l) {
+            return l.scene == scene && problem.startsWith(QString::fromUtf16(l.problem));
+        });
+}
+
+QRect calloutArea(const script::Scene& scene, int density) {
     if (scene.HelpText.isEmpty()) {
         return {};
     }
@@ -755,7 +885,7 @@ QRect calloutArea(const script::Scene& scene) {
     const script::Callout callout =
         script::calloutAt(scene.HelpText.size(), static_cast<float>(scene.HelpLeft),
                           static_cast<float>(scene.HelpTop));
-    return pixelsCovering(callout.plate);
+    return pixelsCovering(callout.plate, density);
 }
 
 std::optional<QPoint> pointerTip(const script::Scene& scene) {
@@ -768,9 +898,25 @@ std::optional<QPoint> pointerTip(const script::Scene& scene) {
 
 QStringList problems(const script::Scene& scene, const SceneDrawing& drawing,
                      const Screen& screen) {
+    const QList<ShownText> shown = shownTexts(screen);
     return explainedProblems(scene, screen) + pointerProblems(scene, screen) +
-           namesProblems(scene, drawing, screen) + calloutEdgeProblems(scene, screen) +
-           clippingProblems(screen) + figuresProblems(screen);
+           namesProblems(scene, drawing, shown, screen) +
+           calloutEdgeProblems(scene, shown, screen, 1) + clippingProblems(screen, 1) +
+           figuresProblems(shown);
+}
+
+QStringList calloutEdgeProblems(const script::Scene& scene, const Screen& screen) {
+    return calloutEdgeProblems(scene, shownTexts(screen), screen, 1);
+}
+
+QStringList doubleDensityProblems(const script::Scene& scene, const Screen& screen) {
+    const QList<ShownText> shown = shownTexts(screen, platform::kDoubleDensity);
+    QStringList out = calloutEdgeProblems(scene, shown, screen, platform::kDoubleDensity) +
+                      clippingProblems(screen, platform::kDoubleDensity);
+    for (QString& p : out) {
+        p.prepend(u"at twice the density, "_s);
+    }
+    return out;
 }
 
 } // namespace shots

@@ -21,9 +21,9 @@
 
 namespace shots {
 
-// The area the callout and its plate cover, in pixels of the picture; empty for a scene without
-// text.
-QRect calloutArea(const script::Scene& scene);
+// The area the callout and its plate cover, in pixels of the picture (or of its copy at twice the
+// density); empty for a scene without text.
+QRect calloutArea(const script::Scene& scene, int density = 1);
 
 // Where the tip of the pointer comes to rest, in pixels of the picture; none unless it glides.
 std::optional<QPoint> pointerTip(const script::Scene& scene);
@@ -39,6 +39,16 @@ QStringList calloutEdgeProblems(const script::Scene& scene, const Screen& screen
 
 // What the screen breaks of the rules, one line each; empty when it keeps them all.
 QStringList problems(const script::Scene& scene, const SceneDrawing& drawing, const Screen& screen);
+
+// What the screen's copy at twice the density breaks of the rules that its finer letters may
+// break: a text clipped or elided, or cut by the callout's edge at twice the pixels. Asked once
+// that copy is drawn, as its paint measures what widgets paint themselves.
+QStringList doubleDensityProblems(const script::Scene& scene, const Screen& screen);
+
+// Whether a problem is one that the search for a layout of every scene at once left standing:
+// listed, with what the search found, in the rules' own short list. The run names these and
+// does not fail on them; the list is meant to be empty.
+bool leftByTheSearch(int scene, const QString& problem);
 
 // A window as one scene shows it: its title, its place in the picture, and the names of its
 // fields (their captions, check boxes, tabs and column headings; what a tab page holds belongs
