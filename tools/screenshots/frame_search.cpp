@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QImage>
+#include <QRegularExpression>
 #include <QTextStream>
 #include <QToolButton>
 
@@ -93,21 +94,39 @@ QStringList frameCuts(const FrameLayout& layout, const std::vector<FrameScene>& 
     return out;
 }
 
-// How many of the cuts fall on texts of a kind: "window" (the caption), "menu", "toolbar",
-// "logo", "status".
-int cutsOfKind(const QStringList& cuts, const QString& kind) {
-    const QString mark = u"cuts the "_s + kind + u' ';
-    return int(std::count_if(cuts.begin(), cuts.end(), [&](const QString& c) {
-        return c.contains(mark) || (kind == u"logo" && c.contains(u"the logo meets"_s));
-    }));
+// Which part of the frame a cut falls in, by where its text lies: "title", "menu", "toolbar",
+// "logo" (what the toolbar row paints itself), "status"; "logo" too for a logo that meets the
+// buttons.
+QString partOf(const QString& cut, const FrameLayout& layout) {
+    static const QRegularExpression at(u"the (\\w+) \".*\" at \\((\\d+),(\\d+) "_s);
+    const QRegularExpressionMatch m = at.match(cut);
+    if (!m.hasMatch()) {
+        return u"logo"_s;
+    }
+    const int y = m.captured(3).toInt();
+    if (y < layout.menuTop()) {
+        return u"title"_s;
+    }
+    if (y < layout.toolTop()) {
+        return u"menu"_s;
+    }
+    if (y < layout.workTop()) {
+        return m.captured(1) == u"painted" ? u"logo"_s : u"toolbar"_s;
+    }
+    return y >= kWorkBottom ? u"status"_s : u"workspace"_s;
+}
+
+int cutsIn(const QStringList& cuts, const QStringList& parts, const FrameLayout& layout) {
+    return int(std::count_if(cuts.begin(), cuts.end(),
+                             [&](const QString& c) { return parts.contains(partOf(c, layout)); }));
 }
 
 using Change = std::function<void(FrameLayout&)>;
 
 // One row's variables at a time: each candidate changes the layout, and counts the cuts of its
-// kinds. Returns the best layout found and prints the best few.
+// parts of the frame. Returns the best layout found and prints the best few.
 FrameLayout searchRow(const QString& what, const FrameLayout& from, const QList<Change>& candidates,
-                      const QStringList& kinds, const std::vector<FrameScene>& scenes,
+                      const QStringList& parts, const std::vector<FrameScene>& scenes,
                       const std::function<QString(const FrameLayout&)>& describe,
                       QTextStream& out) {
     struct Tried {
@@ -120,11 +139,7 @@ FrameLayout searchRow(const QString& what, const FrameLayout& from, const QList<
         FrameLayout layout = from;
         candidates[i](layout);
         const QStringList cuts = frameCuts(layout, scenes);
-        int n = 0;
-        for (const QString& kind : kinds) {
-            n += cutsOfKind(cuts, kind);
-        }
-        tried << Tried{n, int(i), layout};
+        tried << Tried{cutsIn(cuts, parts, layout), int(i), layout};
     }
     // The fewest cuts; among equals the first tried, which the candidates list in order of looks.
     std::stable_sort(tried.begin(), tried.end(),
@@ -154,11 +169,12 @@ QString describeMenu(const FrameLayout& l) {
 }
 
 QString describeToolbar(const FrameLayout& l) {
-    return u"buttons from x = %1, at least %2 wide, %3 beside the label, %4 between groups"_s
-        .arg(l.toolLeft)
-        .arg(l.toolMinWidth)
-        .arg(l.toolPadding)
-        .arg(l.toolGroupGap);
+    return u"labels %1 the icons, buttons from x = %2, at least %3 wide, %4 beside the label, %5 "
+           u"between groups"_s.arg(l.toolTextBeside ? u"beside"_s : u"under"_s)
+               .arg(l.toolLeft)
+               .arg(l.toolMinWidth)
+               .arg(l.toolPadding)
+               .arg(l.toolGroupGap);
 }
 
 QString describeLogo(const FrameLayout& l) {
@@ -177,13 +193,19 @@ QString describeStatus(const FrameLayout& l) {
 int frameSearch(const script::SceneTable& table, int numberOfScenes) {
     QTextStream out(stdout);
     const std::vector<FrameScene> scenes = scenesMeetingTheFrame(table, numberOfScenes);
-    out << scenes.size() << " scenes' callouts reach the frame's rows\n";
+    out << scenes.size() << " scenes' callouts reach the frame's rows:";
+    for (const FrameScene& f : scenes) {
+        const QRect plate = calloutArea(*f.scene);
+        out << " " << f.number << " (" << plate.left() << ".." << plate.right() << ", "
+            << plate.top() << ".." << plate.bottom() << ")";
+    }
+    out << "\n";
     const QStringList before = frameCuts(kFrame, scenes);
     out << "the frame drawn today: " << before.size() << " cuts\n";
 
     // The rows' heights; the workspace keeps its top.
     QList<Change> rows;
-    for (int title = 19; title <= 25; ++title) {
+    for (int title = 19; title <= 25; title += 2) {
         for (int menu = 18; menu <= 22; menu += 2) {
             rows << [=](FrameLayout& l) {
                 l.titleHeight = title;
@@ -205,7 +227,7 @@ int frameSearch(const script::SceneTable& table, int numberOfScenes) {
         }
     }
     QList<Change> menus;
-    for (int gap = 14; gap >= 6; --gap) {
+    for (int gap = 14; gap >= 6; gap -= 2) {
         for (int left = 2; left <= 30; ++left) {
             menus << [=](FrameLayout& l) {
                 l.menuGap = gap;
@@ -214,16 +236,20 @@ int frameSearch(const script::SceneTable& table, int numberOfScenes) {
         }
     }
     QList<Change> toolbars;
-    for (int padding = 10; padding >= 6; padding -= 2) {
-        for (int minWidth = 36; minWidth >= 28; minWidth -= 2) {
-            for (int gap = 4; gap <= 16; gap += 2) {
-                for (int left = 2; left <= 14; left += 2) {
-                    toolbars << [=](FrameLayout& l) {
-                        l.toolPadding = padding;
-                        l.toolMinWidth = minWidth;
-                        l.toolGroupGap = gap;
-                        l.toolLeft = left;
-                    };
+    for (const bool beside : {false, true}) {
+        // Less room beside a label clips it in the copy at twice the density.
+        for (int padding = 10; padding <= 12; padding += 2) {
+            for (int minWidth = 36; minWidth >= 28; minWidth -= 2) {
+                for (int gap = 4; gap <= 16; gap += 2) {
+                    for (int left = 2; left <= 14; left += 2) {
+                        toolbars << [=](FrameLayout& l) {
+                            l.toolTextBeside = beside;
+                            l.toolPadding = padding;
+                            l.toolMinWidth = minWidth;
+                            l.toolGroupGap = gap;
+                            l.toolLeft = left;
+                        };
+                    }
                 }
             }
         }
@@ -250,7 +276,6 @@ int frameSearch(const script::SceneTable& table, int numberOfScenes) {
         }
     }
 
-    const QStringList all = {u"window"_s, u"menu"_s, u"toolbar"_s, u"logo"_s, u"status"_s};
     FrameLayout best = kFrame;
     // The rows' heights place the caption's and the menus' letters: each is tried with the
     // caption and the menus laid out at their best for it.
@@ -259,18 +284,18 @@ int frameSearch(const script::SceneTable& table, int numberOfScenes) {
         FrameLayout l = best;
         heights(l);
         QTextStream quiet(stderr);
-        l = searchRow(u"caption"_s, l, captions, {u"window"_s}, scenes, describeCaption, quiet);
+        l = searchRow(u"caption"_s, l, captions, {u"title"_s}, scenes, describeCaption, quiet);
         l = searchRow(u"menus"_s, l, menus, {u"menu"_s}, scenes, describeMenu, quiet);
         rowsAtTheirBest << [=](FrameLayout& chosen) { chosen = l; };
     }
     best = searchRow(
-        u"rows, caption and menus"_s, best, rowsAtTheirBest, {u"window"_s, u"menu"_s}, scenes,
+        u"rows, caption and menus"_s, best, rowsAtTheirBest, {u"title"_s, u"menu"_s}, scenes,
         [](const FrameLayout& l) {
             return describeRows(l) + u"; "_s + describeCaption(l) + u"; "_s + describeMenu(l);
         },
         out);
-    best = searchRow(u"window toolbars"_s, best, toolbars, {u"toolbar"_s}, scenes, describeToolbar,
-                     out);
+    best = searchRow(u"window toolbars"_s, best, toolbars, {u"toolbar"_s, u"logo"_s}, scenes,
+                     describeToolbar, out);
     best = searchRow(u"logo"_s, best, logos, {u"logo"_s}, scenes, describeLogo, out);
     best = searchRow(u"status bar"_s, best, statuses, {u"status"_s}, scenes, describeStatus, out);
 

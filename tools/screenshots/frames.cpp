@@ -66,10 +66,13 @@ QToolButton* ToolbarRow::add(Glyph g, const QString& text, int centreX, int widt
     b->setIcon(QIcon(glyph(g, iconOnly ? 18 : 20)));
     b->setIconSize(iconOnly ? QSize(18, 18) : QSize(20, 20));
     b->setText(text);
-    b->setToolButtonStyle(iconOnly ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextUnderIcon);
+    b->setToolButtonStyle(iconOnly                 ? Qt::ToolButtonIconOnly
+                          : layout_.toolTextBeside ? Qt::ToolButtonTextBesideIcon
+                                                   : Qt::ToolButtonTextUnderIcon);
     b->setFocusPolicy(Qt::NoFocus);
-    if (iconOnly) {
-        b->setGeometry(centreX - width / 2, kToolCentreY - layout_.toolTop() - 13, width, 26);
+    if (iconOnly || layout_.toolTextBeside) {
+        const int h = iconOnly ? 26 : 32; // room for a label of two lines
+        b->setGeometry(centreX - width / 2, kToolCentreY - layout_.toolTop() - h / 2, width, h);
     } else {
         b->setGeometry(centreX - width / 2, 2, width, height() - 4);
     }
@@ -470,7 +473,8 @@ int Screen::labelledWidth(const QString& text) const {
     for (const QString& line : text.split(u'\n')) {
         w = std::max(w, fm.horizontalAdvance(line));
     }
-    return std::max(layout_.toolMinWidth, w + layout_.toolPadding);
+    const int icon = layout_.toolTextBeside ? 20 + 8 : 0;
+    return std::max(layout_.toolMinWidth, icon + w + layout_.toolPadding);
 }
 
 int Screen::addLabelled(const QList<QPair<Glyph, QString>>& buttons, int x) {

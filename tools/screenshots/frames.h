@@ -32,20 +32,21 @@ inline constexpr int kHeight = 480;
 // `orvane-screenshots --frame-search` tries layouts against all scenes and prints the best.
 struct FrameLayout {
     int titleHeight = 21;
-    int menuHeight = 20;
-    int toolHeight = 53;
-    bool captionCentred = false;     // else after the icon
-    bool captionNamesCompany = true; // "Orvane - Company", else "Orvane"
-    int captionDrop = 0;             // the caption's letters this much below the bar's middle
-    int menuLeft = 2;                // the first menu title's left edge
-    int menuGap = 14;                // room a menu title keeps beside its letters
-    int toolLeft = 2;                // a window toolbar's first button
-    int toolMinWidth = 36;           // a labelled button's least width
-    int toolPadding = 10;            // room a labelled button keeps beside its label
-    int toolGroupGap = 4;            // room a separator takes between groups
-    int logoRight = 104;             // the logo's left edge, from the toolbar's right end
-    int logoTextSize = 18;           // the logo text's pixel size
-    int statusCompany = 130;         // the status bar's panels, right to left from the company
+    int menuHeight = 22;
+    int toolHeight = 51;
+    bool captionCentred = false;      // else after the icon
+    bool captionNamesCompany = false; // "Orvane - Company", else "Orvane"
+    int captionDrop = 0;              // the caption's letters this much below the bar's middle
+    int menuLeft = 8;                 // the first menu title's left edge
+    int menuGap = 14;                 // room a menu title keeps beside its letters
+    bool toolTextBeside = false;      // a window toolbar's labels beside the icons, else under
+    int toolLeft = 2;                 // a window toolbar's first button
+    int toolMinWidth = 36;            // a labelled button's least width
+    int toolPadding = 10;             // room a labelled button keeps beside its label
+    int toolGroupGap = 4;             // room a separator takes between groups
+    int logoRight = 140;              // the logo's left edge, from the toolbar's right end
+    int logoTextSize = 12;            // the logo text's pixel size
+    int statusCompany = 130;          // the status bar's panels, right to left from the company
     int statusPeriod = 180;
     int statusToday = 62;
 
@@ -54,7 +55,7 @@ struct FrameLayout {
     constexpr int workTop() const { return toolTop() + toolHeight; }
 };
 
-// The frame every picture is drawn in.
+// The frame every picture is drawn in: the layout the search found with the fewest cuts.
 inline constexpr FrameLayout kFrame{};
 
 inline constexpr int kTitleHeight = kFrame.titleHeight;
