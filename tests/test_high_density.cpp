@@ -26,6 +26,8 @@ namespace {
 
 const QString kPicture = QStringLiteral("Dense.GIF");    // 640 x 480, black, with a copy
 const QString kAlone = QStringLiteral("DenseAlone.GIF"); // 640 x 480, black, no copy
+const QString kOwn = QStringLiteral("DenseOwn"); // scene n of four shows DenseOwn<n>, with a copy
+const int kOwnScenes = 4;
 const QRgb kBlack = qRgb(0, 0, 0);
 
 // A checkerboard of single pixels: drawn any way but one to one, it would blur or lose pixels.
@@ -114,11 +116,20 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), 2.0);
         QVERIFY(fixture::writePicture(kPicture, {640, 480}, kBlack));
         QVERIFY(fixture::writePicture(kAlone, {640, 480}, kBlack));
+        for (int i = 1; i <= kOwnScenes; ++i) {
+            QVERIFY(fixture::writePicture(fixture::ownPicture(kOwn, i), {640, 480}));
+            QVERIFY(writeCopy(fixture::ownPicture(kOwn, i), gifs::solidGif({1280, 960}, kBlack)));
+        }
     }
     void init() { QVERIFY(writeCopy(kPicture, gifs::gifFile({{copyImage()}}))); }
     void cleanupTestCase() {
         for (const QString& name : {kPicture, kAlone, platform::doubleDensityName(kPicture)}) {
             QFile::remove(fixture::besideProgram(name));
+        }
+        for (int i = 1; i <= kOwnScenes; ++i) {
+            QFile::remove(fixture::besideProgram(fixture::ownPicture(kOwn, i)));
+            QFile::remove(
+                fixture::besideProgram(platform::doubleDensityName(fixture::ownPicture(kOwn, i))));
         }
     }
 
@@ -202,6 +213,13 @@ private Q_SLOTS:
         w->cmbCurrentSection->setListIndex(
             w->cmbCurrentSection->findText(QStringLiteral("Inventory")));
         QCOMPARE(shownPicture(w), copyOf(w, w->CurrentScene));
+    }
+
+    // After a rest each way leads to a copy decoded ahead, to either end of the script.
+    void copiesAfterARestAreServedReady() {
+        TestWindow w;
+        fixture::ownPictures(w, kOwn, kOwnScenes);
+        QCOMPARE(fixture::walkWithRests(w, {3, 4, 3, 2, 1}), QStringList());
     }
 
     // A copy rewritten after it was decoded ahead is shown as the file now is.

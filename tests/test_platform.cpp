@@ -200,6 +200,36 @@ private Q_SLOTS:
         QCOMPARE(picture.himetricHeight, pixelsToHimetric(shows.height()));
     }
 
+    // The worker hands over the image in the format a pixmap keeps, the copy at twice the
+    // density too: the GUI thread converts nothing. An alpha channel only where a colour is
+    // transparent, and there it shows what lies behind.
+    void decodedImageIsThePixmapsOwn_data() {
+        QTest::addColumn<QByteArray>("picture");
+        QTest::addColumn<QByteArray>("copy"); // empty: none
+        QTest::addColumn<bool>("transparent");
+        const QByteArray opaque = gifs::solidGif({160, 120}, qRgb(0, 0, 0));
+        QTest::newRow("opaque") << opaque << QByteArray() << false;
+        QTest::newRow("transparent")
+            << gifs::transparentGif({160, 120}, qRgb(255, 0, 255)) << QByteArray() << true;
+        QTest::newRow("a transparent copy")
+            << opaque << gifs::transparentGif({320, 240}, qRgb(255, 0, 255)) << true;
+    }
+    void decodedImageIsThePixmapsOwn() {
+        QFETCH(QByteArray, picture);
+        QFETCH(QByteArray, copy);
+        QFETCH(bool, transparent);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Scene.GIF"));
+        QVERIFY(gifs::writeFile(path, picture));
+        QVERIFY(copy.isEmpty() || gifs::writeFile(doubleDensityName(path), copy));
+        const QImage image = decodePictureFor(path, 2).image;
+        QCOMPARE(image.devicePixelRatio(), copy.isEmpty() ? 1.0 : 2.0);
+        QCOMPARE(image.format(),
+                 transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+        QCOMPARE(QPixmap::fromImage(image).toImage().format(), image.format());
+        QCOMPARE(qAlpha(image.pixel(0, 0)), transparent ? 0 : 255);
+    }
+
     void missingPictureIsNotFound() {
         const PictureLoad load = loadPicture(QStringLiteral("/nonexistent/Nothing.GIF"));
         QCOMPARE(load.error, QStringLiteral("not found"));

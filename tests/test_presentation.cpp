@@ -10,6 +10,7 @@
 #include "window/placeholder.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -17,6 +18,8 @@ using platform::Int16;
 
 namespace {
 const QString kPicture = QStringLiteral("PresentationFixture.GIF"); // 640 x 480, black
+const QString kOwn = QStringLiteral("PresentationOwn"); // scene n of six shows PresentationOwn<n>
+const int kOwnScenes = 6;
 
 bool near(float actual, float expected) {
     return qAbs(actual - expected) < 0.01f;
@@ -52,8 +55,18 @@ void presentAndRest(TestWindow& w, int scene) {
 class PresentationTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(fixture::writePicture(kPicture, {640, 480}, qRgb(0, 0, 0))); }
-    void cleanupTestCase() { QFile::remove(fixture::besideProgram(kPicture)); }
+    void initTestCase() {
+        QVERIFY(fixture::writePicture(kPicture, {640, 480}, qRgb(0, 0, 0)));
+        for (int i = 1; i <= kOwnScenes; ++i) {
+            QVERIFY(fixture::writePicture(fixture::ownPicture(kOwn, i), {640, 480}));
+        }
+    }
+    void cleanupTestCase() {
+        QFile::remove(fixture::besideProgram(kPicture));
+        for (int i = 1; i <= kOwnScenes; ++i) {
+            QFile::remove(fixture::besideProgram(fixture::ownPicture(kOwn, i)));
+        }
+    }
 
     void pageLabelHasDoubleBlanks() {
         TestWindow w;
@@ -271,6 +284,59 @@ private Q_SLOTS:
         QVERIFY(!w->pictureCache().holds(path, 1));
         Q_EMIT w->cmbCurrentSection->highlighted(entry);
         QTRY_VERIFY(w->pictureCache().holds(path, 1));
+    }
+
+    // After a rest each way leads to a picture decoded ahead, to either end of the script, and the
+    // picture on the screen is the last that the new ones push out.
+    void presentationAfterARestIsServedReady_data() {
+        QTest::addColumn<QList<int>>("walk");
+        QTest::newRow("on to the last scene") << QList<int>{3, 4, 5, 6};
+        QTest::newRow("back to the first scene") << QList<int>{4, 3, 2, 1};
+        QTest::newRow("back over pictures kept") << QList<int>{1, 2, 3, 4, 5, 4, 3, 2};
+    }
+    void presentationAfterARestIsServedReady() {
+        QFETCH(QList<int>, walk);
+        TestWindow w;
+        fixture::ownPictures(w, kOwn, kOwnScenes);
+        QCOMPARE(fixture::walkWithRests(w, walk), QStringList());
+    }
+
+    // Quick presses decode nothing of the pages passed over: once the user rests, only the
+    // neighbour that no presentation loaded.
+    void quickPressesDecodeNoPagePassedOver() {
+        TestWindow w;
+        fixture::ownPictures(w, kOwn, kOwnScenes);
+        presentAndRest(w, 1);
+        const int queued = w->pictureCache().counts().decodesQueued;
+        for (int i = 0; i < 3; ++i) {
+            w->btnNext_Click();
+        }
+        QTRY_VERIFY(!w->pictureCache().preparing());
+        QCOMPARE(w->pictureCache().counts().decodesQueued, queued + 1);
+    }
+
+    // However often a picture is asked for, the one worker decodes it once, and never two at a
+    // time: the other core is the window's. Closing drops what the worker hasn't begun.
+    void decodesAheadRunOnceEachOneAtATime() {
+        QStringList paths; // the screenshots, of their copies none
+        for (const QString& name : QDir(QStringLiteral(ORVANE_PICTURES_DIR))
+                                       .entryList({QStringLiteral("*.GIF")})
+                                       .filter(QRegularExpression(QStringLiteral("^[^@]*$")))) {
+            paths << QStringLiteral(ORVANE_PICTURES_DIR "/") + name;
+        }
+        platform::PictureCache cache;
+        cache.prepare(paths.mid(0, 4), 1);
+        cache.prepare(paths.mid(0, 4), 1);
+        QTRY_VERIFY(!cache.decoding());
+        QCOMPARE(cache.counts().decodesBegun, 4);
+        QCOMPARE(cache.counts().mostAtOnce, 1);
+
+        platform::PictureCache closing;
+        closing.prepare(paths, 1);
+        closing.stop();
+        const platform::PictureCache::Counts counts = closing.counts();
+        QVERIFY(counts.decodesDropped > 0);
+        QCOMPARE(counts.decodesBegun + counts.decodesDropped, paths.size());
     }
 
     // Walking on, the pictures decoded ahead make room for the new ones: never more than four.

@@ -9,6 +9,7 @@
 #include "rules.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -82,6 +83,30 @@ void buttonAcrossCalloutEdge(Screen& s) {
     button(s, u"Inactive"_s, QRect(callout.right() - 30, callout.top() + 4, 80, 22));
 }
 
+// A text that ends `gap` pixels above the plate of the Callout scene. Its place is the label's
+// whole rectangle: rich text.
+void textAbovePlate(Screen& s, int gap) {
+    filterButton(s);
+    const QRect callout = calloutArea(sceneOf(Callout));
+    (new QLabel(u"<b>Sort By</b>"_s, &s))
+        ->setGeometry(callout.left() + 20, callout.top() - gap - 16, 60, 16);
+}
+
+// An explained button whose right edge lies `over` pixels past the picture's.
+void buttonAtRightEdge(Screen& s, int over) {
+    s.explain(button(s, u"Filter"_s, QRect(kWidth - 100 + over, 380, 100, 30)), u"Filter"_s);
+}
+
+// Eight rows and no scroll bar, in a list `cut` pixels too low for the last.
+void eightRows(Screen& s, int cut) {
+    auto* list = new QListWidget(&s);
+    for (int i = 1; i <= 8; ++i) {
+        list->addItem(u"Customer %1"_s.arg(i));
+    }
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setGeometry(20, 20, 200, 8 * list->sizeHintForRow(0) + 2 * list->frameWidth() - cut);
+}
+
 void targetAtPointer(Screen& s) {
     s.pointAt(button(s, u"Save"_s, QRect(280, 226, 80, 28)), u"Save"_s);
 }
@@ -96,6 +121,30 @@ void narrowLabel(Screen& s) {
 
 void wideLabel(Screen& s) {
     (new QLabel(u"Customer Account Balance"_s, &s))->setGeometry(20, 20, 300, 20);
+}
+
+// A check box as wide as its text needs, or `spare` pixels more or less.
+void checkBox(Screen& s, int spare) {
+    auto* box = new QCheckBox(u"Remind me to back up"_s, &s);
+    box->setGeometry(QRect(kClear.topLeft(), box->sizeHint() + QSize(spare, 0)));
+}
+
+void columnsWiderThanTheList(Screen& s) {
+    auto* table = new QTableWidget(1, 3, &s);
+    table->setGeometry(20, 20, 150, 100);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (int c = 0; c < 3; ++c) {
+        table->setColumnWidth(c, 80);
+    }
+}
+
+// A label exactly as wide as its text in the picture's hinted letters.
+void labelJustWideEnough(Screen& s) {
+    filterButton(s);
+    auto* label = new QLabel(u"Customer Account Balance"_s, &s);
+    label->setGeometry(
+        20, 20, label->fontMetrics().boundingRect(QRect(0, 0, 1000, 20), 0, label->text()).width(),
+        20);
 }
 
 void buttonOutsideItsFrame(Screen& s) {
@@ -209,7 +258,7 @@ private Q_SLOTS:
             << Fault(+[](books::Books& b) { b.invoices[11].job = u"GW-MAPLE"_s; })
             << u"job GW-MAPLE earned more"_s;
         QTest::newRow("stock below zero") << Fault(+[](books::Books& b) { b.roseAtStart = 10; })
-                                          << u"more roses sold than were on hand"_s;
+                                          << u"more roses sold and written off than were on hand"_s;
         QTest::newRow("receipt that applies more than it brings")
             << Fault(+[](books::Books& b) { b.receipts.last().amount -= 100; })
             << u"Check 5521 brings 1,808.86 but applies 1,809.86"_s;
@@ -237,6 +286,17 @@ private Q_SLOTS:
         QTest::newRow("payroll that withholds more than the gross pay")
             << Fault(+[](books::Books& b) { b.payroll[0].federalIncomeTax = 200000; })
             << u"payroll check 2216 withholds"_s;
+        QTest::newRow("two checks with one number")
+            << Fault(+[](books::Books& b) { b.checks[3].check.number = b.checks[2].check.number; })
+            << u"check 4479 is out of order"_s;
+        QTest::newRow("payroll check that withholds all its gross pay")
+            << Fault(+[](books::Books& b) {
+                   b.payroll[0].federalIncomeTax += books::netPay(b.payroll[0]);
+               })
+            << u"payroll check 2216 withholds"_s;
+        QTest::newRow("frost damage beyond the stock")
+            << Fault(+[](books::Books& b) { b.roseFrostDamage = books::roseOnHand(1) + 1; })
+            << u"more roses sold and written off than were on hand"_s;
         QTest::newRow("an item with two prices")
             << Fault(+[](books::Books& b) { b.items << b.items[0]; })
             << u"item MUL-CED-2 has two prices"_s;
@@ -275,9 +335,21 @@ private Q_SLOTS:
         QTest::newRow("text cut by the callout's edge")
             << int(Callout) << Build(buttonAcrossCalloutEdge) << QString()
             << u"the callout's right edge cuts the button \"Inactive\""_s;
+        QTest::newRow("text touching the plate")
+            << int(Callout) << Build([](Screen& s) { textAbovePlate(s, 0); }) << QString()
+            << u"the callout's top edge cuts the label"_s;
+        QTest::newRow("text a pixel clear of the plate")
+            << int(Callout) << Build([](Screen& s) { textAbovePlate(s, 1); }) << QString()
+            << QString();
         QTest::newRow("explained element under the callout")
             << int(Callout) << Build(filterButtonUnderCallout) << QString()
             << u"lies under the callout"_s;
+        QTest::newRow("explained element at the picture's edge")
+            << int(Quiet) << Build([](Screen& s) { buttonAtRightEdge(s, 0); }) << QString()
+            << QString();
+        QTest::newRow("explained element a pixel outside the picture")
+            << int(Quiet) << Build([](Screen& s) { buttonAtRightEdge(s, 1); }) << QString()
+            << u"\"Filter\" reaches outside the picture"_s;
         QTest::newRow("pointer on its target")
             << int(Pointer) << Build(targetAtPointer) << QString() << QString();
         QTest::newRow("pointer beside its target")
@@ -298,6 +370,19 @@ private Q_SLOTS:
         QTest::newRow("list with a half row and no scroll bar")
             << int(Quiet) << Build(listWithHalfRow) << QString()
             << u"rows cut off without a scroll bar"_s;
+        QTest::newRow("list whose rows fit exactly")
+            << int(Quiet) << Build([](Screen& s) { eightRows(s, 0); }) << QString() << QString();
+        QTest::newRow("list whose last row is cut by a pixel")
+            << int(Quiet) << Build([](Screen& s) { eightRows(s, 1); }) << QString()
+            << u"rows cut off without a scroll bar"_s;
+        QTest::newRow("check box wider than its text")
+            << int(Quiet) << Build([](Screen& s) { checkBox(s, 20); }) << QString() << QString();
+        QTest::newRow("check box narrower than its text")
+            << int(Quiet) << Build([](Screen& s) { checkBox(s, -10); }) << QString()
+            << u"\"Remind me to back up\" does not fit its widget"_s;
+        QTest::newRow("columns wider than the list, no scroll bar")
+            << int(Quiet) << Build(columnsWiderThanTheList) << QString()
+            << u"columns cut off without a scroll bar"_s;
         QTest::newRow("cell wider than its column")
             << int(Quiet) << Build(cellWiderThanColumn) << QString()
             << u"\"Greenway Landscaping\" does not fit its column"_s;
@@ -329,7 +414,41 @@ private Q_SLOTS:
         }
     }
 
-    // A cut the scene's row states is let pass; any other cut in that scene still fails.
+    // The copy at twice the density: the plate and the letters at twice the pixels, and the
+    // unhinted letters it draws, which may need more room than the picture's.
+    void twiceTheDensity_data() {
+        QTest::addColumn<Build>("build");
+        QTest::addColumn<QString>("atOnce");
+        QTest::addColumn<QString>("atTwice");
+        QTest::newRow("a cut, at twice the place")
+            << Build(buttonAcrossCalloutEdge)
+            << u"the callout's right edge cuts the button \"Inactive\" at (328,201 37x13)"_s
+            << u"at twice the density, the callout's right edge cuts the button \"Inactive\" at (654,401 76x26)"_s;
+        QTest::newRow("a pixel clear, and two at twice the density")
+            << Build([](Screen& s) { textAbovePlate(s, 1); }) << QString() << QString();
+        QTest::newRow("a label that fits only the hinted letters")
+            << Build(labelJustWideEnough) << QString()
+            << u"at twice the density, \"Customer Account Balance\" does not fit its widget"_s;
+    }
+
+    void twiceTheDensity() {
+        QFETCH(Build, build);
+        QFETCH(QString, atOnce);
+        QFETCH(QString, atTwice);
+        const SceneDrawing drawing{1, Screen::Kind::Product, build, u""};
+        books::forgetFigures();
+        Screen screen(drawing.kind);
+        drawing.build(screen);
+        screen.picture();
+        const script::Scene scene = sceneOf(Callout);
+        const QStringList once = problems(scene, drawing, screen);
+        QVERIFY2(once.size() == (atOnce.isEmpty() ? 0 : 1) && once.join(u'\n').contains(atOnce),
+                 qPrintable(once.join(u'\n')));
+        const QStringList twice = doubleDensityProblems(scene, screen);
+        QVERIFY2(twice.size() == (atTwice.isEmpty() ? 0 : 1) && twice.join(u'\n').contains(atTwice),
+                 qPrintable(twice.join(u'\n')));
+    }
+
     // Scene 1 draws the Invoices window as usual, scene 2 as the row builds it.
     void windowAcrossScenes_data() {
         QTest::addColumn<Build>("second");

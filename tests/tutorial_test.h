@@ -8,6 +8,7 @@
 #include "support/gif_files.h"
 
 #include "platform/app_font.h"
+#include "platform/picture_cache.h"
 #include "script/scene_table.h"
 #include "window/frm_main.h"
 
@@ -61,6 +62,49 @@ inline void oneScene(TestWindow& w, const script::Scene& scene) {
     w.scenes(1) = scene;
     w->NumberOfScenes = 1;
     w->CurrentScene = 1;
+}
+
+// Scene 3's own picture is "<name>3.GIF": a picture kept for one scene serves no other.
+inline QString ownPicture(const QString& name, int scene) {
+    return name + QString::number(scene) + QStringLiteral(".GIF");
+}
+
+// The window at 800 x 600 on a script of `count` scenes, each showing its own picture.
+inline void ownPictures(TestWindow& w, const QString& name, int count) {
+    w->resize(800, 600);
+    for (int i = 1; i <= count; ++i) {
+        w.scenes(platform::Int16(i)).PictureFile = ownPicture(name, i);
+    }
+    w->NumberOfScenes = platform::Int16(count);
+}
+
+// Presents the scenes of `walk`, the first at once, the others by Next or Previous, resting on
+// each until the pictures of its neighbours are decoded. Returns what the decodes ahead failed
+// to do: a presentation not served a picture decoded ahead, a picture gone while on the screen.
+inline QStringList walkWithRests(TestWindow& w, const QList<int>& walk) {
+    QStringList amiss;
+    for (qsizetype step = 0; step < walk.size(); ++step) {
+        const int served = w->pictureCache().counts().servedReady;
+        if (step == 0) {
+            w->CurrentScene = platform::Int16(walk[0]);
+            w->SetCurrentScene();
+        } else if (walk[step] > walk[step - 1]) {
+            w->btnNext_Click();
+        } else {
+            w->btnPrevious_Click();
+        }
+        if (step > 0 && w->pictureCache().counts().servedReady != served + 1) {
+            amiss << QStringLiteral("scene %1 decoded at its presentation").arg(walk[step]);
+        }
+        if (!QTest::qWaitFor([&] { return !w->pictureCache().preparing(); })) {
+            amiss << QStringLiteral("scene %1: the decodes never end").arg(walk[step]);
+        }
+        const QString shown = besideProgram(w.scenes(w->CurrentScene).PictureFile);
+        if (!w->pictureCache().holds(shown, w->Image1->devicePixelRatio())) {
+            amiss << QStringLiteral("scene %1 dropped while on the screen").arg(walk[step]);
+        }
+    }
+    return amiss;
 }
 
 } // namespace fixture

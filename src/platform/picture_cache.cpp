@@ -29,8 +29,21 @@ PictureCache::PictureCache(QObject* parent) : QObject(parent) {
 }
 
 PictureCache::~PictureCache() {
+    stop();
+}
+
+void PictureCache::stop() {
+    rest_.stop();
     worker_.clear();
     worker_.waitForDone();
+    counts_.decodesDropped = counts_.decodesQueued - decodesBegun_;
+}
+
+PictureCache::Counts PictureCache::counts() const {
+    Counts counts = counts_;
+    counts.decodesBegun = decodesBegun_;
+    counts.mostAtOnce = mostAtOnce_;
+    return counts;
 }
 
 PictureCache::Source PictureCache::sourceFor(const QString& path, qreal devicePixelRatio) {
@@ -66,6 +79,7 @@ PictureLoad PictureCache::load(const QString& path, qreal devicePixelRatio, QStr
     if (const auto ready = find(source); ready != ready_.end()) {
         if (ready->stamps == now) {
             ready_.splice(ready_.begin(), ready_, ready);
+            ++counts_.servedReady;
             if (note != nullptr && !ready->note.isEmpty()) {
                 *note = ready->note;
             }
@@ -101,6 +115,7 @@ void PictureCache::prepare(const QStringList& paths, qreal devicePixelRatio) {
         const Source source = sourceFor(path, devicePixelRatio);
         if (find(source) == ready_.end() && !pending_.contains(source)) {
             pending_.append(source);
+            ++counts_.decodesQueued;
             worker_.start([this, source] { decode(source); });
         }
     }
@@ -109,17 +124,29 @@ void PictureCache::prepare(const QStringList& paths, qreal devicePixelRatio) {
 // On the worker thread: touches nothing of the cache but the queue of events to it. A file that
 // changes while it is read is left to its presentation.
 void PictureCache::decode(const Source& source) {
+    ++decodesBegun_;
+    countRunning(+1);
     const Stamps before = stampsOf(source);
     ImageLoad load = decodePictureFor(source.path, source.dense ? kDoubleDensity : 1);
     if (stampsOf(source) != before) {
         load = ImageLoad{QImage(), QStringLiteral("changed while read"), QString()};
     }
+    countRunning(-1);
     QMetaObject::invokeMethod(
         this,
         [this, source, before, load = std::move(load)]() mutable {
             store(source, before, std::move(load));
         },
         Qt::QueuedConnection);
+}
+
+// The most at once is raised by whichever decode sees the new high; a failed exchange reads the
+// latest most again.
+void PictureCache::countRunning(int change) {
+    const int running = decodesRunning_ += change;
+    int most = mostAtOnce_;
+    while (running > most && !mostAtOnce_.compare_exchange_weak(most, running)) {
+    }
 }
 
 void PictureCache::store(const Source& source, const Stamps& stamps, ImageLoad load) {

@@ -7,6 +7,7 @@
 #include <QThreadPool>
 #include <QTimer>
 
+#include <atomic>
 #include <list>
 
 namespace platform {
@@ -40,9 +41,21 @@ public:
     // set off decodes of pages the user passes over.
     static constexpr int kRestMs = 150;
 
+    // What the cache has done so far: what the benchmark measures, made countable for the tests.
+    struct Counts {
+        int servedReady = 0;    // presentations given a picture kept, not decoded at once
+        int decodesQueued = 0;  // decodes asked of the worker
+        int decodesBegun = 0;   // of those, the ones the worker began
+        int decodesDropped = 0; // of those, the ones stop() dropped before they began
+        int mostAtOnce = 0;     // the most decodes that ran at the same time
+    };
+
     explicit PictureCache(QObject* parent = nullptr);
-    // Drops the decodes not begun and waits for the one running, which never takes long.
     ~PictureCache() override;
+
+    // Drops the decodes not begun and waits for the one running, which never takes long. The
+    // cache is closing: nothing more should be asked of it.
+    void stop();
 
     // The picture decodePictureFor gives, and why a copy at twice the density wasn't used: the
     // ready one when its files are unchanged, else decoded now.
@@ -60,6 +73,7 @@ public:
     bool decoding() const { return !pending_.isEmpty(); }
     // Waiting for the rest, or decoding.
     bool preparing() const { return rest_.isActive() || decoding(); }
+    Counts counts() const;
 
 private:
     // One decode's files and density: the cache's key.
@@ -85,6 +99,7 @@ private:
     static Source sourceFor(const QString& path, qreal devicePixelRatio);
     static Stamps stampsOf(const Source& source);
     void decode(const Source& source);
+    void countRunning(int change);
     void store(const Source& source, const Stamps& stamps, ImageLoad load);
     void keep(Ready ready);
     std::list<Ready>::const_iterator find(const Source& source) const;
@@ -94,6 +109,11 @@ private:
     QStringList restingPaths_;
     qreal restingRatio_ = 1;
     QTimer rest_;
+    Counts counts_;
+    // Counted on the worker thread.
+    std::atomic<int> decodesBegun_ = 0;
+    std::atomic<int> decodesRunning_ = 0;
+    std::atomic<int> mostAtOnce_ = 0;
     QThreadPool worker_;
 };
 

@@ -167,8 +167,8 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     "On the Custom Fields tab, you can keep any other details about a vendor, under field "
     "names that you choose.",
     // 43: company payment methods
-    "Company payment methods are the ways your company pays its own bills: checks, cash or a "
-    "credit card.  Choose Lists, Payment Methods and give each method the account that it is "
+    "Company payment methods are the ways your company pays its own bills: check, card, cash "
+    "or transfer.  Choose Lists, Payment Methods and give each method the account that it is "
     "paid from.  When you enter a payment or a paid purchase, choose the payment method, and "
     "Orvane credits the right account and prints a check if one is needed.",
     // 44: purchase orders and Convert to Purchase
@@ -184,7 +184,7 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     // 46: payments, prepayments and refunds
     "Choose Tasks, Payments to pay your vendors.  Besides paying purchases that are due, you "
     "can make a single payment for a bill you have not entered, a prepayment before the bill "
-    "arrives, or a refund to a customer.  Enter the amount and Orvane prints the check.",
+    "arrives, or a refund to a customer.  Mark what to pay and Orvane prints the check.",
     // 47: Inventory opening page, no callout
     "",
     // 48: item records
@@ -211,11 +211,11 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     // 53: deductions
     "Deductions are amounts other than taxes that you take from an employee's wages, such as "
     "health insurance or a retirement plan.  Choose Lists, Deductions to set them up with "
-    "their accounts and rates.",
+    "an account and an amount.",
     // 54: employer contributions
     "Contributions are amounts that you as the employer pay on behalf of your employees, such "
     "as a matching retirement contribution.  Choose Lists, Contributions to set them up with "
-    "their amounts and accounts.",
+    "a percent and two accounts.",
     // 55: payroll taxes
     "Choose Lists, Payroll Taxes to set up the federal, state and local taxes on wages, with "
     "their rates and wage limits.  Orvane computes the taxes on every payroll check and tracks "
@@ -241,7 +241,7 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     "the whole company or for a department.  Orvane compares them with your actual figures.",
     // 61: accounting periods
     "Orvane divides your fiscal year into accounting periods, usually one for each month.  "
-    "Open the Accounting Periods window to set the start and end dates of each period.  Orvane "
+    "Double-click the period on the status bar to set the start and end dates of each.  Orvane "
     "posts each transaction to the period of its date, and the status bar shows the period you "
     "work in.",
     // 62: the general journal
@@ -264,8 +264,8 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     "report to open it.  Each report window has three tabs: Filters, Options and Preview.  The "
     "Main Menu's Reports button opens this window too.",
     // 67: the Filters tab
-    "On the Filters tab you limit a report to the records you need, such as a range of dates, "
-    "some customers or a department.  Leave a filter blank to include all.",
+    "On the Filters tab you limit a report to the records you need, such as a range of dates "
+    "or customers or a customer type.  Leave a filter blank to include all.",
     // 68: the Options tab
     "The Options tab controls how a report looks and prints: the printer and paper, the "
     "margins, the fonts of its titles, headings and lines, and which columns it shows.  Save "
@@ -306,7 +306,7 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     "discount of $10.00; otherwise the full amount is due within 30 days.",
     // 78: users and passwords
     "If several people use Orvane, choose Lists, Users to give each one a user name and "
-    "password.  For each user you also choose the modules and tasks that person may open, so "
+    "password.  For each user you also choose what access that person has to each module, so "
     "that only the right people can see payroll or change your accounts.  Orvane asks for the "
     "password whenever it starts.",
     // 79: notes on records

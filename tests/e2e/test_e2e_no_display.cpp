@@ -87,25 +87,27 @@ private Q_SLOTS:
                              .arg(tried));
     }
 
+    // Each spelling the manual page documents, and exactly what it prints.
     void answersHelpAndVersionOnStdout_data() {
         QTest::addColumn<QString>("option");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("--version")
-            << QStringLiteral("--version")
-            << QStringList{QStringLiteral("orvane-tutorial " ORVANE_VERSION)};
-        QTest::newRow("--help") << QStringLiteral("--help")
-                                << QStringList{
-                                       QStringLiteral("Usage: orvane-tutorial [options]"),
-                                       QStringLiteral("  -v, --version  Shows the program's "
-                                                      "version and ends."),
-                                       QStringLiteral("The standard options of Qt programs, such "
-                                                      "as -platform, also apply."),
-                                   };
+        QTest::addColumn<QString>("output");
+        const QString version = QStringLiteral("orvane-tutorial " ORVANE_VERSION "\n");
+        const QString help = QStringLiteral(
+            "Usage: orvane-tutorial [options]\n"
+            "A guided tour of Orvane, a desktop accounting program, in 80 scenes.\n\n"
+            "Options:\n"
+            "  -h, --help     Shows this help and ends.\n"
+            "  -v, --version  Shows the program's version and ends.\n\n"
+            "The standard options of Qt programs, such as -platform, also apply.\n");
+        QTest::newRow("--version") << QStringLiteral("--version") << version;
+        QTest::newRow("-v") << QStringLiteral("-v") << version;
+        QTest::newRow("--help") << QStringLiteral("--help") << help;
+        QTest::newRow("-h") << QStringLiteral("-h") << help;
     }
 
     void answersHelpAndVersionOnStdout() {
         QFETCH(QString, option);
-        QFETCH(QStringList, lines);
+        QFETCH(QString, output);
         const QTemporaryDir runtime;
         QProcess program;
         program.setProcessEnvironment(withoutDisplay(runtime));
@@ -114,11 +116,7 @@ private Q_SLOTS:
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
         QCOMPARE(program.readAllStandardError(), QByteArray());
-        const QStringList output = QString::fromLocal8Bit(program.readAllStandardOutput())
-                                       .split(u'\n', Qt::SkipEmptyParts);
-        for (const QString& line : lines) {
-            QVERIFY2(output.contains(line), qPrintable(line));
-        }
+        QCOMPARE(QString::fromLocal8Bit(program.readAllStandardOutput()), output);
     }
 
     // -reverse holds a v: read as one-letter options it would be --version.
@@ -137,11 +135,15 @@ private Q_SLOTS:
     }
 
     // The toolkit's plugin loader tells which folders it searches: the platforms' only during the
-    // start, the image formats' when the first screenshot is read, after it.
+    // start, the image formats' when the first screenshot is read, after it. A warning of the
+    // start (no XDG_RUNTIME_DIR) is told as a warning: a rule that hides debug messages keeps it.
     void messagesOfTheStartAndAfterItAreTold() {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("QT_DEBUG_PLUGINS"), QStringLiteral("1"));
+        environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"),
+                           QStringLiteral("%{type}: %{message}"));
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
         QProcess program;
         program.setProcessEnvironment(environment);
         program.setReadChannel(QProcess::StandardError);
@@ -155,6 +157,8 @@ private Q_SLOTS:
         program.waitForFinished(30000);
         QVERIFY2(errors.contains("plugins/platforms"), errors.constData());
         QVERIFY2(errors.contains(imageFormats), errors.constData());
+        QVERIFY2(errors.contains("warning: QStandardPaths: XDG_RUNTIME_DIR not set"),
+                 errors.constData());
     }
 };
 

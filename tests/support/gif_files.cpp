@@ -102,10 +102,10 @@ void putLooping(Writer& gif) {
     check(EGifPutExtensionTrailer(gif.get()), "end the loop");
 }
 
-void putDelay(Writer& gif, int hundredths) {
+void putControl(Writer& gif, int delayHundredths, int transparentColour = NO_TRANSPARENT_COLOR) {
     GraphicsControlBlock control{};
-    control.DelayTime = hundredths;
-    control.TransparentColor = NO_TRANSPARENT_COLOR;
+    control.DelayTime = delayHundredths;
+    control.TransparentColor = transparentColour;
     GifByteType block[4];
     EGifGCBToExtension(&control, block);
     check(EGifPutExtension(gif.get(), GRAPHICS_EXT_FUNC_CODE, sizeof block, block), "delay");
@@ -162,7 +162,7 @@ QByteArray gifFile(const QList<Frame>& frames) {
     }
     for (const Frame& frame : frames) {
         if (frames.size() > 1) {
-            putDelay(gif, frame.delayHundredths);
+            putControl(gif, frame.delayHundredths);
         }
         putFrame(gif, frame, palette, frame.image.size());
     }
@@ -171,6 +171,15 @@ QByteArray gifFile(const QList<Frame>& frames) {
 
 QByteArray solidGif(QSize size, QRgb colour) {
     return gifFile({Frame{solid(size, colour)}});
+}
+
+QByteArray transparentGif(QSize size, QRgb colour) {
+    const QList<QRgb> palette{colour};
+    Writer gif;
+    putScreen(gif, size, palette);
+    putControl(gif, 0, 0);
+    putFrame(gif, Frame{solid(size, colour)}, palette, size);
+    return gif.finish();
 }
 
 QByteArray gifDeclaring(QSize screen, QSize frame) {

@@ -25,6 +25,8 @@ QByteArray gifFile(const QList<Frame>& frames);
 
 // A picture of one colour.
 QByteArray solidGif(QSize size, QRgb colour);
+// A picture of one colour that the file marks transparent: it shows what lies behind.
+QByteArray transparentGif(QSize size, QRgb colour);
 
 // A GIF that claims `screen` for its screen and `frame` for its one frame, but whose pixels stop
 // after the frame's first row: a file that a careless reader would take at its word.

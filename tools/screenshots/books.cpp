@@ -98,7 +98,7 @@ const QList<Customer> kEmployees = {
     {u"CHEN-D"_s, u"David Chen"_s},
     {u"LOPEZ-M"_s, u"Maria Lopez"_s},
     {u"OKAFOR-J"_s, u"James Okafor"_s},
-    {u"WHITFIELD"_s, u"Sarah Whitfield"_s},
+    {u"WHITFIELD-S"_s, u"Sarah Whitfield"_s},
 };
 
 // Hourly rate or semimonthly salary.
@@ -133,14 +133,10 @@ const QList<TaxAuthority> kMillbrookAuthorities = {
 
 const QList<Job> kJobs = {{u"GW-MAPLE"_s, 1850000, 1230000}};
 
-// Oak Hollow's quote for the clubhouse entrance.
-const Invoice kQuote = {2071,
-                        d(3, 10),
-                        u"OAKHOLLOW"_s,
-                        {{1, u"BENCH-TK"_s, {}}, {24, u"POT-TC-12"_s, {}}, {30, u"SOIL-PT1"_s, {}}},
-                        kBayside,
-                        0,
-                        {}};
+// Oak Hollow's quote for the clubhouse entrance: two lines, so that the Quotes window shows
+// every line its subtotal adds up below the callout that covers the window's middle.
+const QList<Line> kQuoteLines = {{1, u"BENCH-TK"_s, {}}, {24, u"POT-TC-12"_s, {}}};
+const Invoice kQuote = {2071, d(3, 10), u"OAKHOLLOW"_s, kQuoteLines, kBayside, 0, {}};
 
 // Invoices without lines give their subtotal in `total` and a tax rate; those with lines
 // compute both.
@@ -485,7 +481,7 @@ QStringList jobAndStockProblems() {
         out << issue(u"job GW-MAPLE earned more than its customer was invoiced"_s);
     }
     if (roseOnHand(2) < 0) {
-        out << issue(u"more roses sold than were on hand"_s);
+        out << issue(u"more roses sold and written off than were on hand"_s);
     }
     QStringList ids;
     for (const Item& it : current().items) {

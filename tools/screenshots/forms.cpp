@@ -13,10 +13,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -157,8 +160,37 @@ QWidget* groupAt(QWidget* host, const QRect& r, const QString& title) {
     return g;
 }
 
+int unhintedSurplus(const QFont& font, const QString& text) {
+    QFont unhinted = font;
+    unhinted.setHintingPreference(QFont::PreferNoHinting);
+    return std::max(QFontMetrics(unhinted).horizontalAdvance(text) -
+                        QFontMetrics(font).horizontalAdvance(text),
+                    0);
+}
+
+namespace {
+// A tab sized for its hinted label alone would, in the copy at twice the density, push the last
+// tab past the bar's end and lose its right border.
+class EvenTabBar : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    QSize tabSizeHint(int index) const override {
+        QSize size = QTabBar::tabSizeHint(index);
+        size.rwidth() += unhintedSurplus(font(), tabText(index));
+        return size;
+    }
+};
+
+class EvenTabs : public QTabWidget {
+public:
+    explicit EvenTabs(QWidget* parent) : QTabWidget(parent) { setTabBar(new EvenTabBar(this)); }
+};
+} // namespace
+
 QTabWidget* tabsAt(QWidget* host, const QRect& r, const QStringList& tabs, int current) {
-    auto* t = new QTabWidget(host);
+    auto* t = new EvenTabs(host);
     t->setGeometry(r);
     t->setUsesScrollButtons(false);
     for (const QString& name : tabs) {

@@ -61,7 +61,11 @@ QCheckBox* checkAt(QWidget* host, const QPoint& p, const QString& text, bool che
 QRadioButton* radioAt(QWidget* host, const QPoint& p, const QString& text, bool checked);
 QComboBox* comboAt(QWidget* host, const QRect& r, const QString& text);
 QWidget* groupAt(QWidget* host, const QRect& r, const QString& title);
+// Tabs as wide as their labels need in the picture and in its copy at twice the density.
 QTabWidget* tabsAt(QWidget* host, const QRect& r, const QStringList& tabs, int current);
+// How much wider the text runs in the copy at twice the density, where it is placed unhinted,
+// than in the picture; 0 if not wider. A widget sized to its text adds this to stay whole.
+int unhintedSurplus(const QFont& font, const QString& text);
 // A table with a header row. Columns whose header starts with '>' are right-aligned; widths
 // of 0 stretch.
 QTableWidget* gridAt(QWidget* host, const QRect& r, const QStringList& headers,

@@ -178,11 +178,18 @@ Transaction transactionWindow(Screen& s, const TransactionSpec& form) {
                 second.money(form.totals.last().first, form.totals.last().second, 110)
                     ->setReadOnly(true);
             }
-            labelAt(jp, QRect(8, form.journalTop - 22, w - 16, 18),
-                    u"Accounting entries Orvane makes for this transaction"_s, true);
-            t.journal = gridAt(jp, QRect(8, form.journalTop, w - 16, h - form.journalTop - 8),
+            // A list of compact rows, so that every entry shows and the debits can be seen to
+            // equal the credits; as tall as its rows, or a scroll bar if the page is short.
+            t.journal = listAt(jp, QRect(8, form.journalTop, w - 16, h - form.journalTop - 8),
                                {u"Account"_s, u"Description"_s, u">Debit"_s, u">Credit"_s},
                                {70, 0, 80, 80}, form.journalLines);
+            // The description takes the width the figures leave, as in the lines' grid.
+            t.journal->header()->setStretchLastSection(false);
+            t.journal->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+            const int whole = 2 * t.journal->frameWidth() +
+                              t.journal->header()->sizeHint().height() +
+                              int(form.journalLines.size()) * t.journal->sizeHintForRow(0);
+            t.journal->resize(t.journal->width(), std::min(whole, t.journal->height()));
         }
     }
     t.content = host;

@@ -50,7 +50,7 @@ struct TransactionSpec {
     bool journal = false;            // a Journal tab beside the detail
     bool showJournal = false;        // the Journal tab is the current one
     QList<QStringList> journalLines; // Account, Description, Debit, Credit
-    int journalTop = 28;             // top of the journal's grid in its page
+    int journalTop = 28;             // top of the journal's list in its page
     int addressWidth = 190;
     int headerLabelWidth = 74;
     int headerFieldWidth = 110;
@@ -62,7 +62,7 @@ struct Transaction {
     QLineEdit* party = nullptr;
     QWidget* address = nullptr;
     QTableWidget* lines = nullptr;
-    QTableWidget* journal = nullptr;
+    QTreeWidget* journal = nullptr;
     QLineEdit* comment = nullptr;
     QTabWidget* tabs = nullptr;
     QMap<QString, QLineEdit*> fields; // header fields and totals by label

@@ -375,8 +375,11 @@ void Walk::widget(const QWidget* w) {
     } else if (const auto* t = qobject_cast<const QTreeWidget*>(w)) {
         tree(t);
     } else if (const auto* tabs = qobject_cast<const QTabBar*>(w)) {
+        // A tab's caption, centred in the tab: an edge that crosses the tab's outline beside the
+        // caption cuts no word.
         for (int i = 0; i < tabs->count(); ++i) {
-            add(u"tab"_s, tabs->tabText(i), tabs, tabs->tabRect(i));
+            add(u"tab"_s, tabs->tabText(i), tabs,
+                inkOf(tabs->font(), tabs->tabText(i), Qt::AlignCenter, tabs->tabRect(i), density));
         }
     }
 }
@@ -631,7 +634,12 @@ QStringList listProblems(const QAbstractItemView* v, int density) {
             }
         }
     }
-    const auto* header = v->findChild<QHeaderView*>();
+    const QHeaderView* header = nullptr;
+    if (const auto* table = qobject_cast<const QTableView*>(v)) {
+        header = table->horizontalHeader();
+    } else if (const auto* tree = qobject_cast<const QTreeView*>(v)) {
+        header = tree->header();
+    }
     if (header != nullptr && header->orientation() == Qt::Horizontal && !header->isHidden() &&
         header->length() > v->viewport()->width() + 1 && !v->horizontalScrollBar()->isVisible()) {
         out << u"columns cut off without a scroll bar"_s;

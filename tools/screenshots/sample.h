@@ -21,6 +21,11 @@ inline QStringList greenwayAddress() {
             u"Millbrook, CA 94522"_s};
 }
 
+inline QStringList pinewoodAddress() {
+    return {u"Pinewood Golf Club"_s, u"Attn: Grounds Office"_s, u"1 Fairway Drive"_s,
+            u"Bayside, CA 94520"_s};
+}
+
 inline QStringList coastalAddress() {
     return {u"Coastal Nursery Wholesale"_s, u"2200 Seaview Parkway, Building C"_s,
             u"Port Alder, CA 94110"_s};

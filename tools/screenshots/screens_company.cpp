@@ -153,9 +153,13 @@ void users(Screen& s) {
     ChildWindow* w = s.addWindow(u"Users"_s, kWorkArea, Glyph::Employees);
     QWidget* body = w->body();
     labelAt(body, QRect(8, 6, 150, 18), u"Users"_s, true);
+    // The administrator, then a user for each employee, by the employee's ID.
+    QList<QStringList> ids = {{u"ADMIN"_s}};
+    for (const books::Customer& e : books::employees()) {
+        ids.append({e.id});
+    }
     QTableWidget* list =
-        gridAt(body, QRect(8, 26, 156, body->height() - 34), {u"User ID"_s}, {0},
-               {{u"ADMIN"_s}, {u"CHEN-D"_s}, {u"LOPEZ-M"_s}, {u"OKAFOR-J"_s}, {u"WHITFIELD"_s}}, 2);
+        gridAt(body, QRect(8, 26, 156, body->height() - 34), {u"User ID"_s}, {0}, ids, 2);
     auto* fields = new QWidget(body);
     fields->setGeometry(180, 6, 440, 90);
     FormPane f(fields, 0, 0, 110);

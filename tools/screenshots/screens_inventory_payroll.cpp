@@ -36,17 +36,18 @@ void item(Screen& s) {
                      u"Description"_s, u"Rose Bush, Hybrid Tea"_s,
                      {u"General"_s, u"Quantities"_s, u"Vendors"_s, u"Custom Fields"_s}, 0);
     auto* left = new QWidget(rw.page);
-    left->setGeometry(6, 6, 178, 210);
-    FormPane l(left, 0, 0, 76);
-    l.choice(u"Item Type"_s, u"Stock item"_s, 96);
+    // Clear of the callout on its right.
+    left->setGeometry(6, 6, 184, 210);
+    FormPane l(left, 0, 0, 96);
+    l.choice(u"Item Type"_s, u"Stock item"_s, 88);
     // An item has one price.
     const books::Item& rose = books::item(u"ROSE-HT"_s);
     l.money(u"Sale Price"_s, books::money(rose.price), 70);
-    l.lookup(u"Department"_s, u"NURSERY"_s, 96);
+    l.lookup(u"Department"_s, u"NURSERY"_s, 88);
     l.lookup(u"Sales Account"_s, rose.salesAccount, 80);
     l.lookup(u"Cost Account"_s, u"5000"_s, 80);
-    l.lookup(u"Inventory Acct"_s, u"1200"_s, 80);
-    l.choice(u"Tax Type"_s, u"Taxable"_s, 90);
+    l.lookup(u"Inventory Account"_s, u"1200"_s, 80);
+    l.choice(u"Tax Type"_s, u"Taxable"_s, 88);
     auto* right = new QWidget(rw.page);
     right->setGeometry(330, 6, 270, 70);
     FormPane r(right, 0, 0, 110);
@@ -110,7 +111,8 @@ void employee(Screen& s) {
                      {u"General"_s, u"Pay Info"_s, u"Withholding"_s, u"Custom Fields"_s}, 0);
     FormPane left(rw.page, 8, 8, 132);
     left.memo(u"Address"_s, u"1318 Bayview Avenue\nApt. 6"_s, 150, 2);
-    left.text(u"City, State"_s, u"Bayside, CA 94520"_s, 150);
+    left.text(u"City"_s, u"Bayside"_s, 150);
+    left.text(u"State, Zip"_s, u"CA   94520"_s, 90);
     left.text(u"Social Security Number"_s, u"***-**-4471"_s, 100);
     left.text(u"Job Title"_s, u"Store Manager"_s, 150);
     left.lookup(u"Department"_s, u"NURSERY"_s, 110);
@@ -247,8 +249,8 @@ void payrollTax(Screen& s) {
     f.money(u"Wage Limit"_s, u"None"_s, 80);
     f.lookup(u"Liability Account"_s, u"2210"_s, 90);
     f.lookup(u"Paid to Vendor"_s, u"CA-EDD"_s, 110);
-    // Five whole rows, the chosen tax the last of them.
-    codeList(body, QRect(8, f.y() + 4, body->width() - 16, 20 + 20 + 5 * 18 + 4),
+    // Five whole rows, the chosen tax the last of them: caption, heading, rows and the frame.
+    codeList(body, QRect(8, f.y() + 4, body->width() - 16, 20 + 20 + 5 * 18 + 2),
              u"Payroll taxes"_s, {u"ID"_s, u"Paid By"_s, u">Rate"_s}, {80, 0, 60}, payrollTaxRows(),
              6);
     s.explain(w, u"Payroll Taxes window"_s);

@@ -77,15 +77,15 @@ void department(Screen& s) {
     hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     hint->setGeometry(340, 8, 270, 50);
     labelAt(body, QRect(8, 84, 200, 18), u"Departments"_s, true);
-    gridAt(
-        body, QRect(8, 104, body->width() - 16, 130),
-        {u"Department ID"_s, u"Description"_s, u"Manager"_s, u">Employees"_s}, {110, 0, 140, 80},
-        {{u"ADMIN"_s, u"Office and administration"_s, books::employeeName(u"WHITFIELD"_s), u"2"_s},
-         {u"LANDSCAPE"_s, u"Landscaping services"_s, books::employeeName(u"CHEN-D"_s), u"5"_s},
-         {u"NURSERY"_s, u"Nursery and plants"_s, books::employeeName(u"LOPEZ-M"_s), u"4"_s},
-         {u"SUPPLIES"_s, u"Garden supplies and tools"_s, books::employeeName(u"OKAFOR-J"_s),
-          u"3"_s}},
-        2);
+    gridAt(body, QRect(8, 104, body->width() - 16, 130),
+           {u"Department ID"_s, u"Description"_s, u"Manager"_s, u">Employees"_s}, {110, 0, 140, 80},
+           {{u"ADMIN"_s, u"Office and administration"_s, books::employeeName(u"WHITFIELD-S"_s),
+             u"2"_s},
+            {u"LANDSCAPE"_s, u"Landscaping services"_s, books::employeeName(u"CHEN-D"_s), u"5"_s},
+            {u"NURSERY"_s, u"Nursery and plants"_s, books::employeeName(u"LOPEZ-M"_s), u"4"_s},
+            {u"SUPPLIES"_s, u"Garden supplies and tools"_s, books::employeeName(u"OKAFOR-J"_s),
+             u"3"_s}},
+           2);
     s.explain(body, QRect(0, 0, body->width(), body->height()), u"departments"_s);
 }
 
@@ -153,8 +153,15 @@ void budget(Screen& s) {
     buttonAt(tools, QRect(0, 30, 120, 23), u"Spread Evenly"_s);
     QTableWidget* grid = gridAt(body, QRect(8, 122, body->width() - 16, 204), budgetHeaders(),
                                 budgetWidths(), budgetRows(), 1);
-    // Twelve periods are wider than the window: the grid scrolls sideways.
+    // Twelve periods are wider than the window: the grid scrolls sideways. The description takes
+    // what is left once five periods fit whole, so that the grid ends on a column's edge.
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    constexpr int kPeriodsShown = 5;
+    int others = 0;
+    for (int c = 0; c < 3 + kPeriodsShown; ++c) {
+        others += c == 1 ? 0 : grid->columnWidth(c);
+    }
+    grid->setColumnWidth(1, grid->width() - 2 * grid->frameWidth() - others);
     s.explain(top, u"budget and department"_s);
     s.explain(tools, u"budget tools"_s);
     s.explain(grid, QRect(0, 0, grid->width(), grid->height()), u"amounts"_s);

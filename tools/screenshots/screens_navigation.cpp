@@ -200,11 +200,12 @@ OpenWindow openTransaction(Screen& s, bool filtered) {
     // at all.
     FormPane top(body, 84, 6, 100);
     top.choice(u"Transaction Type"_s, u"Invoices"_s, 150);
-    auto* hint = new QLabel(u"Choose a transaction and click Open. Use Filter to narrow the "
-                            "list and Sort By to change its order."_s,
-                            body);
+    // Two lines that end short of the Filter and Sort By column.
+    auto* hint = new QLabel(
+        u"Choose a transaction and click Open. Filter narrows the list; Sort By sets its order."_s,
+        body);
     hint->setWordWrap(true);
-    hint->setGeometry(170, 56, 318, 32);
+    hint->setGeometry(170, 56, 250, 32);
 
     // All invoices, by number; filtered: Greenway's of the period, the largest first.
     QList<books::Invoice> shown;
@@ -223,9 +224,10 @@ OpenWindow openTransaction(Screen& s, bool filtered) {
         rows << QStringList{QString::number(i.number), books::day(i.date), i.customer,
                             books::customerName(i.customer), books::money(books::total(i))};
     }
-    o.list = gridAt(body, QRect(8, 100, 412, 186),
+    // Nine whole rows under the heading; the rest scroll.
+    o.list = gridAt(body, QRect(8, 100, 412, 184),
                     {u"Number"_s, u"Date"_s, u"Customer ID"_s, u"Name"_s, u">Amount"_s},
-                    {52, 60, 76, 0, 64}, rows, 1);
+                    {52, 56, 82, 0, 64}, rows, 1);
 
     o.filter = new QWidget(body);
     o.filter->setGeometry(428, 4, 164, 240);
@@ -287,8 +289,8 @@ void accountingEntries(Screen& s) {
     form.journal = true;
     form.showJournal = true;
     form.detailTab = u"Invoice"_s;
-    // Low enough that the caption above the entries lies clear of the callout.
-    form.journalTop = 212;
+    // Just clear of the callout, with room below for all six entries of the invoice.
+    form.journalTop = 192;
     Transaction t = transactionWindow(s, form);
     DropMenu* m = s.openMenu(u"Options"_s, {{u"Company Information"_s},
                                             {u"Preferences"_s},
@@ -325,13 +327,16 @@ void fastAdd(Screen& s) {
                                {u"Customer ID"_s, u"Name"_s}, {84, 0}, rows, 0);
     list->raise();
 
-    ChildWindow* d = s.addDialog(u"Fast Add - Customer"_s, QRect(350, 104, 282, 172),
+    // The address in the rows of every other address window: City, then State, Zip. At the
+    // workspace's top, so that the Save row ends above the callout.
+    ChildWindow* d = s.addDialog(u"Fast Add - Customer"_s, QRect(350, kWorkArea.top(), 282, 184),
                                  Glyph::Customers, TitleBar::Buttons::Close);
     FormPane f(d->body(), 8, 8, 76);
     f.text(u"Customer ID"_s, u"BAYVIEW"_s, 110);
     f.text(u"Name"_s, u"Bayview Terrace Apartments"_s, 180);
     f.text(u"Address"_s, u"410 Terrace Way"_s, 180);
-    f.text(u"City, State"_s, u"Bayside, CA 94520"_s, 180);
+    f.text(u"City"_s, u"Bayside"_s, 180);
+    f.text(u"State, Zip"_s, u"CA   94520"_s, 90);
     dialogButtons(d->body(), {u"Save"_s, u"Cancel"_s});
     s.explain(list, QRect(0, 0, list->width(), 40), u"<New> entry"_s);
     s.explain(d, u"Fast Add window"_s);
@@ -374,25 +379,35 @@ void exportWizard(Screen& s) {
     // page: the callout lies over its top.
     QWidget* c = wp.content;
     constexpr int kListsTop = 103;
+    constexpr int kListsHeight = 80;
+    constexpr int kRowsShown = 4;
+    // Each list as tall as its heading and four whole rows, its foot where the box's was.
+    const auto wholeRows = [](QTreeWidget* list) {
+        const int h = 2 * list->frameWidth() + list->header()->sizeHint().height() +
+                      kRowsShown * list->sizeHintForRow(0);
+        list->setGeometry(list->x(), list->y() + list->height() - h, list->width(), h);
+    };
     QWidget* available = new QWidget(c);
-    available->setGeometry(0, kListsTop, 240, 98);
-    labelAt(available, QRect(0, 0, 160, 18), u"Available fields"_s);
-    listAt(
-        available, QRect(0, 18, 160, 80), {u"Field"_s}, {0},
+    available->setGeometry(0, kListsTop, 240, 18 + kListsHeight);
+    QTreeWidget* availableList = listAt(
+        available, QRect(0, 18, 160, kListsHeight), {u"Field"_s}, {0},
         {{u"Contact"_s}, {u"Telephone 2"_s}, {u"Fax"_s}, {u"Customer Type"_s}, {u"Sales Rep"_s}});
+    wholeRows(availableList);
+    labelAt(available, QRect(0, availableList->y() - 18, 160, 18), u"Available fields"_s);
     buttonAt(available, QRect(170, 40, 70, 23), u"Add >"_s);
     buttonAt(available, QRect(170, 68, 70, 23), u"< Remove"_s);
     QWidget* chosen = new QWidget(c);
-    chosen->setGeometry(324, kListsTop, 170, 98);
-    labelAt(chosen, QRect(0, 0, 170, 18), u"Fields to export"_s);
-    listAt(chosen, QRect(0, 18, 170, 80), {u"Field"_s}, {0},
-           {{u"Customer ID"_s},
-            {u"Name"_s},
-            {u"Address"_s},
-            {u"City"_s},
-            {u"Telephone 1"_s},
-            {u"E-mail"_s}},
-           1);
+    chosen->setGeometry(324, kListsTop, 170, 18 + kListsHeight);
+    QTreeWidget* chosenList = listAt(chosen, QRect(0, 18, 170, kListsHeight), {u"Field"_s}, {0},
+                                     {{u"Customer ID"_s},
+                                      {u"Name"_s},
+                                      {u"Address"_s},
+                                      {u"City"_s},
+                                      {u"Telephone 1"_s},
+                                      {u"E-mail"_s}},
+                                     1);
+    wholeRows(chosenList);
+    labelAt(chosen, QRect(0, chosenList->y() - 18, 170, 18), u"Fields to export"_s);
     s.explain(wp.steps, u"wizard steps"_s);
     s.explain(available, u"available fields, Add and Remove"_s);
     s.explain(chosen, u"fields to export"_s);
@@ -444,7 +459,7 @@ void restore(Screen& s) {
                             body);
     warn->setWordWrap(true);
     warn->setGeometry(12, 188, 300, 32);
-    dialogButtons(body, {u"Restore"_s, u"Cancel"_s, u"Help"_s}, 1);
+    dialogButtons(body, {u"Restore"_s, u"Cancel"_s, u"Help"_s});
     s.explain(d, u"Restore Company window"_s);
 }
 

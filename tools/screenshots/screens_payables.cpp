@@ -144,6 +144,8 @@ void purchaseOrder(Screen& s) {
     // Placed so that the callout covers the lines' left part whole, headings and rows.
     t.lineWidths = {68, 80, 0, 70, 76};
     t.linesTop = 153;
+    // Four whole rows under the heading (and the frame); the fifth line scrolls.
+    t.linesBottom = t.linesTop + 20 + 4 * 18 + 2;
     const books::Purchase& po = books::purchase(u"PO-1207"_s);
     for (const books::Line& l : po.lines) {
         t.lines << books::purchaseLineRow(l);
@@ -185,8 +187,9 @@ void purchase(Screen& s) {
                 {u"Due Date"_s, u"04/13/27"_s}};
     t.lineHeaders = {u">Quantity"_s, u"Item ID"_s,    u"Description"_s, u"Account"_s,
                      u"Job"_s,       u">Unit Cost"_s, u">Amount"_s};
-    // Item ID narrow enough that the descriptions end left of the callout.
-    t.lineWidths = {58, 66, 0, 60, 72, 70, 76};
+    // Item ID wide enough for "MUL-CED-2" drawn at twice the density, and narrow enough with
+    // Quantity that the descriptions end left of the callout.
+    t.lineWidths = {52, 72, 0, 60, 72, 70, 76};
     // Stock for the shelves: no job.
     const books::Purchase& bill = books::purchase(u"VS-20577"_s);
     for (const books::Line& l : bill.lines) {

@@ -143,7 +143,7 @@ void salesTaxLocation(Screen& s) {
 void quoteToInvoice(Screen& s) {
     s.windowToolbar(u"Convert to\nInvoice"_s);
     // The lines start below the callout, which covers the window's middle; the foot keeps its
-    // place, so the list shows two lines and scrolls to the third.
+    // place, and the list holds both of the quote's lines.
     TransactionSpec form = oakHollowQuote(kWorkArea);
     form.linesTop = 198;
     const Transaction quote = transactionWindow(s, form);
@@ -172,7 +172,8 @@ void stockStatus(Screen& s) {
     TransactionSpec form = greenwayInvoice(kWorkArea);
     form.selectedLine = 1;
     transactionWindow(s, form);
-    ChildWindow* d = s.addDialog(u"Stock Status - ROSE-HT"_s, QRect(330, 236, 300, 196),
+    // Tall enough for the OK button to stand in a row of its own under the figures.
+    ChildWindow* d = s.addDialog(u"Stock Status - ROSE-HT"_s, QRect(330, 236, 300, 220),
                                  Glyph::Items, TitleBar::Buttons::Close);
     QWidget* body = d->body();
     labelAt(body, QRect(10, 6, 270, 18), u"Rose Bush, Hybrid Tea"_s, true);
@@ -202,27 +203,29 @@ void invoicePayment(Screen& s) {
     for (const books::Line& l : inv.lines) {
         form.lines << books::invoiceLineRow(l);
     }
-    // Paid in full at the counter.
     form.totals = {{u"Subtotal"_s, books::money(books::subtotal(inv))},
                    {u"Sales Tax"_s, books::money(books::tax(inv))},
-                   {u"Total"_s, books::money(books::total(inv))},
-                   {u"Amount Paid"_s, books::money(books::total(inv))},
-                   {u"Balance Due"_s, books::money(0)}};
+                   {u"Total"_s, books::money(books::total(inv))}};
     form.comment = u"Paid at the counter"_s;
-    // Clear of the callout: the labels a little right, the item IDs a little left.
-    form.headerLabelWidth = 64;
-    form.lineWidths.front() = 48;
-    Transaction t = transactionWindow(s, form);
-    const QPoint foot = t.comment->pos();
-    FormPane pay(t.content, foot.x() - 58, foot.y() + kRowHeight + 6, 104);
-    QWidget* method = pay.choice(u"Payment Method"_s, u"CARD"_s, 130);
-    QWidget* reference = pay.text(u"Reference"_s, u"Card ending 4417"_s, 130);
-    QWidget* account = pay.lookup(u"Deposit Account"_s, u"1020"_s, 90);
+    transactionWindow(s, form);
+    // Paid in full at the counter: the payment is entered with the invoice, in a small window
+    // over the invoice's foot, below the callout.
+    const books::Cents total = books::total(inv);
+    ChildWindow* d = s.addDialog(u"Payment Received"_s, QRect(60, 312, 520, 145), Glyph::Invoices);
+    QWidget* body = d->body();
+    FormPane left(body, 10, 8, 104);
+    QWidget* method = left.choice(u"Payment Method"_s, u"CARD"_s, 130);
+    QWidget* reference = left.text(u"Reference"_s, u"Card ending 4417"_s, 130);
+    QWidget* account = left.lookup(u"Deposit Account"_s, u"1020"_s, 90);
+    FormPane right(body, body->width() - 10 - 90 - 84, 8, 84);
+    QWidget* paid = right.money(u"Amount Paid"_s, books::money(total), 90);
+    QWidget* balance = right.money(u"Balance Due"_s, books::money(0), 90);
+    dialogButtons(body, {u"OK"_s, u"Cancel"_s});
     s.explain(method, u"Payment Method"_s);
     s.explain(reference, u"Reference"_s);
     s.explain(account, u"Deposit Account"_s);
-    s.explain(t.fields.value(u"Amount Paid"_s), u"Amount Paid"_s);
-    s.explain(t.fields.value(u"Balance Due"_s), u"Balance Due"_s);
+    s.explain(paid, u"Amount Paid"_s);
+    s.explain(balance, u"Balance Due"_s);
 }
 
 void invoiceReturn(Screen& s) {

@@ -3,6 +3,7 @@
 #include "books.h"
 #include "look.h"
 #include "parts.h"
+#include "sample.h"
 #include "screens.h"
 
 #include <QCheckBox>
@@ -195,27 +196,34 @@ void drillDown(Screen& s) {
     // that the tip hides no figure.
     s.afterLayout([&s, paper, row] {
         s.cursorAt(paper->mapTo(&s, row.center() + QPoint(-30, 0)));
-        s.tip(paper->mapTo(&s, row.bottomLeft() + QPoint(266, 7)),
-              u"Double-click a line to see its detail"_s);
+        QLabel* tip = s.tip(paper->mapTo(&s, row.bottomLeft() + QPoint(266, 7)),
+                            u"Double-click a line to see its detail"_s);
+        tip->resize(tip->width() + unhintedSurplus(tip->font(), tip->text()), tip->height());
     });
     s.explain(paper, row, u"summary line"_s);
     s.explain(paper, total, u"Total line"_s);
 }
 
-// The invoice a Customer Ledgers line drills back to, as the Invoices window shows it.
-TransactionSpec invoiceFromBooks(int number, const QRect& r) {
+// The invoice a Customer Ledgers line drills back to, in the Invoices window as every scene
+// shows it.
+TransactionSpec invoiceFromBooks(int number) {
     const books::Invoice& inv = books::invoice(number);
-    TransactionSpec form = greenwayInvoice(r);
+    TransactionSpec form = greenwayInvoice(kWorkArea);
     form.partyId = inv.customer;
-    // Only what fits the short window the scene has room for.
-    form.address.clear();
+    form.address = sample::pinewoodAddress();
     form.header = {{u"Invoice No."_s, QString::number(inv.number)},
-                   {u"Date"_s, books::day(inv.date)}};
+                   {u"Date"_s, books::day(inv.date)},
+                   {u"Terms"_s, u"Net 30"_s},
+                   {u"Ship Via"_s, u"Our Truck"_s},
+                   {u"Sales Tax"_s, u"BAYSIDE"_s},
+                   {u"Job"_s, QString()}};
     form.lines.clear();
     for (const books::Line& l : inv.lines) {
         form.lines << books::invoiceLineRow(l);
     }
-    form.totals = {{u"Total"_s, books::money(books::total(inv))}};
+    form.totals = {{u"Subtotal"_s, books::money(books::subtotal(inv))},
+                   {u"Sales Tax"_s, books::money(books::tax(inv))},
+                   {u"Total"_s, books::money(books::total(inv))}};
     form.comment = u"Course planting, phase 1"_s;
     return form;
 }
@@ -225,17 +233,15 @@ void drillBack(Screen& s) {
     constexpr int kInvoice = 10471;
     ReportPage page = drilledLedgers();
     page.highlightRow = ledgerRowOf(page, kInvoice);
-    // Scrolled so the line stays in sight below the invoice's window.
-    constexpr int kLineTop = 268;
-    page.scrolled = std::max(
-        0, ReportPaper(nullptr, QRect(0, 0, 620, 302), page).rowRect(page.highlightRow).top() -
-               kLineTop);
-    ReportPaper* paper = reportPaper(rw.page, QRect(0, 0, 620, 302), page);
+    reportPaper(rw.page, QRect(0, 0, 620, 302), page);
     s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
-    // The window stays short: the callout sits under it, and the line must show below both.
-    Transaction t = transactionWindow(s, invoiceFromBooks(kInvoice, QRect(150, 98, 486, 172)));
-    s.explain(paper, paper->rowRect(page.highlightRow), u"transaction line"_s);
-    s.explain(t.window, u"the transaction's window"_s);
+    // The invoice opens over the report at the Invoices window's own size and place; the line
+    // drilled from waits behind it until the window is closed.
+    Transaction t = transactionWindow(s, invoiceFromBooks(kInvoice));
+    s.explain(t.party, u"customer"_s);
+    s.explain(t.fields.value(u"Invoice No."_s), u"Invoice No."_s);
+    s.explain(t.fields.value(u"Date"_s), u"Date"_s);
+    s.explain(s.toolButton(u"Close"_s), u"Close"_s);
 }
 
 void formAlignment(Screen& s) {
@@ -244,7 +250,7 @@ void formAlignment(Screen& s) {
     // Main Menu's second row of cards, and would cut their tasks in half.
     ChildWindow* d = s.addDialog(u"Form Alignment"_s, QRect(40, 98, 560, 178), Glyph::Print);
     QWidget* body = d->body();
-    labelAt(body, QRect(8, 6, 150, 18), u"Form"_s);
+    labelAt(body, QRect(8, 6, 150, 18), u"Form to align"_s);
     listAt(body, QRect(8, 24, 160, 116), {u"Form"_s}, {0},
            {{u"Invoices"_s},
             {u"Statements"_s},
