@@ -710,11 +710,9 @@ RecordWindow customerRecord(Screen& s, const QRect& r, int tab, bool active) {
         // block whole or clear of it; the rows of the upper block start at y = 194 in the
         // picture, those of the lower at 349 (clear at 343 to 355), and the right column's
         // labels at x = 385. The callouts stand where the script puts them, so the rows are
-        // placed in the picture's pixels, whatever the frame above the window. The page sits
-        // 2 px inside the tabs' frame (it is laid out only when shown).
-        const int pageTop = rw.tabs->mapTo(&s, QPoint(0, 0)).y() + 2;
-        const int upperTop = 194 - pageTop;
-        const int lowerTop = 349 - pageTop;
+        // placed in the picture's pixels, whatever the frame above the window.
+        const int upperTop = 194 - rw.pageTop;
+        const int lowerTop = 349 - rw.pageTop;
         constexpr int kLabels = 66;
         FormPane left(page, 8, upperTop, kLabels);
         left.text(u"Contact"_s, u"Tom Alvarez"_s, 160);
