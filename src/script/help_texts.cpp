@@ -147,8 +147,8 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     "When you sell an item on an invoice, Orvane shows its stock status: the quantity now on "
     "hand and the quantity on order.",
     // 36: payment at the time of sale
-    "If a customer pays when you make the sale, enter the payment on the invoice itself.  "
-    "There is no need for a separate receipt.",
+    "If a customer pays when you make the sale, press F7 on the invoice to enter the payment.  "
+    "No separate receipt is needed then.",
     // 37: Create Return
     "When the goods come back, open the invoice and click Create Return on the toolbar to turn "
     "it into a sales return.",

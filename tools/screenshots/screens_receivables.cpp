@@ -208,8 +208,9 @@ void invoicePayment(Screen& s) {
                    {u"Total"_s, books::money(books::total(inv))}};
     form.comment = u"Paid at the counter"_s;
     transactionWindow(s, form);
-    // Paid in full at the counter: the payment is entered with the invoice, in a small window
-    // over the invoice's foot, below the callout.
+    // Paid in full at the counter: F7 opens a small window for the payment over the invoice's
+    // foot, below the callout; the status bar names the key.
+    s.setStatus(u"F7  Payment Received"_s);
     const books::Cents total = books::total(inv);
     ChildWindow* d = s.addDialog(u"Payment Received"_s, QRect(60, 312, 520, 145), Glyph::Invoices);
     QWidget* body = d->body();
