@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -81,6 +82,16 @@ void buttonAcrossCalloutEdge(Screen& s) {
     filterButton(s);
     const QRect callout = calloutArea(sceneOf(Callout));
     button(s, u"Inactive"_s, QRect(callout.right() - 30, callout.top() + 4, 80, 22));
+}
+
+// An editable combo box's text, drawn by the line edit inside it, across the plate's right edge.
+void fieldAcrossCalloutEdge(Screen& s) {
+    filterButton(s);
+    const QRect callout = calloutArea(sceneOf(Callout));
+    auto* combo = new QComboBox(&s);
+    combo->setEditable(true);
+    combo->setEditText(u"Greenway Landscaping"_s);
+    combo->setGeometry(callout.right() - 60, callout.top() + 4, 160, 22);
 }
 
 // A text that ends `gap` pixels above the plate of the Callout scene. Its place is the label's
@@ -335,6 +346,9 @@ private Q_SLOTS:
         QTest::newRow("text cut by the callout's edge")
             << int(Callout) << Build(buttonAcrossCalloutEdge) << QString()
             << u"the callout's right edge cuts the button \"Inactive\""_s;
+        QTest::newRow("a field's text cut by the callout's edge")
+            << int(Callout) << Build(fieldAcrossCalloutEdge) << QString()
+            << u"the callout's right edge cuts the field \"Greenway Landscaping\""_s;
         QTest::newRow("text touching the plate")
             << int(Callout) << Build([](Screen& s) { textAbovePlate(s, 0); }) << QString()
             << u"the callout's top edge cuts the label"_s;

@@ -348,7 +348,10 @@ void Walk::widget(const QWidget* w) {
     } else if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
         add(u"group"_s, group->title(), w, groupTitleInk(group));
     } else if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
-        field(edit, edit->text(), edit->alignment());
+        // An editable combo box's own line edit shows the combo box's text, counted once.
+        if (qobject_cast<const QComboBox*>(edit->parentWidget()) == nullptr) {
+            field(edit, edit->text(), edit->alignment());
+        }
     } else if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
         field(combo, combo->currentText(), Qt::AlignLeft | Qt::AlignVCenter);
     } else if (const auto* plain = qobject_cast<const QPlainTextEdit*>(w)) {
@@ -878,10 +881,12 @@ constexpr LeftStanding kLeftStanding[] = {
 
 } // namespace
 
+// The same cut at twice the density is left standing with it.
 bool leftByTheSearch(int scene, const QString& problem) {
+    const QString bare = QString(problem).remove(u"at twice the density, "_s);
     return std::any_of(
         std::begin(kLeftStanding), std::end(kLeftStanding), [&](const LeftStanding& l) {
-            return l.scene == scene && problem.startsWith(QString::fromUtf16(l.problem));
+            return l.scene == scene && bare.startsWith(QString::fromUtf16(l.problem));
         });
 }
 
