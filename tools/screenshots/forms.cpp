@@ -3,6 +3,7 @@
 
 #include "look.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -11,8 +12,10 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -188,6 +191,29 @@ public:
     explicit EvenTabs(QWidget* parent) : QTabWidget(parent) { setTabBar(new EvenTabBar(this)); }
 };
 } // namespace
+
+namespace {
+// The style's tabs with less room beside each caption.
+class NarrowTabStyle : public QProxyStyle {
+public:
+    NarrowTabStyle() : QProxyStyle(QStyleFactory::create(u"Fusion"_s)) {}
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int base = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_TabBarTabHSpace ? base - 8 : base;
+    }
+};
+} // namespace
+
+void narrowTabs(QTabWidget* tabs) {
+    static auto* const style = [] {
+        auto* s = new NarrowTabStyle;
+        s->setParent(qApp);
+        return s;
+    }();
+    tabs->tabBar()->setStyle(style);
+}
 
 QTabWidget* tabsAt(QWidget* host, const QRect& r, const QStringList& tabs, int current) {
     auto* t = new EvenTabs(host);

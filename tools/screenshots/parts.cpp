@@ -662,36 +662,48 @@ PaymentMethods paymentMethodsWindow(Screen& s, bool customers) {
 
 // ---- Help ------------------------------------------------------------------------------------
 
-HelpWindow helpWindow(Screen& s, const QRect& r, int currentTab, const QString& topicHtml,
-                      int navigatorWidth) {
+namespace {
+// The workspace's right-hand column: the callouts of the help scenes lie to its left.
+constexpr QRect kHelpWindow = workColumn(456, 182);
+} // namespace
+
+HelpWindow helpWindow(Screen& s, int currentTab, const QString& topicHtml) {
     HelpWindow hw;
-    hw.window = s.addDialog(u"Orvane Help"_s, r, Glyph::Help, TitleBar::Buttons::MinMaxClose);
+    hw.window =
+        s.addDialog(u"Orvane Help"_s, kHelpWindow, Glyph::Help, TitleBar::Buttons::MinMaxClose);
     QWidget* body = hw.window->body();
     const int w = body->width();
     const int h = body->height();
-    // A small toolbar of its own.
-    int x = 4;
-    for (const QString& t : {u"Hide"_s, u"Back"_s, u"Forward"_s, u"Print"_s, u"Options"_s}) {
-        auto* b = new QToolButton(body);
+    // A compact toolbar of its own: text buttons as wide as their words.
+    hw.toolbar = new QWidget(body);
+    hw.toolbar->setGeometry(2, 2, w - 4, 22);
+    int x = 0;
+    for (const QString& t : {u"Hide"_s, u"Back"_s, u"Forward"_s, u"Print"_s}) {
+        auto* b = new QToolButton(hw.toolbar);
         b->setText(t);
         b->setAutoRaise(true);
-        b->setGeometry(x, 2, 52, 22);
-        x += 54;
+        const int bw = b->sizeHint().width() + unhintedSurplus(b->font(), t);
+        b->setGeometry(x, 0, bw, 22);
+        x += bw;
     }
     auto* line = new QFrame(body);
     line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     line->setGeometry(0, 26, w, 2);
-    hw.tabs = tabsAt(body, QRect(4, 32, navigatorWidth, h - 36),
+    // The navigator above, the topic below.
+    constexpr int kNavigatorHeight = 186;
+    hw.tabs = tabsAt(body, QRect(2, 30, w - 4, kNavigatorHeight),
                      {u"Contents"_s, u"Index"_s, u"Search"_s}, currentTab);
+    narrowTabs(hw.tabs);
     hw.page = hw.tabs->widget(currentTab);
+    hw.pageRoom = QSize(hw.tabs->width() - 8, kNavigatorHeight - 30);
     hw.topic = new QTextBrowser(body);
-    hw.topic->setGeometry(navigatorWidth + 8, 32, w - navigatorWidth - 12, h - 36);
+    hw.topic->setGeometry(2, 30 + kNavigatorHeight + 4, w - 4, h - kNavigatorHeight - 36);
     hw.topic->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     hw.topic->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     hw.topic->document()->setDefaultFont(uiFont(12));
-    hw.topic->document()->setDefaultStyleSheet(
-        u"h2 { color: #2e6b3a; font-size: 16px; } p { margin-bottom: 6px; } "
-        "a { color: #1c3f94; }"_s);
+    hw.topic->document()->setDefaultStyleSheet(u"p.title { color: #2e6b3a; font-size: 14px; "
+                                               u"font-weight: bold; } p { margin-bottom: 4px; } "
+                                               "a { color: #1c3f94; }"_s);
     hw.topic->setHtml(topicHtml);
     return hw;
 }
