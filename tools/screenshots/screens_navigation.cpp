@@ -468,7 +468,9 @@ void contextHelp(Screen& s) {
     NavigationAid aid = receivablesAid(s, kWorkArea);
     s.setStatus(u"Click an item to see its help"_s);
     // The ? button's tool tip, under the pointer that rests on it.
-    s.tip(QPoint(kHelpButtonX - 4, kWorkTop - 6), u"What's This?"_s);
+    QLabel* whatsThis = s.tip(QPoint(kHelpButtonX - 4, kWorkTop - 6), u"What's This?"_s);
+    whatsThis->resize(whatsThis->width() + unhintedSurplus(whatsThis->font(), whatsThis->text()),
+                      whatsThis->height());
     s.tip(QPoint(334, 246),
           u"<b>Invoices</b><br>Opens the Invoices window, where you bill a customer for the "
           "items and services you sold, and print or e-mail the invoice."_s,
