@@ -9,6 +9,7 @@
 #include "rules.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -120,6 +121,30 @@ void narrowLabel(Screen& s) {
 
 void wideLabel(Screen& s) {
     (new QLabel(u"Customer Account Balance"_s, &s))->setGeometry(20, 20, 300, 20);
+}
+
+// A check box as wide as its text needs, or `spare` pixels more or less.
+void checkBox(Screen& s, int spare) {
+    auto* box = new QCheckBox(u"Remind me to back up"_s, &s);
+    box->setGeometry(QRect(kClear.topLeft(), box->sizeHint() + QSize(spare, 0)));
+}
+
+void columnsWiderThanTheList(Screen& s) {
+    auto* table = new QTableWidget(1, 3, &s);
+    table->setGeometry(20, 20, 150, 100);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (int c = 0; c < 3; ++c) {
+        table->setColumnWidth(c, 80);
+    }
+}
+
+// A label exactly as wide as its text in the picture's hinted letters.
+void labelJustWideEnough(Screen& s) {
+    filterButton(s);
+    auto* label = new QLabel(u"Customer Account Balance"_s, &s);
+    label->setGeometry(
+        20, 20, label->fontMetrics().boundingRect(QRect(0, 0, 1000, 20), 0, label->text()).width(),
+        20);
 }
 
 void buttonOutsideItsFrame(Screen& s) {
@@ -350,6 +375,14 @@ private Q_SLOTS:
         QTest::newRow("list whose last row is cut by a pixel")
             << int(Quiet) << Build([](Screen& s) { eightRows(s, 1); }) << QString()
             << u"rows cut off without a scroll bar"_s;
+        QTest::newRow("check box wider than its text")
+            << int(Quiet) << Build([](Screen& s) { checkBox(s, 20); }) << QString() << QString();
+        QTest::newRow("check box narrower than its text")
+            << int(Quiet) << Build([](Screen& s) { checkBox(s, -10); }) << QString()
+            << u"\"Remind me to back up\" does not fit its widget"_s;
+        QTest::newRow("columns wider than the list, no scroll bar")
+            << int(Quiet) << Build(columnsWiderThanTheList) << QString()
+            << u"columns cut off without a scroll bar"_s;
         QTest::newRow("cell wider than its column")
             << int(Quiet) << Build(cellWiderThanColumn) << QString()
             << u"\"Greenway Landscaping\" does not fit its column"_s;
@@ -381,7 +414,41 @@ private Q_SLOTS:
         }
     }
 
-    // A cut the scene's row states is let pass; any other cut in that scene still fails.
+    // The copy at twice the density: the plate and the letters at twice the pixels, and the
+    // unhinted letters it draws, which may need more room than the picture's.
+    void twiceTheDensity_data() {
+        QTest::addColumn<Build>("build");
+        QTest::addColumn<QString>("atOnce");
+        QTest::addColumn<QString>("atTwice");
+        QTest::newRow("a cut, at twice the place")
+            << Build(buttonAcrossCalloutEdge)
+            << u"the callout's right edge cuts the button \"Inactive\" at (328,201 37x13)"_s
+            << u"at twice the density, the callout's right edge cuts the button \"Inactive\" at (654,401 76x26)"_s;
+        QTest::newRow("a pixel clear, and two at twice the density")
+            << Build([](Screen& s) { textAbovePlate(s, 1); }) << QString() << QString();
+        QTest::newRow("a label that fits only the hinted letters")
+            << Build(labelJustWideEnough) << QString()
+            << u"at twice the density, \"Customer Account Balance\" does not fit its widget"_s;
+    }
+
+    void twiceTheDensity() {
+        QFETCH(Build, build);
+        QFETCH(QString, atOnce);
+        QFETCH(QString, atTwice);
+        const SceneDrawing drawing{1, Screen::Kind::Product, build, u""};
+        books::forgetFigures();
+        Screen screen(drawing.kind);
+        drawing.build(screen);
+        screen.picture();
+        const script::Scene scene = sceneOf(Callout);
+        const QStringList once = problems(scene, drawing, screen);
+        QVERIFY2(once.size() == (atOnce.isEmpty() ? 0 : 1) && once.join(u'\n').contains(atOnce),
+                 qPrintable(once.join(u'\n')));
+        const QStringList twice = doubleDensityProblems(scene, screen);
+        QVERIFY2(twice.size() == (atTwice.isEmpty() ? 0 : 1) && twice.join(u'\n').contains(atTwice),
+                 qPrintable(twice.join(u'\n')));
+    }
+
     // Scene 1 draws the Invoices window as usual, scene 2 as the row builds it.
     void windowAcrossScenes_data() {
         QTest::addColumn<Build>("second");

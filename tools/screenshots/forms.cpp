@@ -358,15 +358,22 @@ RecordWindow recordWindow(Screen& s, const QString& title, Glyph icon, const QRe
     RecordWindow rw;
     rw.window = s.addWindow(title, r, icon, active);
     QWidget* body = rw.window->body();
-    FormPane top(body, 8, 8, 78);
+    // 5 px down: the Name's row then ends above the callout over the Customers window in scene
+    // 79.
+    FormPane top(body, 8, 5, 78);
     rw.id = top.lookup(idLabel, id, 150);
     rw.name = top.text(nameLabel, name, std::min(260, body->width() - 100));
     // Beside the ID, not at the window's far edge, where a callout's right edge tends to run.
-    rw.inactive =
-        checkAt(body, QPoint(std::min(380, body->width() - 80), 10), u"Inactive"_s, false);
+    rw.inactive = checkAt(body, QPoint(std::min(380, body->width() - 80), rw.id->y() + 1),
+                          u"Inactive"_s, false);
     rw.tabs = tabsAt(body, QRect(6, top.y() + 4, body->width() - 12, body->height() - top.y() - 10),
                      tabs, currentTab);
+    // Along the bottom: the row of tabs under the ID and Name stood where many callouts' edges
+    // run, and a caption cut in half reads as another word.
+    rw.tabs->setTabPosition(QTabWidget::South);
     rw.page = rw.tabs->widget(currentTab);
+    // The page sits 2 px inside the tabs' frame (it is laid out only when shown).
+    rw.pageTop = rw.tabs->mapTo(&s, QPoint(0, 0)).y() + 2;
     return rw;
 }
 

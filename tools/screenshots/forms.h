@@ -86,6 +86,7 @@ struct RecordWindow {
     QCheckBox* inactive = nullptr;
     QTabWidget* tabs = nullptr;
     QWidget* page = nullptr; // the current tab's page
+    int pageTop = 0;         // the page's top in the picture: y there is y - pageTop on the page
 };
 RecordWindow recordWindow(Screen& s, const QString& title, Glyph icon, const QRect& r,
                           const QString& idLabel, const QString& id, const QString& nameLabel,

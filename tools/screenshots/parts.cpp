@@ -716,28 +716,31 @@ RecordWindow customerRecord(Screen& s, const QRect& r, int tab, bool active) {
         u"Greenway Landscaping"_s,
         {u"General"_s, u"Sales Defaults"_s, u"Payment History"_s, u"Custom Fields"_s}, tab, active);
     QWidget* page = rw.page;
-    const int pageWidth = r.width() - 24;
     if (tab == 0) {
-        // The rows start 20 px down: so placed, most callouts over this tab (scenes 8, 10, 11,
-        // 16) run between two rows, not through one.
-        constexpr int kRowsTop = 20;
-        FormPane left(page, 8, kRowsTop, 70);
+        // Two blocks of rows: the contact, address and telephones above, the rest below, with
+        // room between. Each callout over this window (scenes 7 to 11, 16, 79) lies over a
+        // block whole or clear of it; the rows of the upper block start at y = 194 in the
+        // picture, those of the lower at 349 (clear at 343 to 355), and the right column's
+        // labels at x = 385. The callouts stand where the script puts them, so the rows are
+        // placed in the picture's pixels, whatever the frame above the window.
+        const int upperTop = 194 - rw.pageTop;
+        const int lowerTop = 349 - rw.pageTop;
+        constexpr int kLabels = 66;
+        FormPane left(page, 8, upperTop, kLabels);
         left.text(u"Contact"_s, u"Tom Alvarez"_s, 160);
         left.memo(u"Address"_s, u"88 Orchard Lane\nSuite 4"_s, 160, 2);
-        left.text(u"City"_s, u"Millbrook"_s, 160);
-        left.text(u"State, Zip"_s, u"CA   94522"_s, 90);
-        left.choice(u"Type"_s, u"Landscaper"_s, 120);
-        if (pageWidth >= 440) {
-            FormPane right(page, pageWidth / 2 + 10, kRowsTop, 74);
-            // Wide enough for the e-mail address, with a margin.
-            const int fw = std::min(170, pageWidth / 2 - 96);
-            right.text(u"Telephone 1"_s, u"(555) 014-0188"_s, fw);
-            right.text(u"Telephone 2"_s, u"(555) 014-0189"_s, fw);
-            right.text(u"Fax"_s, u"(555) 014-0190"_s, fw);
-            right.text(u"E-mail"_s, u"tom@greenwayland.example"_s, fw);
-            right.date(u"Since"_s, u"04/12/24"_s, 90);
-            right.check(u"Prospect"_s, false);
-        }
+        FormPane right(page, 371, upperTop, kLabels);
+        right.text(u"Telephone 1"_s, u"(555) 014-0188"_s, 150);
+        right.text(u"Telephone 2"_s, u"(555) 014-0189"_s, 150);
+        right.text(u"Fax"_s, u"(555) 014-0190"_s, 150);
+        FormPane lower(page, 8, lowerTop, kLabels);
+        lower.text(u"City"_s, u"Millbrook"_s, 160);
+        lower.text(u"State, Zip"_s, u"CA   94522"_s, 90);
+        lower.choice(u"Type"_s, u"Landscaper"_s, 120);
+        FormPane lowerRight(page, 371, lowerTop, kLabels);
+        lowerRight.text(u"E-mail"_s, u"tom@greenwayland.example"_s, 150);
+        lowerRight.date(u"Since"_s, u"04/12/24"_s, 90);
+        lowerRight.check(u"Prospect"_s, false);
     }
     return rw;
 }

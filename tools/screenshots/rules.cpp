@@ -633,7 +633,12 @@ QStringList listProblems(const QAbstractItemView* v, int density) {
             }
         }
     }
-    const auto* header = v->findChild<QHeaderView*>();
+    const QHeaderView* header = nullptr;
+    if (const auto* table = qobject_cast<const QTableView*>(v)) {
+        header = table->horizontalHeader();
+    } else if (const auto* tree = qobject_cast<const QTreeView*>(v)) {
+        header = tree->header();
+    }
     if (header != nullptr && header->orientation() == Qt::Horizontal && !header->isHidden() &&
         header->length() > v->viewport()->width() + 1 && !v->horizontalScrollBar()->isVisible()) {
         out << u"columns cut off without a scroll bar"_s;

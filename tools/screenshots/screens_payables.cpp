@@ -95,9 +95,12 @@ void vendorPurchases(Screen& s) {
     fieldAt(more, QRect(0, 20, 100, kFieldHeight),
             books::money(books::purchasesThisYear(u"COASTAL"_s)), true)
         ->setReadOnly(true);
-    labelAt(rw.page, QRect(8, 58, 200, 18), u"Purchase and payment history"_s, true);
+    // The history begins below the callout of this scene, which ends at y = 254 in the picture.
+    const int historyTop = 258 - rw.pageTop;
+    const int pageHeight = rw.tabs->height() - rw.tabs->tabBar()->sizeHint().height() - 4;
+    labelAt(rw.page, QRect(8, historyTop, 200, 18), u"Purchase and payment history"_s, true);
     QTableWidget* history =
-        gridAt(rw.page, QRect(8, 78, 596, 160),
+        gridAt(rw.page, QRect(8, historyTop + 20, 596, pageHeight - historyTop - 24),
                {u"Date"_s, u"Type"_s, u"Reference"_s, u">Amount"_s, u">Paid"_s, u">Balance"_s},
                {70, 80, 0, 90, 90, 90}, vendorHistory(u"COASTAL"_s), 4);
     s.explain(rw.tabs->tabBar(), u"Purchases & Payments tab"_s);
@@ -106,10 +109,10 @@ void vendorPurchases(Screen& s) {
 }
 
 void vendorCustom(Screen& s) {
-    // Lower than in the other scenes: the callout sits where the tabs would be.
-    RecordWindow rw = vendorRecord(s, QRect(2, 120, 636, 337), 2);
+    RecordWindow rw = vendorRecord(s, kWorkArea, 2);
+    // The fields begin below the callout of this scene, which ends at y = 196 in the picture.
     auto* fields = new QWidget(rw.page);
-    fields->setGeometry(8, 8, 420, 130);
+    fields->setGeometry(8, 200 - rw.pageTop, 420, 130);
     FormPane f(fields, 0, 0, 110);
     f.text(u"Sales Rep"_s, u"Marco Bianchi"_s, 180);
     f.text(u"Web Site"_s, u"www.coastalnursery.example"_s, 220);
@@ -117,7 +120,7 @@ void vendorCustom(Screen& s) {
     f.text(u"Minimum Order"_s, u"$"_s + books::example(u"500.00"_s), 100);
     f.text(u"Certification"_s, u"Certified organic grower"_s, 220);
     auto* hint = new QLabel(u"Name these fields in Options, Preferences, Payables."_s, rw.page);
-    hint->setGeometry(8, 146, 400, 18);
+    hint->setGeometry(8, fields->geometry().bottom() + 9, 400, 18);
     s.explain(rw.tabs->tabBar(), u"Custom Fields tab"_s);
     s.explain(fields, u"custom fields"_s);
 }
