@@ -56,102 +56,97 @@ void drawCaptionButton(QPainter& p, const QRect& r, const QPalette& pal, QChar k
     }
 }
 
-// The toolbar row under the menu bar.
 } // namespace
 
-class ToolbarRow : public QWidget, public PaintsTexts {
-public:
-    explicit ToolbarRow(QWidget* parent) : QWidget(parent) {}
+// ---- ToolbarRow ----------------------------------------------------------------------------
 
-    QToolButton* add(Glyph g, const QString& text, int centreX, int width, bool iconOnly) {
-        auto* b = new QToolButton(this);
-        b->setAutoRaise(true);
-        b->setIcon(QIcon(glyph(g, iconOnly ? 18 : 20)));
-        b->setIconSize(iconOnly ? QSize(18, 18) : QSize(20, 20));
-        b->setText(text);
-        b->setToolButtonStyle(iconOnly ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextUnderIcon);
-        b->setFocusPolicy(Qt::NoFocus);
-        const int h = iconOnly ? 26 : kToolHeight - 4;
-        b->setGeometry(centreX - width / 2, kToolCentreY - kToolTop - h / 2, width, h);
-        buttons_.append(b);
-        return b;
+QToolButton* ToolbarRow::add(Glyph g, const QString& text, int centreX, int width, bool iconOnly) {
+    auto* b = new QToolButton(this);
+    b->setAutoRaise(true);
+    b->setIcon(QIcon(glyph(g, iconOnly ? 18 : 20)));
+    b->setIconSize(iconOnly ? QSize(18, 18) : QSize(20, 20));
+    b->setText(text);
+    b->setToolButtonStyle(iconOnly                 ? Qt::ToolButtonIconOnly
+                          : layout_.toolTextBeside ? Qt::ToolButtonTextBesideIcon
+                                                   : Qt::ToolButtonTextUnderIcon);
+    b->setFocusPolicy(Qt::NoFocus);
+    if (iconOnly || layout_.toolTextBeside) {
+        const int h = iconOnly ? 26 : 32; // room for a label of two lines
+        b->setGeometry(centreX - width / 2, kToolCentreY - layout_.toolTop() - h / 2, width, h);
+    } else {
+        b->setGeometry(centreX - width / 2, 2, width, height() - 4);
     }
-    void separator(int x) {
-        separators_.append(x);
-        update();
-    }
-    void clear() {
-        qDeleteAll(buttons_);
-        buttons_.clear();
-        separators_.clear();
-    }
-    QToolButton* find(const QString& text) const {
-        for (QToolButton* b : buttons_) {
-            if (b->text() == text || b->toolTip() == text) {
-                return b;
-            }
+    buttons_.append(b);
+    return b;
+}
+
+void ToolbarRow::separator(int x) {
+    separators_.append(x);
+    update();
+}
+
+void ToolbarRow::clear() {
+    qDeleteAll(buttons_);
+    buttons_.clear();
+    separators_.clear();
+}
+
+QToolButton* ToolbarRow::find(const QString& text) const {
+    for (QToolButton* b : buttons_) {
+        if (b->text() == text || b->toolTip() == text) {
+            return b;
         }
-        return nullptr;
     }
+    return nullptr;
+}
 
-protected:
-    void paintEvent(QPaintEvent*) override {
-        forgetPainted();
-        QPainter p(this);
-        p.fillRect(rect(), palette().window());
-        p.setPen(Qt::white);
-        p.drawLine(0, 0, width() - 1, 0);
+void ToolbarRow::paintEvent(QPaintEvent*) {
+    forgetPainted();
+    QPainter p(this);
+    p.fillRect(rect(), palette().window());
+    p.setPen(Qt::white);
+    p.drawLine(0, 0, width() - 1, 0);
+    p.setPen(colour::shadow);
+    p.drawLine(0, height() - 2, width() - 1, height() - 2);
+    p.setPen(Qt::white);
+    p.drawLine(0, height() - 1, width() - 1, height() - 1);
+    // The product's mark towards the row's right end, its text beside it.
+    const int left = width() - layout_.logoRight;
+    p.drawPixmap(left, height() / 2 - 15, glyph(Glyph::Logo, 30));
+    p.setPen(colour::brand);
+    p.setFont(uiFont(layout_.logoTextSize, true));
+    paintText(p, QRect(left + 34, 0, layout_.logoRight - 38, height()),
+              Qt::AlignLeft | Qt::AlignVCenter, u"Orvane"_s);
+    for (int x : separators_) {
         p.setPen(colour::shadow);
-        p.drawLine(0, height() - 2, width() - 1, height() - 2);
+        p.drawLine(x, 6, x, height() - 8);
         p.setPen(Qt::white);
-        p.drawLine(0, height() - 1, width() - 1, height() - 1);
-        // The product's mark at the row's right end.
-        p.drawPixmap(width() - 104, 11, glyph(Glyph::Logo, 30));
-        p.setPen(colour::brand);
-        p.setFont(uiFont(18, true));
-        paintText(p, QRect(width() - 70, 10, 66, 32), Qt::AlignLeft | Qt::AlignVCenter,
-                  u"Orvane"_s);
-        for (int x : separators_) {
-            p.setPen(colour::shadow);
-            p.drawLine(x, 6, x, height() - 8);
-            p.setPen(Qt::white);
-            p.drawLine(x + 1, 6, x + 1, height() - 8);
-        }
+        p.drawLine(x + 1, 6, x + 1, height() - 8);
     }
+}
 
-private:
-    QList<QToolButton*> buttons_;
-    QList<int> separators_;
-};
+// ---- StatusBar -----------------------------------------------------------------------------
 
-class StatusBar : public QWidget, public PaintsTexts {
-public:
-    explicit StatusBar(QWidget* parent) : QWidget(parent) {}
-    QString hint = u"Ready"_s;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        forgetPainted();
-        QPainter p(this);
-        p.fillRect(rect(), palette().window());
-        const QStringList texts = {hint, sample::kCompany, sample::kPeriod, sample::kToday};
-        const int widths[] = {0, 130, 180, 62};
-        int right = width() - 2;
-        QList<QRect> panels(4);
-        for (int i = 3; i >= 1; --i) {
-            panels[i] = QRect(right - widths[i], 3, widths[i], height() - 5);
-            right -= widths[i] + 2;
-        }
-        panels[0] = QRect(2, 3, right - 2, height() - 5);
-        p.setFont(font());
-        for (int i = 0; i < 4; ++i) {
-            qDrawShadePanel(&p, panels[i], palette(), true, 1);
-            p.setPen(Qt::black);
-            paintText(p, panels[i].adjusted(4, 0, -3, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                      texts[i]);
-        }
+void StatusBar::paintEvent(QPaintEvent*) {
+    forgetPainted();
+    QPainter p(this);
+    p.fillRect(rect(), palette().window());
+    const QStringList texts = {hint, sample::kCompany, sample::kPeriod, sample::kToday};
+    const int widths[] = {0, layout_.statusCompany, layout_.statusPeriod, layout_.statusToday};
+    int right = width() - 2;
+    QList<QRect> panels(4);
+    for (int i = 3; i >= 1; --i) {
+        panels[i] = QRect(right - widths[i], 3, widths[i], height() - 5);
+        right -= widths[i] + 2;
     }
-};
+    panels[0] = QRect(2, 3, right - 2, height() - 5);
+    p.setFont(font());
+    for (int i = 0; i < 4; ++i) {
+        qDrawShadePanel(&p, panels[i], palette(), true, 1);
+        p.setPen(Qt::black);
+        paintText(p, panels[i].adjusted(4, 0, -3, 0), Qt::AlignVCenter | Qt::AlignLeft, texts[i]);
+    }
+}
 
 namespace {
 
@@ -204,6 +199,12 @@ TitleBar::TitleBar(QWidget* parent, const QString& caption, Glyph icon, bool act
     setFixedHeight(height);
 }
 
+void TitleBar::placeCaption(bool centred, int drop) {
+    centred_ = centred;
+    drop_ = drop;
+    update();
+}
+
 void TitleBar::paintEvent(QPaintEvent*) {
     forgetPainted();
     QPainter p(this);
@@ -211,9 +212,6 @@ void TitleBar::paintEvent(QPaintEvent*) {
                       active_ ? colour::sky : colour::inactiveEnd);
     const int iconSize = height() - 4;
     p.drawPixmap(3, 2, glyph(icon_, iconSize));
-    p.setFont(uiFont(11, true));
-    p.setPen(active_ ? Qt::white : colour::face);
-    int right = width() - 2;
     const QSize b(16, height() - 5);
     QList<QChar> kinds;
     switch (buttons_) {
@@ -229,6 +227,7 @@ void TitleBar::paintEvent(QPaintEvent*) {
     case Buttons::None:
         break;
     }
+    int right = width() - 2;
     for (qsizetype i = kinds.size() - 1; i >= 0; --i) {
         const QRect r(right - b.width(), (height() - b.height()) / 2, b.width(), b.height());
         drawCaptionButton(p, r, palette(), kinds[i]);
@@ -236,8 +235,10 @@ void TitleBar::paintEvent(QPaintEvent*) {
     }
     p.setPen(active_ ? Qt::white : colour::face);
     p.setFont(uiFont(11, true));
-    paintText(p, QRect(iconSize + 7, 0, right - iconSize - 10, height()),
-              Qt::AlignVCenter | Qt::AlignLeft, caption_);
+    // Centred between the icon and the buttons, or after the icon.
+    const Qt::Alignment across = centred_ ? Qt::AlignHCenter : Qt::AlignLeft;
+    paintText(p, QRect(iconSize + 7, drop_, right - iconSize - 10, height()),
+              across | Qt::AlignVCenter, caption_);
 }
 
 // ---- MenuStrip -----------------------------------------------------------------------------
@@ -250,7 +251,8 @@ const QStringList& menuTitles() {
 }
 } // namespace
 
-MenuStrip::MenuStrip(QWidget* parent) : QWidget(parent) {}
+MenuStrip::MenuStrip(QWidget* parent, const FrameLayout& layout)
+    : QWidget(parent), layout_(layout) {}
 
 const QStringList& MenuStrip::titles() {
     return menuTitles();
@@ -258,9 +260,9 @@ const QStringList& MenuStrip::titles() {
 
 QRect MenuStrip::titleRect(const QString& title) const {
     const QFontMetrics fm(font());
-    int x = 2;
+    int x = layout_.menuLeft;
     for (const QString& t : menuTitles()) {
-        const int w = fm.horizontalAdvance(t) + 14;
+        const int w = fm.horizontalAdvance(t) + layout_.menuGap;
         if (t == title) {
             return QRect(x, 1, w, height() - 2);
         }
@@ -400,24 +402,36 @@ void ChildWindow::paintEvent(QPaintEvent*) {
 
 // ---- Screen --------------------------------------------------------------------------------
 
-Screen::Screen(Kind kind) {
+Screen::Screen(Kind kind, const FrameLayout& layout) : layout_(layout) {
     setFixedSize(kWidth, kHeight);
     setAutoFillBackground(true);
     if (kind == Kind::Page) {
         return;
     }
-    auto* title = new TitleBar(this, u"Orvane - "_s + sample::kCompany, Glyph::Logo, true,
-                               TitleBar::Buttons::MinMaxClose, kTitleHeight);
-    title->setGeometry(0, 0, kWidth, kTitleHeight);
-    menu_ = new MenuStrip(this);
-    menu_->setGeometry(0, kMenuTop, kWidth, kMenuHeight);
-    tools_ = new ToolbarRow(this);
-    tools_->setGeometry(0, kToolTop, kWidth, kToolHeight);
+    const QString caption =
+        layout_.captionNamesCompany ? u"Orvane - "_s + sample::kCompany : u"Orvane"_s;
+    auto* title = new TitleBar(this, caption, Glyph::Logo, true, TitleBar::Buttons::MinMaxClose,
+                               layout_.titleHeight);
+    title->setGeometry(0, 0, kWidth, layout_.titleHeight);
+    title->placeCaption(layout_.captionCentred, layout_.captionDrop);
+    menu_ = new MenuStrip(this, layout_);
+    menu_->setGeometry(0, layout_.menuTop(), kWidth, layout_.menuHeight);
+    tools_ = new ToolbarRow(this, layout_);
+    tools_->setGeometry(0, layout_.toolTop(), kWidth, layout_.toolHeight);
     workspace_ = new Workspace(this);
-    workspace_->setGeometry(0, kWorkTop, kWidth, kWorkBottom - kWorkTop);
-    status_ = new StatusBar(this);
+    workspace_->setGeometry(0, layout_.workTop(), kWidth, kWorkBottom - layout_.workTop());
+    status_ = new StatusBar(this, layout_);
     status_->setGeometry(0, kWorkBottom, kWidth, kStatusHeight);
     mainToolbar();
+}
+
+void Screen::copyFrame(const Screen& other) {
+    if (other.toolbar_) {
+        other.toolbar_(*this);
+    }
+    if (status_ != nullptr && other.status_ != nullptr) {
+        status_->hint = other.status_->hint;
+    }
 }
 
 void Screen::setStatus(const QString& hint) {
@@ -425,6 +439,7 @@ void Screen::setStatus(const QString& hint) {
 }
 
 void Screen::mainToolbar(bool whatsThisPressed) {
+    toolbar_ = [=](Screen& s) { s.mainToolbar(whatsThisPressed); };
     tools_->clear();
     // Compact buttons with pictures only, 20 pixels apart; the "?" sits at x = 250.
     const QList<QPair<Glyph, QString>> main = {
@@ -452,65 +467,61 @@ void Screen::mainToolbar(bool whatsThisPressed) {
     help->setChecked(whatsThisPressed);
 }
 
-void Screen::windowToolbar(const QString& conversion, Glyph conversionGlyph) {
-    tools_->clear();
+int Screen::labelledWidth(const QString& text) const {
     const QFontMetrics fm(tools_->font());
-    auto widthOf = [&](const QString& t) {
-        int w = 0;
-        for (const QString& line : t.split(u'\n')) {
-            w = std::max(w, fm.horizontalAdvance(line));
+    int w = 0;
+    for (const QString& line : text.split(u'\n')) {
+        w = std::max(w, fm.horizontalAdvance(line));
+    }
+    const int icon = layout_.toolTextBeside ? 20 + 8 : 0;
+    return std::max(layout_.toolMinWidth, icon + w + layout_.toolPadding);
+}
+
+int Screen::addLabelled(const QList<QPair<Glyph, QString>>& buttons, int x) {
+    for (const auto& [g, t] : buttons) {
+        if (t == u"|") {
+            tools_->separator(x + layout_.toolGroupGap / 2 - 1);
+            x += layout_.toolGroupGap;
+            continue;
         }
-        return std::max(36, w + 10);
-    };
-    int x = 2;
-    auto add = [&](Glyph g, const QString& t) {
-        const int w = widthOf(t);
+        const int w = labelledWidth(t);
         tools_->add(g, t, x + w / 2, w, false);
         x += w;
-    };
-    add(Glyph::Close, u"Close"_s);
-    add(Glyph::Save, u"Save"_s);
-    if (!conversion.isEmpty()) {
-        const int w = std::max(widthOf(conversion), 2 * (kConversionX - x) - 8);
-        tools_->separator(kConversionX - w / 2 - 3);
-        tools_->add(conversionGlyph, conversion, kConversionX, w, false);
-        x = kConversionX + w / 2 + 1;
-        tools_->separator(x);
-        x += 3;
-    } else {
-        tools_->separator(x + 1);
-        x += 4;
     }
-    add(Glyph::New, u"New"_s);
-    add(Glyph::Delete, u"Delete"_s);
-    tools_->separator(x + 1);
-    x += 4;
-    add(Glyph::Print, u"Print"_s);
-    add(Glyph::Email, u"Email"_s);
-    tools_->separator(x + 1);
-    x += 4;
-    add(Glyph::Alert, u"Alert"_s);
-    add(Glyph::Notes, u"Notes"_s);
-    add(Glyph::Journal, u"Journal"_s);
-    tools_->separator(x + 1);
-    x += 4;
-    add(Glyph::Help, u"Help"_s);
+    return x;
+}
+
+void Screen::windowToolbar(const QString& conversion, Glyph conversionGlyph) {
+    toolbar_ = [=](Screen& s) { s.windowToolbar(conversion, conversionGlyph); };
+    tools_->clear();
+    int x = addLabelled({{Glyph::Close, u"Close"_s}, {Glyph::Save, u"Save"_s}}, layout_.toolLeft);
+    if (!conversion.isEmpty()) {
+        // The command fills the room up to its centre's mirror image.
+        const int gap = layout_.toolGroupGap;
+        const int w = std::max(labelledWidth(conversion), 2 * (kConversionX - x - gap));
+        tools_->separator(kConversionX - w / 2 - gap / 2 - 1);
+        tools_->add(conversionGlyph, conversion, kConversionX, w, false);
+        x = kConversionX - w / 2 + w;
+    }
+    addLabelled({{Glyph::Page, u"|"_s},
+                 {Glyph::New, u"New"_s},
+                 {Glyph::Delete, u"Delete"_s},
+                 {Glyph::Page, u"|"_s},
+                 {Glyph::Print, u"Print"_s},
+                 {Glyph::Email, u"Email"_s},
+                 {Glyph::Page, u"|"_s},
+                 {Glyph::Alert, u"Alert"_s},
+                 {Glyph::Notes, u"Notes"_s},
+                 {Glyph::Journal, u"Journal"_s},
+                 {Glyph::Page, u"|"_s},
+                 {Glyph::Help, u"Help"_s}},
+                x);
 }
 
 void Screen::customToolbar(const QList<QPair<Glyph, QString>>& buttons) {
+    toolbar_ = [=](Screen& s) { s.customToolbar(buttons); };
     tools_->clear();
-    const QFontMetrics fm(tools_->font());
-    int x = 2;
-    for (const auto& [g, t] : buttons) {
-        if (t == u"|") {
-            tools_->separator(x + 1);
-            x += 4;
-            continue;
-        }
-        const int w = std::max(36, fm.horizontalAdvance(t) + 10);
-        tools_->add(g, t, x + w / 2, w, false);
-        x += w;
-    }
+    addLabelled(buttons, layout_.toolLeft);
 }
 
 QToolButton* Screen::toolButton(const QString& text) const {
@@ -519,7 +530,8 @@ QToolButton* Screen::toolButton(const QString& text) const {
 
 ChildWindow* Screen::addWindow(const QString& title, const QRect& r, Glyph icon, bool active,
                                TitleBar::Buttons buttons) {
-    return new ChildWindow(workspace_, r.translated(0, -kWorkTop), title, icon, active, buttons);
+    return new ChildWindow(workspace_, r.translated(0, -layout_.workTop()), title, icon, active,
+                           buttons);
 }
 
 ChildWindow* Screen::addDialog(const QString& title, const QRect& r, Glyph icon,
@@ -532,7 +544,7 @@ ChildWindow* Screen::addDialog(const QString& title, const QRect& r, Glyph icon,
 DropMenu* Screen::openMenu(const QString& title, const QList<MenuEntry>& entries) {
     menu_->setOpen(title);
     const QRect t = menu_->titleRect(title);
-    return popup(QPoint(t.left(), kMenuTop + kMenuHeight - 1), entries);
+    return popup(QPoint(t.left(), layout_.toolTop() - 1), entries);
 }
 
 DropMenu* Screen::popup(const QPoint& topLeft, const QList<MenuEntry>& entries, int minWidth) {

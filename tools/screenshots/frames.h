@@ -26,13 +26,47 @@ namespace shots {
 // Geometry of the main window, in pixels of the 640 x 480 picture.
 inline constexpr int kWidth = 640;
 inline constexpr int kHeight = 480;
-inline constexpr int kTitleHeight = 21;
-inline constexpr int kMenuTop = 21;
-inline constexpr int kMenuHeight = 20;
-inline constexpr int kToolTop = 41;
-inline constexpr int kToolHeight = 53; // rows 41 to 93: the buttons' centres lie at y = 67
+
+// How the main window's frame lays out its rows and the texts in them. Every picture draws the
+// frame alike, so one layout must keep its texts clear of every scene's callout edges;
+// `orvane-screenshots --frame-search` tries layouts against all scenes and prints the best.
+struct FrameLayout {
+    int titleHeight = 21;
+    int menuHeight = 22;
+    int toolHeight = 51;
+    bool captionCentred = false;      // else after the icon
+    bool captionNamesCompany = false; // "Orvane - Company", else "Orvane"
+    int captionDrop = 0;              // the caption's letters this much below the bar's middle
+    int menuLeft = 8;                 // the first menu title's left edge
+    int menuGap = 14;                 // room a menu title keeps beside its letters
+    bool toolTextBeside = false;      // a window toolbar's labels beside the icons, else under
+    int toolLeft = 2;                 // a window toolbar's first button
+    int toolMinWidth = 36;            // a labelled button's least width
+    int toolPadding = 10;             // room a labelled button keeps beside its label
+    int toolGroupGap = 4;             // room a separator takes between groups
+    int logoRight = 140;              // the logo's left edge, from the toolbar's right end
+    int logoTextSize = 12;            // the logo text's pixel size
+    int statusCompany = 130;          // the status bar's panels, right to left from the company
+    int statusPeriod = 180;
+    int statusToday = 62;
+
+    constexpr int menuTop() const { return titleHeight; }
+    constexpr int toolTop() const { return titleHeight + menuHeight; }
+    constexpr int workTop() const { return toolTop() + toolHeight; }
+};
+
+// The frame every picture is drawn in: the layout the search found with the fewest cuts.
+inline constexpr FrameLayout kFrame{};
+
+inline constexpr int kTitleHeight = kFrame.titleHeight;
+inline constexpr int kMenuTop = kFrame.menuTop();
+inline constexpr int kMenuHeight = kFrame.menuHeight;
+inline constexpr int kToolTop = kFrame.toolTop();
+inline constexpr int kToolHeight = kFrame.toolHeight;
+// The toolbar buttons' centres: the What's This? pointer and a conversion command's pointer land
+// there.
 inline constexpr int kToolCentreY = 67;
-inline constexpr int kWorkTop = kToolTop + kToolHeight;
+inline constexpr int kWorkTop = kFrame.workTop();
 inline constexpr int kStatusHeight = 21;
 inline constexpr int kWorkBottom = kHeight - kStatusHeight;
 // A maximised window inside the workspace: 2 pixels in from each of its edges.
@@ -78,6 +112,8 @@ public:
     TitleBar(QWidget* parent, const QString& caption, Glyph icon, bool active, Buttons buttons,
              int height);
     const QString& caption() const { return caption_; }
+    // The main window's caption sits centred, or `drop` pixels below the bar's middle.
+    void placeCaption(bool centred, int drop);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -87,12 +123,14 @@ private:
     Glyph icon_;
     bool active_;
     Buttons buttons_;
+    bool centred_ = false;
+    int drop_ = 0;
 };
 
 // The main window's menu bar, drawn by the style; one title may be shown open.
 class MenuStrip : public QWidget {
 public:
-    explicit MenuStrip(QWidget* parent);
+    MenuStrip(QWidget* parent, const FrameLayout& layout);
     void setOpen(const QString& title) {
         open_ = title;
         update();
@@ -105,7 +143,39 @@ protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
+    const FrameLayout& layout_;
     QString open_;
+};
+
+// The row under the menu bar: the main toolbar or the active window's, and the product's logo.
+class ToolbarRow : public QWidget, public PaintsTexts {
+public:
+    ToolbarRow(QWidget* parent, const FrameLayout& layout) : QWidget(parent), layout_(layout) {}
+    QToolButton* add(Glyph g, const QString& text, int centreX, int width, bool iconOnly);
+    void separator(int x);
+    void clear();
+    QToolButton* find(const QString& text) const;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    const FrameLayout& layout_;
+    QList<QToolButton*> buttons_;
+    QList<int> separators_;
+};
+
+// The status bar: the hint on the left, the company, the period and today's date on the right.
+class StatusBar : public QWidget, public PaintsTexts {
+public:
+    StatusBar(QWidget* parent, const FrameLayout& layout) : QWidget(parent), layout_(layout) {}
+    QString hint = QStringLiteral("Ready");
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    const FrameLayout& layout_;
 };
 
 // An entry of a drop-down or shortcut menu. A title of "-" is a separator; "Go To >" has a
@@ -151,7 +221,10 @@ private:
 class Screen : public QWidget {
 public:
     enum class Kind { Product, Page };
-    explicit Screen(Kind kind = Kind::Product);
+    explicit Screen(Kind kind = Kind::Product, const FrameLayout& layout = kFrame);
+    const FrameLayout& layout() const { return layout_; }
+    // Shows in this screen's frame what another shows in its own: the toolbar and the hint.
+    void copyFrame(const Screen& other);
 
     // The toolbar row shows either the main toolbar or the active window's toolbar.
     void mainToolbar(bool whatsThisPressed = false);
@@ -202,11 +275,20 @@ public:
 
     QImage picture();
 
+    ToolbarRow* toolbarRow() const { return tools_; }
+    StatusBar* statusBar() const { return status_; }
+
 private:
-    class ToolbarRow* tools_ = nullptr;
+    // Lays out labelled buttons from x on; "|" parts the groups. Returns where the last ends.
+    int addLabelled(const QList<QPair<Glyph, QString>>& buttons, int x);
+    int labelledWidth(const QString& text) const;
+
+    FrameLayout layout_;
+    std::function<void(Screen&)> toolbar_; // how the toolbar row was filled
+    ToolbarRow* tools_ = nullptr;
     MenuStrip* menu_ = nullptr;
     QWidget* workspace_ = nullptr;
-    class StatusBar* status_ = nullptr;
+    StatusBar* status_ = nullptr;
     QList<Mark> explained_;
     QList<Mark> targets_;
     QList<std::function<void()>> late_;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // orvane-screenshots: draws the screenshots of the Orvane tutorial and writes them as GIF files.
 //
-//   orvane-screenshots [--review DIR] [--only NAME,...] [--texts] [OUTPUT_DIR]
+//   orvane-screenshots [--review DIR] [--only NAME,...] [--texts] [--frame-search] [OUTPUT_DIR]
 //
 // Each scene gives two files: its picture, 640 x 480 pixels, and beside it a copy drawn from the
 // same widgets at twice the density, 1280 x 960 pixels, for high-density screens ("main@2x.GIF"
@@ -10,12 +10,14 @@
 // scene's callout area, the elements its text explains and its pointer target drawn on top, and
 // tells how many colours each screen had and how many pixels the palette changed. --only draws
 // the named pictures (file names or scene numbers) alone. --texts draws nothing and prints
-// every text the pictures show, a line each, for the spelling check.
+// every text the pictures show, a line each, for the spelling check. --frame-search draws nothing
+// and tries layouts of the main window's frame against every scene's callout (frame_search.cpp).
 //
 // The map
 //
 //   main.cpp           this loop: the program's script in, one GIF per scene out
 //   rules.cpp          the rules every picture keeps with its scene (below)
+//   frame_search.cpp   the search for the frame layout whose texts no callout's edge cuts
 //   screens.h/.cpp     SceneDrawing, and the lookup of a scene's drawing in the files' tables
 //   screens_*.cpp      the builders, one file per part of the tutorial, each ending with its
 //                      table: scene number, kind of screen, builder, names its text uses
@@ -65,6 +67,7 @@
 // list, and reported without failing the run.
 
 #include "books.h"
+#include "frame_search.h"
 #include "gifwriter.h"
 #include "look.h"
 #include "rules.h"
@@ -147,8 +150,9 @@ QString paletteDamage(const QImage& a, const QImage& b) {
 struct Options {
     QString outDir = u"."_s;
     QString reviewDir;
-    bool texts = false; // print what the pictures say instead of drawing them
-    QStringList only;   // picture names or scene numbers; empty: all
+    bool texts = false;       // print what the pictures say instead of drawing them
+    bool frameSearch = false; // try frame layouts against the scenes' callouts instead
+    QStringList only;         // picture names or scene numbers; empty: all
 };
 
 std::optional<Options> parseArguments() {
@@ -159,6 +163,8 @@ std::optional<Options> parseArguments() {
             options.reviewDir = args[++i];
         } else if (args[i] == u"--texts") {
             options.texts = true;
+        } else if (args[i] == u"--frame-search") {
+            options.frameSearch = true;
         } else if (args[i] == u"--only" && i + 1 < args.size()) {
             options.only = args[++i].split(u',');
         } else if (args[i].startsWith(u'-')) {
@@ -309,7 +315,7 @@ int main(int argc, char** argv) {
     const std::optional<Options> options = parseArguments();
     if (!options) {
         err() << "usage: orvane-screenshots [--review DIR] [--only NAME,...] [--texts] "
-                 "[OUTPUT_DIR]\n";
+                 "[--frame-search] [OUTPUT_DIR]\n";
         return 2;
     }
     if (const QString problem = setUpLook(app); !problem.isEmpty()) {
@@ -339,6 +345,9 @@ int main(int argc, char** argv) {
     if (options->texts) {
         printTexts(numberOfScenes);
         return 0;
+    }
+    if (options->frameSearch) {
+        return frameSearch(*scenes, numberOfScenes);
     }
 
     int failures = 0;

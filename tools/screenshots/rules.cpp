@@ -333,7 +333,8 @@ struct Walk {
 void Walk::widget(const QWidget* w) {
     if (const auto* tool = qobject_cast<const QToolButton*>(w)) {
         const QRectF whole = inPicture(w, w->rect(), screen);
-        const bool onToolbar = whole.top() >= kToolTop && whole.bottom() < kWorkTop;
+        const bool onToolbar =
+            whole.top() >= screen.layout().toolTop() && whole.bottom() < screen.layout().workTop();
         if (tool->toolButtonStyle() != Qt::ToolButtonIconOnly) {
             add(onToolbar ? u"toolbar"_s : u"button"_s, tool->text(), w, buttonInk(tool, density));
         }
@@ -910,6 +911,10 @@ QStringList problems(const script::Scene& scene, const SceneDrawing& drawing,
            namesProblems(scene, drawing, shown, screen) +
            calloutEdgeProblems(scene, shown, screen, 1) + clippingProblems(screen, 1) +
            figuresProblems(shown);
+}
+
+QStringList calloutEdgeProblems(const script::Scene& scene, const Screen& screen) {
+    return calloutEdgeProblems(scene, shownTexts(screen), screen, 1);
 }
 
 QStringList doubleDensityProblems(const script::Scene& scene, const Screen& screen) {

@@ -32,6 +32,11 @@ std::optional<QPoint> pointerTip(const script::Scene& scene);
 // lists, reports, titles and menus.
 QStringList textsShown(const Screen& screen);
 
+// The texts the callout's plate cuts: a text the edge runs through leaves half-letters on the
+// screen ("Inactive" reads "ctive"). Each shown text lies wholly under the plate or wholly clear
+// of it, a pixel to spare.
+QStringList calloutEdgeProblems(const script::Scene& scene, const Screen& screen);
+
 // What the screen breaks of the rules, one line each; empty when it keeps them all.
 QStringList problems(const script::Scene& scene, const SceneDrawing& drawing, const Screen& screen);
 
