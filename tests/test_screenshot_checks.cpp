@@ -158,6 +158,14 @@ void labelJustWideEnough(Screen& s) {
         20);
 }
 
+// The same label, and a check box, with the room the copy at twice the density asks for.
+void widenedForTheCopy(Screen& s) {
+    labelJustWideEnough(s);
+    auto* label = s.findChild<QLabel*>();
+    label->resize(label->width() + unhintedSurplus(label->font(), label->text()), 20);
+    checkAt(&s, QPoint(20, 50), u"Remind me to back up when I close the company"_s, true);
+}
+
 void buttonOutsideItsFrame(Screen& s) {
     auto* holder = new QFrame(&s);
     holder->setGeometry(20, 20, 200, 100);
@@ -443,6 +451,8 @@ private Q_SLOTS:
         QTest::newRow("a label that fits only the hinted letters")
             << Build(labelJustWideEnough) << QString()
             << u"at twice the density, \"Customer Account Balance\" does not fit its widget"_s;
+        QTest::newRow("widened by the copy's surplus")
+            << Build(widenedForTheCopy) << QString() << QString();
     }
 
     void twiceTheDensity() {

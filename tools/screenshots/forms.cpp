@@ -3,6 +3,7 @@
 
 #include "look.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -11,8 +12,10 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -20,6 +23,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -134,6 +138,7 @@ QCheckBox* checkAt(QWidget* host, const QPoint& p, const QString& text, bool che
     auto* c = new QCheckBox(text, host);
     c->setChecked(checked);
     c->adjustSize();
+    c->resize(c->width() + unhintedSurplus(c->font(), text), c->height());
     c->move(p);
     return c;
 }
@@ -143,6 +148,7 @@ QRadioButton* radioAt(QWidget* host, const QPoint& p, const QString& text, bool 
     c->setChecked(checked);
     c->setAutoExclusive(false);
     c->adjustSize();
+    c->resize(c->width() + unhintedSurplus(c->font(), text), c->height());
     c->move(p);
     return c;
 }
@@ -161,11 +167,19 @@ QWidget* groupAt(QWidget* host, const QRect& r, const QString& title) {
 }
 
 int unhintedSurplus(const QFont& font, const QString& text) {
-    QFont unhinted = font;
-    unhinted.setHintingPreference(QFont::PreferNoHinting);
-    return std::max(QFontMetrics(unhinted).horizontalAdvance(text) -
-                        QFontMetrics(font).horizontalAdvance(text),
-                    0);
+    // The copy draws the letters at twice the size, unhinted: measured there, not at this size,
+    // where unhinted letters round differently.
+    QFont fine = font;
+    fine.setHintingPreference(QFont::PreferNoHinting);
+    if (font.pixelSize() > 0) {
+        fine.setPixelSize(font.pixelSize() * 2);
+    } else {
+        fine.setPointSizeF(font.pointSizeF() * 2);
+    }
+    const qreal finer = QFontMetricsF(fine).boundingRect(QRectF(0, 0, 1e6, 1e6), 0, text).width();
+    const int hinted =
+        QFontMetrics(font).boundingRect(QRect(0, 0, 1000000, 1000000), 0, text).width();
+    return std::max(int(std::ceil(finer / 2)) - hinted, 0);
 }
 
 namespace {
@@ -188,6 +202,29 @@ public:
     explicit EvenTabs(QWidget* parent) : QTabWidget(parent) { setTabBar(new EvenTabBar(this)); }
 };
 } // namespace
+
+namespace {
+// The style's tabs with less room beside each caption.
+class NarrowTabStyle : public QProxyStyle {
+public:
+    NarrowTabStyle() : QProxyStyle(QStyleFactory::create(u"Fusion"_s)) {}
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int base = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_TabBarTabHSpace ? base - 8 : base;
+    }
+};
+} // namespace
+
+void narrowTabs(QTabWidget* tabs) {
+    static auto* const style = [] {
+        auto* s = new NarrowTabStyle;
+        s->setParent(qApp);
+        return s;
+    }();
+    tabs->tabBar()->setStyle(style);
+}
 
 QTabWidget* tabsAt(QWidget* host, const QRect& r, const QStringList& tabs, int current) {
     auto* t = new EvenTabs(host);

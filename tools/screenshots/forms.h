@@ -63,6 +63,8 @@ QComboBox* comboAt(QWidget* host, const QRect& r, const QString& text);
 QWidget* groupAt(QWidget* host, const QRect& r, const QString& title);
 // Tabs as wide as their labels need in the picture and in its copy at twice the density.
 QTabWidget* tabsAt(QWidget* host, const QRect& r, const QStringList& tabs, int current);
+// For a narrow window: tabs that keep less room beside their captions, so that all fit its width.
+void narrowTabs(QTabWidget* tabs);
 // How much wider the text runs in the copy at twice the density, where it is placed unhinted,
 // than in the picture; 0 if not wider. A widget sized to its text adds this to stay whole.
 int unhintedSurplus(const QFont& font, const QString& text);

@@ -662,36 +662,48 @@ PaymentMethods paymentMethodsWindow(Screen& s, bool customers) {
 
 // ---- Help ------------------------------------------------------------------------------------
 
-HelpWindow helpWindow(Screen& s, const QRect& r, int currentTab, const QString& topicHtml,
-                      int navigatorWidth) {
+namespace {
+// The workspace's right-hand column: the callouts of the help scenes lie to its left.
+constexpr QRect kHelpWindow = workColumn(456, 182);
+} // namespace
+
+HelpWindow helpWindow(Screen& s, int currentTab, const QString& topicHtml) {
     HelpWindow hw;
-    hw.window = s.addDialog(u"Orvane Help"_s, r, Glyph::Help, TitleBar::Buttons::MinMaxClose);
+    hw.window =
+        s.addDialog(u"Orvane Help"_s, kHelpWindow, Glyph::Help, TitleBar::Buttons::MinMaxClose);
     QWidget* body = hw.window->body();
     const int w = body->width();
     const int h = body->height();
-    // A small toolbar of its own.
-    int x = 4;
-    for (const QString& t : {u"Hide"_s, u"Back"_s, u"Forward"_s, u"Print"_s, u"Options"_s}) {
-        auto* b = new QToolButton(body);
+    // A compact toolbar of its own: text buttons as wide as their words.
+    hw.toolbar = new QWidget(body);
+    hw.toolbar->setGeometry(2, 2, w - 4, 22);
+    int x = 0;
+    for (const QString& t : {u"Hide"_s, u"Back"_s, u"Forward"_s, u"Print"_s}) {
+        auto* b = new QToolButton(hw.toolbar);
         b->setText(t);
         b->setAutoRaise(true);
-        b->setGeometry(x, 2, 52, 22);
-        x += 54;
+        const int bw = b->sizeHint().width() + unhintedSurplus(b->font(), t);
+        b->setGeometry(x, 0, bw, 22);
+        x += bw;
     }
     auto* line = new QFrame(body);
     line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     line->setGeometry(0, 26, w, 2);
-    hw.tabs = tabsAt(body, QRect(4, 32, navigatorWidth, h - 36),
+    // The navigator above, the topic below.
+    constexpr int kNavigatorHeight = 186;
+    hw.tabs = tabsAt(body, QRect(2, 30, w - 4, kNavigatorHeight),
                      {u"Contents"_s, u"Index"_s, u"Search"_s}, currentTab);
+    narrowTabs(hw.tabs);
     hw.page = hw.tabs->widget(currentTab);
+    hw.pageRoom = QSize(hw.tabs->width() - 8, kNavigatorHeight - 30);
     hw.topic = new QTextBrowser(body);
-    hw.topic->setGeometry(navigatorWidth + 8, 32, w - navigatorWidth - 12, h - 36);
+    hw.topic->setGeometry(2, 30 + kNavigatorHeight + 4, w - 4, h - kNavigatorHeight - 36);
     hw.topic->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     hw.topic->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     hw.topic->document()->setDefaultFont(uiFont(12));
-    hw.topic->document()->setDefaultStyleSheet(
-        u"h2 { color: #2e6b3a; font-size: 16px; } p { margin-bottom: 6px; } "
-        "a { color: #1c3f94; }"_s);
+    hw.topic->document()->setDefaultStyleSheet(u"p.title { color: #2e6b3a; font-size: 14px; "
+                                               u"font-weight: bold; } p { margin-bottom: 4px; } "
+                                               "a { color: #1c3f94; }"_s);
     hw.topic->setHtml(topicHtml);
     return hw;
 }
@@ -812,11 +824,13 @@ QWidget* moduleCard(QWidget* host, const QRect& r, Glyph g, const QString& modul
     b->setFont(uiFont(12, true));
     b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     b->setGeometry(6, 6, r.width() - 12, 42);
-    int y = 54;
+    // The module's list of records first, a little apart from the tasks done with them.
+    constexpr int kIndent = 32;
+    int y = 50;
     for (const QString& t : tasks) {
         auto* icon = new QLabel(card);
         icon->setPixmap(glyph(Glyph::Star, 10));
-        icon->setGeometry(12, y + 3, 10, 10);
+        icon->setGeometry(kIndent - 16, y + 3, 10, 10);
         auto* link = new QLabel(t, card);
         QPalette lp = link->palette();
         lp.setColor(QPalette::WindowText, colour::link);
@@ -824,8 +838,8 @@ QWidget* moduleCard(QWidget* host, const QRect& r, Glyph g, const QString& modul
         QFont f = uiFont(11);
         f.setUnderline(true);
         link->setFont(f);
-        link->setGeometry(28, y, r.width() - 34, 16);
-        y += 18;
+        link->setGeometry(kIndent, y, r.width() - kIndent - 6, 16);
+        y += t == tasks.first() ? 23 : 18;
     }
     return card;
 }
@@ -839,20 +853,28 @@ MainMenu mainMenuWindow(Screen& s, const QRect& r, bool active) {
     labelAt(body, QRect(10, 2, 300, 22), sample::kCompany, true)->setFont(uiFont(15, true));
     auto* cards = new QWidget(body);
     cards->setGeometry(4, 26, body->width() - 8, body->height() - 30);
-    const int cw = (cards->width() - 3 * 6) / 4;
-    const int ch = (cards->height() - 6) / 2;
+    // Three columns alike and a narrower fourth: so laid out, the callouts over the Main Menu
+    // (the Reports scenes' and the Support Center's) leave each link wholly under or clear of
+    // them, and the links of the fourth column start right of their edge.
+    constexpr int kGap = 6;
+    constexpr int kColumn = 160;
+    const auto columnX = [](int c) { return c * (kColumn + kGap); };
+    const int lastWidth = cards->width() - columnX(3);
+    const auto columnWidth = [&](int c) { return c < 3 ? kColumn : lastWidth; };
+    const int ch = (cards->height() - kGap) / 2;
     struct Module {
         Glyph g;
         QString name;
         QStringList tasks;
     };
+    // Payables before Receivables: the second column takes the shorter task names.
     const QList<Module> modules = {
-        {Glyph::Customers,
-         u"Receivables"_s,
-         {u"Customers"_s, u"Quotes"_s, u"Invoices"_s, u"Receipts"_s}},
         {Glyph::Vendors,
          u"Payables"_s,
          {u"Vendors"_s, u"Purchase Orders"_s, u"Purchases"_s, u"Payments"_s}},
+        {Glyph::Customers,
+         u"Receivables"_s,
+         {u"Customers"_s, u"Quotes"_s, u"Invoices"_s, u"Receipts"_s}},
         {Glyph::Items, u"Inventory"_s, {u"Items"_s, u"Inventory Adjustments"_s, u"Item List"_s}},
         {Glyph::Payroll, u"Payroll"_s, {u"Employees"_s, u"Payroll Checks"_s, u"Payroll Taxes"_s}},
         {Glyph::Ledger,
@@ -866,13 +888,14 @@ MainMenu mainMenuWindow(Screen& s, const QRect& r, bool active) {
          {u"Company Information"_s, u"Preferences"_s, u"Users"_s, u"Back Up"_s}},
     };
     for (int i = 0; i < modules.size(); ++i) {
-        const QRect r((i % 4) * (cw + 6), (i / 4) * (ch + 6), cw, ch);
+        const QRect r(columnX(i % 4), (i / 4) * (ch + kGap), columnWidth(i % 4), ch);
         menu.cards.insert(modules[i].name,
                           moduleCard(cards, r, modules[i].g, modules[i].name, modules[i].tasks));
     }
     // The eighth place holds today's reminders.
     auto* today = new QFrame(cards);
-    today->setGeometry(3 * (cw + 6), ch + 6, cw, ch);
+    const int cw = columnWidth(3);
+    today->setGeometry(columnX(3), ch + kGap, cw, ch);
     today->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     labelAt(today, QRect(8, 6, cw - 16, 18), u"Reminders"_s, true);
     const int late = books::openInvoicesOlderThan(30);
@@ -880,11 +903,10 @@ MainMenu mainMenuWindow(Screen& s, const QRect& r, bool active) {
     for (const books::Purchase& p : books::purchases()) {
         orders += p.order ? 1 : 0;
     }
-    auto* text =
-        new QLabel(u"%1 invoices are more than 30 days old.\n\n%2 purchase order is waiting to be "
-                   "received.\n\nPayroll for period 3 is due 03/31/27."_s.arg(late)
-                       .arg(orders),
-                   today);
+    auto* text = new QLabel(u"%1 invoices are over 30 days old.\n\n%2 purchase order is to be "
+                            "received.\n\nPayroll for period 3 is due 03/31/27."_s.arg(late)
+                                .arg(orders),
+                            today);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     text->setGeometry(8, 28, cw - 16, ch - 34);

@@ -151,15 +151,19 @@ PaymentMethods paymentMethodsWindow(Screen& s, bool customers);
 
 // ---- Help ------------------------------------------------------------------------------------
 
+// Orvane Help, a narrow window that stands beside the work at the right of the workspace: its
+// toolbar, the navigator (Contents, Index, Search) and under it the topic pane. It keeps this
+// one place and size in every scene that shows it.
 struct HelpWindow {
     ChildWindow* window = nullptr;
+    QWidget* toolbar = nullptr;
     QTabWidget* tabs = nullptr;
-    QWidget* page = nullptr;
+    QWidget* page = nullptr; // the current tab's page
+    QSize pageRoom;          // what the page holds, inside the tab's frame
     QTextBrowser* topic = nullptr;
 };
 
-HelpWindow helpWindow(Screen& s, const QRect& r, int currentTab, const QString& topicHtml,
-                      int navigatorWidth = 170);
+HelpWindow helpWindow(Screen& s, int currentTab, const QString& topicHtml);
 
 // ---- Main Menu ------------------------------------------------------------------------------
 

@@ -290,12 +290,13 @@ void payrollCheck(Screen& s) {
     contributions->setGeometry(8, 298, 406, kFieldHeight);
     labelAt(contributions, QRect(0, 0, 80, kFieldHeight), u"Contributions"_s, true);
     int x = 82;
-    const QFontMetrics fm(uiFont(11));
+    const QFont font = uiFont(11);
     for (const books::PayLine& l : books::contributions(check)) {
-        const int width = fm.horizontalAdvance(l.item) + 4;
+        const int width =
+            QFontMetrics(font).horizontalAdvance(l.item) + 4 + unhintedSurplus(font, l.item);
         labelAt(contributions, QRect(x, 0, width, kFieldHeight), l.item);
         fieldAt(contributions, QRect(x + width, 0, 50, kFieldHeight), books::money(l.amount), true);
-        x += width + 56;
+        x += width + 54;
     }
     s.explain(who, u"employee"_s);
     s.explain(earnings, u"earnings"_s);

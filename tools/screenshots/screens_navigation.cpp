@@ -468,7 +468,9 @@ void contextHelp(Screen& s) {
     NavigationAid aid = receivablesAid(s, kWorkArea);
     s.setStatus(u"Click an item to see its help"_s);
     // The ? button's tool tip, under the pointer that rests on it.
-    s.tip(QPoint(kHelpButtonX - 4, kWorkTop - 6), u"What's This?"_s);
+    QLabel* whatsThis = s.tip(QPoint(kHelpButtonX - 4, kWorkTop - 6), u"What's This?"_s);
+    whatsThis->resize(whatsThis->width() + unhintedSurplus(whatsThis->font(), whatsThis->text()),
+                      whatsThis->height());
     s.tip(QPoint(334, 246),
           u"<b>Invoices</b><br>Opens the Invoices window, where you bill a customer for the "
           "items and services you sold, and print or e-mail the invoice."_s,
@@ -478,23 +480,35 @@ void contextHelp(Screen& s) {
     s.explain(aid.buttons.value(u"Invoices"_s), u"Invoices task"_s);
 }
 
-void helpContents(Screen& s) {
-    // No Main Menu behind: the callout over the top of the workspace would cut its heading and
-    // its task links in two. Help opens in a window of its own, low in the workspace.
-    s.mainToolbar();
-    HelpWindow hw = helpWindow(
-        s, QRect(0, 238, 640, 221), 0,
-        u"<h2>Using Orvane Help</h2><p>The Contents tab lists the help topics by subject, "
-        "like the chapters of a book. Double-click a book to open it, then double-click a topic "
-        "to read it here.</p><p>Use <b>Back</b> and <b>Forward</b> to return to the topics you "
-        "have read. <a href=\"#related\">Underlined words</a> lead to related topics.</p>"_s);
-    auto* tree = new QTreeWidget(hw.page);
-    tree->setGeometry(2, 2, hw.tabs->width() - 8, hw.tabs->height() - 30);
+// A list of Orvane Help's navigator, without a heading.
+QTreeWidget* helpList(QWidget* host, const QRect& r) {
+    auto* tree = new QTreeWidget(host);
     tree->setHeaderHidden(true);
     tree->setIndentation(12);
     tree->setFocusPolicy(Qt::NoFocus);
     tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tree->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    tree->setGeometry(r);
+    return tree;
+}
+
+// Shortens a list that holds its items to the whole rows its box has room for.
+void toWholeRows(QTreeWidget* tree) {
+    const int row = tree->sizeHintForRow(0);
+    const int frame = 2 * tree->frameWidth();
+    const int rows = (tree->height() - frame) / row;
+    tree->resize(tree->width(), frame + rows * row);
+}
+
+void helpContents(Screen& s) {
+    // No Main Menu behind: Help stands beside the work, and the callout fills the rest.
+    s.mainToolbar();
+    HelpWindow hw = helpWindow(
+        s, 0,
+        u"<p class=\"title\">Using Orvane Help</p><p>Double-click a book to open it, and a "
+        "topic to read it here. <a href=\"#related\">Underlined words</a> lead to related "
+        "topics.</p>"_s);
+    QTreeWidget* tree = helpList(hw.page, QRect(QPoint(2, 2), hw.pageRoom));
     const QIcon closed(glyph(Glyph::Book, 14));
     const QIcon open(glyph(Glyph::BookOpen, 14));
     const QIcon page(glyph(Glyph::Page, 14));
@@ -518,47 +532,36 @@ void helpContents(Screen& s) {
     book(u"General Ledger"_s, {}, false);
     book(u"Reports"_s, {}, false);
     book(u"Company"_s, {}, false);
+    toWholeRows(tree);
     s.explain(hw.tabs, u"Contents tab"_s);
-    s.explain(hw.window, QRect(0, 0, 640, 50), u"Back and Forward"_s);
+    s.explain(hw.topic, u"topic"_s);
 }
 
 void helpIndex(Screen& s) {
     s.mainToolbar();
     HelpWindow hw = helpWindow(
-        s, workColumn(0, 640), 1,
-        u"<h2>Alert messages</h2><p>An alert message reminds you of something important "
-        "about a customer, vendor or employee. Orvane shows it when you open the record or "
-        "use it in a transaction.</p><p>To set up an alert message, open the record and "
-        "choose <b>Edit, Alert Message</b>. To read it later, click <b>Alert</b> on the "
-        "toolbar.</p>"_s);
-    QWidget* p = hw.page;
-    const int w = hw.tabs->width() - 14;
-    auto* find = new QWidget(p);
-    find->setGeometry(4, 4, w, 92);
-    labelAt(find, QRect(0, 0, w, 18), u"Type the first letters of a word:"_s);
+        s, 1,
+        u"<p class=\"title\">Alert messages</p><p>An alert reminds you of something about a "
+        "customer, vendor or employee. In the record, choose <b>Edit, Alert Message</b>.</p>"_s);
+    const int w = hw.pageRoom.width();
+    auto* find = new QWidget(hw.page);
+    find->setGeometry(2, 2, w, hw.pageRoom.height());
+    labelAt(find, QRect(0, 0, w, 18), u"Type a keyword:"_s);
     fieldAt(find, QRect(0, 18, w, kFieldHeight), u"alert"_s);
-    listAt(find, QRect(0, 42, w, 50), {u"Keyword"_s}, {0},
-           {{u"aged receivables"_s},
-            {u"alert messages"_s},
-            {u"alignment of forms"_s},
-            {u"backing up"_s}},
-           1)
-        ->header()
-        ->hide();
-    auto* found = new QWidget(p);
-    found->setGeometry(4, 158, w, 108);
-    labelAt(found, QRect(0, 0, w, 18), u"Topics found:"_s);
-    listAt(found, QRect(0, 18, w, 58), {u"Topic"_s}, {0},
-           {{u"Setting up an alert message"_s},
-            {u"Viewing an alert message"_s},
-            {u"Alert messages"_s}},
-           2)
-        ->header()
-        ->hide();
-    buttonAt(found, QRect(w - 80, 84, 80, 23), u"Display"_s);
+    QTreeWidget* keywords = helpList(find, QRect(0, 42, w, find->height() - 27 - 42));
+    keywords->setRootIsDecorated(false);
+    for (const QString& k :
+         {u"aged receivables"_s, u"alert messages"_s, u"alignment of forms"_s, u"audit trail"_s,
+          u"backing up"_s, u"bank reconciliation"_s, u"budgets"_s}) {
+        new QTreeWidgetItem(keywords, {k});
+    }
+    keywords->topLevelItem(1)->setSelected(true);
+    toWholeRows(keywords);
+    QPushButton* display = buttonAt(find, QRect(w - 76, find->height() - 23, 76, 23), u"Display"_s);
     s.explain(hw.tabs->tabBar(), u"Index tab"_s);
-    s.explain(find, u"keyword list"_s);
-    s.explain(found, u"topics and Display"_s);
+    s.explain(keywords, u"keyword list"_s);
+    s.explain(display, u"Display"_s);
+    s.explain(hw.topic, u"its topic"_s);
 }
 
 void customerSupport(Screen& s) {
