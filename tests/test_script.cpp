@@ -101,7 +101,7 @@ constexpr DesignedScene kDesign[] = {
     {73, "Company", "CompanyIntro.GIF", 0, 0, 0, 0, 0, 0x0000},
     {74, nullptr, "Preference.GIF", 3500, 3000, 0, 0, 184, 0x175e},
     {75, nullptr, "BeginBal.GIF", 2100, 1000, 0, 0, 202, 0x0733},
-    {76, nullptr, "CompanyInfo.GIF", 2300, 4200, 0, 0, 245, 0x42a4},
+    {76, nullptr, "CompanyInfo.GIF", 2300, 4200, 0, 0, 245, 0xee64},
     {77, nullptr, "PaymentTerms.GIF", -200, 3100, 0, 0, 325, 0x3218},
     {78, nullptr, "User.GIF", 3400, 2700, 0, 0, 288, 0x511e},
     {79, nullptr, "Note.GIF", 2600, 1200, 0, 0, 274, 0x5435},

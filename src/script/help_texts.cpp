@@ -298,7 +298,7 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     // 76: company information
     "Choose Options, Company Information to enter your company's name, address, telephone and "
     "fax numbers, and its tax identification numbers.  Orvane prints them on your invoices, "
-    "checks and reports and shows the name on the title bar of its window.",
+    "checks and reports and shows the name on the window's own status bar.",
     // 77: payment terms
     "Payment terms tell your customers when an invoice is due and what discount they get for "
     "paying early.  Choose Lists, Payment Terms to set them up.  With 2% 10, Net 30, for "
