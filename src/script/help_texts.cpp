@@ -46,7 +46,7 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     // 11: the Alert button
     "Click Alert on the toolbar to read the alert message.",
     // 12: File, Open
-    "Choose File, Open to list the transactions of every kind that you have already entered.",
+    "Choose File, Open and pick a transaction type to list the ones you have entered so far.",
     // 13: filtering and sorting the transaction list
     "Click Filter to limit the list to a range of dates, a customer or a vendor, and use Sort "
     "By to put it in order of date, number or amount.",
@@ -81,7 +81,7 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     "write.  Click Next to move through the steps and Back to change an earlier one.  Click "
     "Finish to write the file, or Cancel to stop.",
     // 21: backing up the company
-    "Back up your company's data often.  Choose File, Back Up and pick a folder in the Back Up "
+    "Back up your company's data often.  Choose File, Back Up and name the file in the Back Up "
     "Company window.  Orvane saves the backup, a file ending in .obk.",
     // 22: restoring a backup
     "If your data is ever lost or damaged, choose File, Restore.  In the Restore Company "
@@ -150,7 +150,7 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     "If a customer pays when you make the sale, press F7 on the invoice to enter the payment.  "
     "No separate receipt is needed then.",
     // 37: Create Return
-    "When the goods come back, open the invoice and click Create Return on the toolbar to turn "
+    "If goods you sold return, open the invoice and click Create Return on the toolbar to turn "
     "it into a sales return.",
     // 38: receipts
     "Choose Tasks, Receipts to record a payment from a customer.  Pick the customer, and "
