@@ -183,7 +183,9 @@ void reportPreview(Screen& s) {
 constexpr int kPaperTitleLines = 64;
 
 void drillDown(Screen& s) {
-    ReportWindow rw = reportWindow(s, u"Aged Receivables"_s, kWorkArea, 2);
+    // The page is scrolled past its title lines, so the caption says what date the aging is for.
+    ReportWindow rw =
+        reportWindow(s, u"Aged Receivables, as of "_s + books::day(books::today()), kWorkArea, 2);
     ReportPage page = agedSummary();
     page.highlightRow = 3;
     // Scrolled past the page's title lines, the headings at the top: the Total line then sits
