@@ -167,19 +167,10 @@ QWidget* groupAt(QWidget* host, const QRect& r, const QString& title) {
 }
 
 int unhintedSurplus(const QFont& font, const QString& text) {
-    // The copy draws the letters at twice the size, unhinted: measured there, not at this size,
-    // where unhinted letters round differently.
-    QFont fine = font;
-    fine.setHintingPreference(QFont::PreferNoHinting);
-    if (font.pixelSize() > 0) {
-        fine.setPixelSize(font.pixelSize() * 2);
-    } else {
-        fine.setPointSizeF(font.pointSizeF() * 2);
-    }
-    const qreal finer = QFontMetricsF(fine).boundingRect(QRectF(0, 0, 1e6, 1e6), 0, text).width();
-    const int hinted =
-        QFontMetrics(font).boundingRect(QRect(0, 0, 1000000, 1000000), 0, text).width();
-    return std::max(int(std::ceil(finer / 2)) - hinted, 0);
+    constexpr int kWide = 500000; // no wrapping
+    const qreal finer = textSize(font, text, 0, kWide, 2).width();
+    const qreal hinted = textSize(font, text, 0, kWide, 1).width();
+    return std::max(int(std::ceil(finer)) - int(hinted), 0);
 }
 
 namespace {

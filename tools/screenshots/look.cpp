@@ -3,9 +3,13 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPalette>
 #include <QStringList>
 #include <QStyleFactory>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -74,6 +78,24 @@ QFont serifFont(int pixelSize, bool bold, bool italic) {
 
 QFont monoFont(int pixelSize) {
     return makeFont(u"Liberation Mono"_s, pixelSize, false, false);
+}
+
+QSizeF textSize(const QFont& font, const QString& text, int flags, int width, int density) {
+    if (density == 1) {
+        return QFontMetrics(font)
+            .boundingRect(QRect(0, 0, std::max(width, 1), 10000), flags, text)
+            .size();
+    }
+    QFont fine(font);
+    fine.setHintingPreference(QFont::PreferNoHinting);
+    if (font.pixelSize() > 0) {
+        fine.setPixelSize(font.pixelSize() * density);
+    } else {
+        fine.setPointSizeF(font.pointSizeF() * density);
+    }
+    const QRectF needed = QFontMetricsF(fine).boundingRect(
+        QRectF(0, 0, std::max(width, 1) * density, 1e6), flags, text);
+    return needed.size() / density;
 }
 
 QString setUpLook(QApplication& app) {

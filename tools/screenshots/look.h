@@ -5,6 +5,7 @@
 #include "colours.h"
 
 #include <QFont>
+#include <QSizeF>
 #include <QString>
 
 class QApplication;
@@ -15,6 +16,11 @@ namespace shots {
 QFont uiFont(int pixelSize = 11, bool bold = false);
 QFont serifFont(int pixelSize, bool bold = false, bool italic = false);
 QFont monoFont(int pixelSize);
+
+// The size of a text in a font as the picture draws it, hinted to whole pixels, or, with density
+// 2, as its copy at twice the density does: unhinted, at twice the size; in pixels of the
+// picture. `width` is the room a text with Qt::TextWordWrap in its flags wraps in.
+QSizeF textSize(const QFont& font, const QString& text, int flags, int width, int density);
 
 // Loads the fonts and sets the Fusion style with the classic light palette. Returns an
 // error text, or an empty string on success.

@@ -144,32 +144,12 @@ QRectF inPicture(const QWidget* w, const QRectF& local, const Screen& screen) {
     return local.translated(w->mapTo(&screen, QPoint(0, 0)));
 }
 
-// The size of a text in a font as the picture draws it, hinted to whole pixels, or as its copy
-// at twice the density does, unhinted at twice the size; in pixels of the picture.
-QSizeF textExtent(const QFont& font, const QString& text, int flags, int width, int density) {
-    if (density == 1) {
-        return QFontMetrics(font)
-            .boundingRect(QRect(0, 0, std::max(width, 1), 10000), flags, text)
-            .size();
-    }
-    QFont fine(font);
-    fine.setHintingPreference(QFont::PreferNoHinting);
-    if (font.pixelSize() > 0) {
-        fine.setPixelSize(font.pixelSize() * density);
-    } else {
-        fine.setPointSizeF(font.pointSizeF() * density);
-    }
-    const QRectF needed = QFontMetricsF(fine).boundingRect(
-        QRectF(0, 0, std::max(width, 1) * density, 1e6), flags, text);
-    return needed.size() / density;
-}
-
 // Where a text, drawn in the font with the alignment, lies inside a room: a caption's letters,
 // not the width its widget or column leaves for it.
 QRectF inkOf(const QFont& font, const QString& text, Qt::Alignment alignment, const QRect& room,
              int density, bool wrap = false) {
-    const QSizeF size = textExtent(font, QString(text).remove(u'&'),
-                                   wrap ? int(Qt::TextWordWrap) : 0, room.width(), density);
+    const QSizeF size = textSize(font, QString(text).remove(u'&'), wrap ? int(Qt::TextWordWrap) : 0,
+                                 room.width(), density);
     if (density == 1) {
         return QStyle::alignedRect(Qt::LeftToRight, alignment, size.toSize(), room) & room;
     }
@@ -510,7 +490,7 @@ QStringList calloutEdgeProblems(const script::Scene& scene, const QList<ShownTex
 bool fits(const QWidget* w, const QString& text, int width, int height, int density,
           bool wrap = false) {
     const QSizeF needed =
-        textExtent(w->font(), text, wrap ? int(Qt::TextWordWrap) : 0, width, density);
+        textSize(w->font(), text, wrap ? int(Qt::TextWordWrap) : 0, width, density);
     return needed.width() <= width && needed.height() <= height;
 }
 
