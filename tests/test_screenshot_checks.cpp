@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 using namespace shots;
@@ -82,6 +83,16 @@ void buttonAcrossCalloutEdge(Screen& s) {
     filterButton(s);
     const QRect callout = calloutArea(sceneOf(Callout));
     button(s, u"Inactive"_s, QRect(callout.right() - 30, callout.top() + 4, 80, 22));
+}
+
+// A tool button's label with no icon, its letters centred, across the plate's right edge.
+void toolLabelAcrossCalloutEdge(Screen& s) {
+    filterButton(s);
+    const QRect callout = calloutArea(sceneOf(Callout));
+    auto* tool = new QToolButton(&s);
+    tool->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tool->setText(u"Journal"_s);
+    tool->setGeometry(callout.right() - 20, callout.top() + 4, 70, 26);
 }
 
 // An editable combo box's text, drawn by the line edit inside it, across the plate's right edge.
@@ -357,6 +368,9 @@ private Q_SLOTS:
         QTest::newRow("a field's text cut by the callout's edge")
             << int(Callout) << Build(fieldAcrossCalloutEdge) << QString()
             << u"the callout's right edge cuts the field \"Greenway Landscaping\""_s;
+        QTest::newRow("a tool button's label cut by the callout's edge")
+            << int(Callout) << Build(toolLabelAcrossCalloutEdge) << QString()
+            << u"the callout's right edge cuts the button \"Journal\""_s;
         QTest::newRow("text touching the plate")
             << int(Callout) << Build([](Screen& s) { textAbovePlate(s, 0); }) << QString()
             << u"the callout's top edge cuts the label"_s;

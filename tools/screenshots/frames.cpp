@@ -63,19 +63,17 @@ void drawCaptionButton(QPainter& p, const QRect& r, const QPalette& pal, QChar k
 QToolButton* ToolbarRow::add(Glyph g, const QString& text, int centreX, int width, bool iconOnly) {
     auto* b = new QToolButton(this);
     b->setAutoRaise(true);
-    b->setIcon(QIcon(glyph(g, iconOnly ? 18 : 20)));
-    b->setIconSize(iconOnly ? QSize(18, 18) : QSize(20, 20));
+    b->setIcon(QIcon(glyph(g, 18)));
+    b->setIconSize(QSize(18, 18));
     b->setText(text);
     b->setToolButtonStyle(iconOnly                 ? Qt::ToolButtonIconOnly
                           : layout_.toolTextBeside ? Qt::ToolButtonTextBesideIcon
-                                                   : Qt::ToolButtonTextUnderIcon);
+                                                   : Qt::ToolButtonTextOnly);
     b->setFocusPolicy(Qt::NoFocus);
-    if (iconOnly || layout_.toolTextBeside) {
-        const int h = iconOnly ? 26 : 32; // room for a label of two lines
-        b->setGeometry(centreX - width / 2, kToolCentreY - layout_.toolTop() - h / 2, width, h);
-    } else {
-        b->setGeometry(centreX - width / 2, 2, width, height() - 4);
-    }
+    // The buttons keep to the row's upper part, so that their letters sit between the menus and
+    // the lower edges of callouts that reach into the row.
+    const int h = text.contains(u'\n') ? 30 : 26;
+    b->setGeometry(centreX - width / 2, layout_.toolMiddle - layout_.toolTop() - h / 2, width, h);
     buttons_.append(b);
     return b;
 }
@@ -110,18 +108,17 @@ void ToolbarRow::paintEvent(QPaintEvent*) {
     p.drawLine(0, height() - 2, width() - 1, height() - 2);
     p.setPen(Qt::white);
     p.drawLine(0, height() - 1, width() - 1, height() - 1);
-    // The product's mark towards the row's right end, its text beside it.
-    const int left = width() - layout_.logoRight;
-    p.drawPixmap(left, height() / 2 - 15, glyph(Glyph::Logo, 30));
-    p.setPen(colour::brand);
-    p.setFont(uiFont(layout_.logoTextSize, true));
-    paintText(p, QRect(left + 34, 0, layout_.logoRight - 38, height()),
-              Qt::AlignLeft | Qt::AlignVCenter, u"Orvane"_s);
+    // The product's mark at the row's right end, small and a little high: callouts' right edges
+    // pass at x = 604 and 630, and one's lower edge at y = 67.
+    p.drawPixmap(width() - layout_.logoRight, layout_.toolMiddle - layout_.toolTop() - 12,
+                 glyph(Glyph::Logo, 20));
+    // Separators as tall as the buttons.
+    const int top = layout_.toolMiddle - layout_.toolTop() - 11;
     for (int x : separators_) {
         p.setPen(colour::shadow);
-        p.drawLine(x, 6, x, height() - 8);
+        p.drawLine(x, top, x, top + 22);
         p.setPen(Qt::white);
-        p.drawLine(x + 1, 6, x + 1, height() - 8);
+        p.drawLine(x + 1, top, x + 1, top + 22);
     }
 }
 
@@ -259,16 +256,13 @@ const QStringList& MenuStrip::titles() {
 }
 
 QRect MenuStrip::titleRect(const QString& title) const {
-    const QFontMetrics fm(font());
-    int x = layout_.menuLeft;
-    for (const QString& t : menuTitles()) {
-        const int w = fm.horizontalAdvance(t) + layout_.menuGap;
-        if (t == title) {
-            return QRect(x, 1, w, height() - 2);
-        }
-        x += w;
+    const qsizetype i = menuTitles().indexOf(title);
+    if (i < 0) {
+        return {};
     }
-    return {};
+    const int pad = layout_.menuGap / 2;
+    return QRect(layout_.menuLetters[size_t(i)] - pad, 1,
+                 QFontMetrics(font()).horizontalAdvance(title) + 2 * pad, height() - 2);
 }
 
 void MenuStrip::paintEvent(QPaintEvent*) {
@@ -473,15 +467,28 @@ int Screen::labelledWidth(const QString& text) const {
     for (const QString& line : text.split(u'\n')) {
         w = std::max(w, fm.horizontalAdvance(line));
     }
-    const int icon = layout_.toolTextBeside ? 20 + 8 : 0;
+    const int icon = layout_.toolTextBeside ? 18 + 8 : 0;
     return std::max(layout_.toolMinWidth, icon + w + layout_.toolPadding);
 }
 
-int Screen::addLabelled(const QList<QPair<Glyph, QString>>& buttons, int x) {
+namespace {
+bool picturedOnly(Glyph g) {
+    return g == Glyph::First || g == Glyph::Previous || g == Glyph::Next || g == Glyph::Last;
+}
+} // namespace
+
+int Screen::addLabelled(const QList<QPair<Glyph, QString>>& buttons, int x,
+                        const QList<int>& groupLefts) {
+    qsizetype group = 0;
     for (const auto& [g, t] : buttons) {
         if (t == u"|") {
-            tools_->separator(x + layout_.toolGroupGap / 2 - 1);
-            x += layout_.toolGroupGap;
+            x = std::max(x + layout_.toolGroupGap, groupLefts.value(group++));
+            tools_->separator(x - layout_.toolGroupGap / 2 - 1);
+            continue;
+        }
+        if (picturedOnly(g)) {
+            tools_->add(g, t, x + 11, 22, true)->setToolTip(t);
+            x += 22;
             continue;
         }
         const int w = labelledWidth(t);
@@ -496,16 +503,23 @@ void Screen::windowToolbar(const QString& conversion, Glyph conversionGlyph) {
     tools_->clear();
     int x = addLabelled({{Glyph::Close, u"Close"_s}, {Glyph::Save, u"Save"_s}}, layout_.toolLeft);
     if (!conversion.isEmpty()) {
-        // The command fills the room up to its centre's mirror image.
-        const int gap = layout_.toolGroupGap;
-        const int w = std::max(labelledWidth(conversion), 2 * (kConversionX - x - gap));
-        tools_->separator(kConversionX - w / 2 - gap / 2 - 1);
-        tools_->add(conversionGlyph, conversion, kConversionX, w, false);
-        x = kConversionX - w / 2 + w;
+        // The command follows Save, where the pointer that shows it lands (x = 103).
+        x += layout_.toolGroupGap;
+        tools_->separator(x - layout_.toolGroupGap / 2 - 1);
+        // Wider than its label, so that the Options menu, open over the toolbar, leaves Journal
+        // in sight.
+        const int w = labelledWidth(conversion) + layout_.toolConversionRoom;
+        tools_->add(conversionGlyph, conversion, x + w / 2, w, false);
+        x += w;
     }
     addLabelled({{Glyph::Page, u"|"_s},
                  {Glyph::New, u"New"_s},
                  {Glyph::Delete, u"Delete"_s},
+                 {Glyph::Page, u"|"_s},
+                 {Glyph::First, u"First"_s},
+                 {Glyph::Previous, u"Previous"_s},
+                 {Glyph::Next, u"Next"_s},
+                 {Glyph::Last, u"Last"_s},
                  {Glyph::Page, u"|"_s},
                  {Glyph::Print, u"Print"_s},
                  {Glyph::Email, u"Email"_s},
@@ -515,7 +529,7 @@ void Screen::windowToolbar(const QString& conversion, Glyph conversionGlyph) {
                  {Glyph::Journal, u"Journal"_s},
                  {Glyph::Page, u"|"_s},
                  {Glyph::Help, u"Help"_s}},
-                x);
+                x, {layout_.toolGroups.begin(), layout_.toolGroups.end()});
 }
 
 void Screen::customToolbar(const QList<QPair<Glyph, QString>>& buttons) {

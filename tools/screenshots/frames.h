@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <initializer_list>
 
@@ -37,16 +38,23 @@ struct FrameLayout {
     bool captionCentred = false;      // else after the icon
     bool captionNamesCompany = false; // "Orvane - Company", else "Orvane"
     int captionDrop = 0;              // the caption's letters this much below the bar's middle
-    int menuLeft = 8;                 // the first menu title's left edge
-    int menuGap = 14;                 // room a menu title keeps beside its letters
-    bool toolTextBeside = false;      // a window toolbar's labels beside the icons, else under
-    int toolLeft = 2;                 // a window toolbar's first button
-    int toolMinWidth = 36;            // a labelled button's least width
-    int toolPadding = 10;             // room a labelled button keeps beside its label
-    int toolGroupGap = 4;             // room a separator takes between groups
-    int logoRight = 140;              // the logo's left edge, from the toolbar's right end
-    int logoTextSize = 12;            // the logo text's pixel size
-    int statusCompany = 130;          // the status bar's panels, right to left from the company
+    // Where each menu title's letters begin: File, Edit, Lists, Tasks, Reports, Options, Window,
+    // Help. No even spacing keeps all eight clear of the callouts' edges, which crowd between
+    // x = 250 and 312; Reports and the last three stand apart from the first four.
+    std::array<int, 8> menuLetters = {23, 59, 96, 140, 207, 314, 371, 431};
+    int menuGap = 20;            // room a menu title keeps beside its letters
+    bool toolTextBeside = false; // a window toolbar's labels beside icons, else alone
+    int toolMiddle = 58;         // the buttons' middle, in rows of the picture
+    int toolLeft = 2;            // a window toolbar's first button
+    int toolMinWidth = 0;        // a labelled button's least width
+    int toolPadding = 12;        // room a labelled button keeps beside its label
+    int toolGroupGap = 6;        // room a separator takes between groups
+    int toolConversionRoom = 12; // more room the conversion command keeps beside its label
+    // The least left edge of each group after the first: New and Delete, the way through the
+    // records, Print and Email, Alert to Journal, Help.
+    std::array<int, 5> toolGroups = {84, 0, 277, 350, 520};
+    int logoRight = 34;      // the mark's left edge, from the toolbar's right end
+    int statusCompany = 130; // the status bar's panels, right to left from the company
     int statusPeriod = 180;
     int statusToday = 62;
 
@@ -63,9 +71,6 @@ inline constexpr int kMenuTop = kFrame.menuTop();
 inline constexpr int kMenuHeight = kFrame.menuHeight;
 inline constexpr int kToolTop = kFrame.toolTop();
 inline constexpr int kToolHeight = kFrame.toolHeight;
-// The toolbar buttons' centres: the What's This? pointer and a conversion command's pointer land
-// there.
-inline constexpr int kToolCentreY = 67;
 inline constexpr int kWorkTop = kFrame.workTop();
 inline constexpr int kStatusHeight = 21;
 inline constexpr int kWorkBottom = kHeight - kStatusHeight;
@@ -76,7 +81,6 @@ constexpr QRect workColumn(int left, int width) {
     return QRect(left, kWorkArea.top(), width, kWorkArea.height());
 }
 inline constexpr int kHelpButtonX = 250; // the main toolbar's "?" button
-inline constexpr int kConversionX = 103; // a transaction window's conversion command
 inline constexpr int kRowHeight = 23;    // pitch of the rows of a form
 inline constexpr int kFieldHeight = 20;
 
@@ -280,7 +284,8 @@ public:
 
 private:
     // Lays out labelled buttons from x on; "|" parts the groups. Returns where the last ends.
-    int addLabelled(const QList<QPair<Glyph, QString>>& buttons, int x);
+    int addLabelled(const QList<QPair<Glyph, QString>>& buttons, int x,
+                    const QList<int>& groupLefts = {});
     int labelledWidth(const QString& text) const;
 
     FrameLayout layout_;

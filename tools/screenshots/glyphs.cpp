@@ -270,6 +270,20 @@ void drawGlyph(QPainter& p, Glyph g) {
         p.drawPolygon(QPolygon({QPoint(0, 13), QPoint(5, 9), QPoint(5, 11), QPoint(11, 11),
                                 QPoint(11, 15), QPoint(5, 15), QPoint(5, 17)}));
         break;
+    case Glyph::First: // to a bar, pointing left
+    case Glyph::Previous:
+    case Glyph::Next:
+    case Glyph::Last: {
+        const bool left = g == Glyph::First || g == Glyph::Previous;
+        p.setPen(Qt::NoPen);
+        p.setBrush(navy);
+        p.drawPolygon(left ? QPolygon({QPoint(14, 4), QPoint(14, 16), QPoint(7, 10)})
+                           : QPolygon({QPoint(6, 4), QPoint(6, 16), QPoint(13, 10)}));
+        if (g == Glyph::First || g == Glyph::Last) {
+            p.drawRect(left ? 4 : 14, 4, 2, 13);
+        }
+        break;
+    }
     case Glyph::Logo: // a leaf in a green disc
     {
         p.setPen(Qt::NoPen);

@@ -33,6 +33,10 @@ enum class Glyph {
     Help,
     Convert,
     Return,
+    First, // a window toolbar's way through the records
+    Previous,
+    Next,
+    Last,
     // Everything else
     Logo,
     Page,

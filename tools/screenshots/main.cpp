@@ -80,7 +80,6 @@
 #include <QDir>
 #include <QPainter>
 #include <QSet>
-#include <QTabBar>
 #include <QTextStream>
 
 #include <algorithm>
@@ -194,49 +193,6 @@ QStringList coverageProblems(int numberOfScenes) {
         }
     }
     return out;
-}
-
-// Where the widgets lie. A tab bar is left out: it takes the width its tabs need, in the
-// letters of either density, inside the tab widget that stays in place.
-QList<QRect> placesOf(const QList<QWidget*>& widgets) {
-    QList<QRect> places;
-    for (const QWidget* w : widgets) {
-        places << (qobject_cast<const QTabBar*>(w) != nullptr ? QRect() : w->geometry());
-    }
-    return places;
-}
-
-// The screen drawn again, once laid out by picture(), at twice the density: the same widgets in
-// the same places, with text, lines and the style's shapes drawn for the finer pixels. The
-// widgets' fonts are hinted to whole pixels of the picture; drawn twice as fine, letters would
-// keep those rounded advances and stand apart ("w eek"). For this drawing alone their text is
-// placed unhinted. A widget that moved meanwhile is a problem: the copy must show the picture's
-// places.
-QImage doubleDensityPicture(const script::Scene& scene, Screen& screen, QStringList& problems) {
-    const QList<QWidget*> widgets = screen.findChildren<QWidget*>();
-    const QList<QRect> places = placesOf(widgets);
-    QList<QFont> fonts;
-    for (QWidget* w : widgets) {
-        fonts << w->font();
-        QFont unhinted = w->font();
-        unhinted.setHintingPreference(QFont::PreferNoHinting);
-        w->setFont(unhinted);
-    }
-    // The tab bars measure their tabs anew in the finer letters.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    QImage image(QSize(kWidth, kHeight) * platform::kDoubleDensity, QImage::Format_RGB32);
-    image.setDevicePixelRatio(platform::kDoubleDensity);
-    image.fill(Qt::white);
-    screen.render(&image);
-    if (placesOf(widgets) != places) {
-        problems << u"widgets moved while the copy at twice the density was drawn"_s;
-    }
-    problems << doubleDensityProblems(scene, screen);
-    for (qsizetype i = 0; i < widgets.size(); ++i) {
-        widgets[i]->setFont(fonts[i]);
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    return image;
 }
 
 // Reduces the image, writes it as file and, with --review, its PNG. False when it could not be

@@ -13,6 +13,7 @@
 
 #include "script/scene_table.h"
 
+#include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QStringList>
@@ -44,6 +45,10 @@ QStringList problems(const script::Scene& scene, const SceneDrawing& drawing, co
 // break: a text clipped or elided, or cut by the callout's edge at twice the pixels. Asked once
 // that copy is drawn, as its paint measures what widgets paint themselves.
 QStringList doubleDensityProblems(const script::Scene& scene, const Screen& screen);
+
+// The screen drawn again, once laid out, at twice the density, in the same places; adds what
+// doubleDensityProblems() finds there to `problems`.
+QImage doubleDensityPicture(const script::Scene& scene, Screen& screen, QStringList& problems);
 
 // Whether a problem is one that the search for a layout of every scene at once left standing:
 // listed, with what the search found, in the rules' own short list. The run names these and
