@@ -218,15 +218,23 @@ Transaction transactionWindow(Screen& s, const TransactionSpec& form) {
             leftBottom += lines * 14 + 8 + 4;
         }
     }
-    FormPane right(host, w - form.headerLabelWidth - form.headerFieldWidth - 8, y0,
-                   form.headerLabelWidth);
-    for (const auto& [label, value] : form.header) {
-        QLineEdit* e = label.contains(u"Date") ? right.date(label, value, form.headerFieldWidth)
-                                               : right.text(label, value, form.headerFieldWidth);
+    // The header's columns stand from the right edge leftwards, a little apart.
+    constexpr int kColumnGap = 10;
+    const int columnWidth = form.headerLabelWidth + form.headerFieldWidth;
+    const int headerTop = form.headerTop > 0 ? form.headerTop : y0;
+    int headerBottom = headerTop;
+    for (qsizetype i = 0; i < form.header.size(); ++i) {
+        const auto& [label, value] = form.header[i];
+        const QPoint cell = i < form.headerCells.size() ? form.headerCells[i] : QPoint(0, int(i));
+        FormPane pane(host, w - 8 - columnWidth - cell.x() * (columnWidth + kColumnGap),
+                      headerTop + cell.y() * kRowHeight, form.headerLabelWidth);
+        QLineEdit* e = label.contains(u"Date") ? pane.date(label, value, form.headerFieldWidth)
+                                               : pane.text(label, value, form.headerFieldWidth);
         t.fields.insert(label, e);
-        t.labels.insert(label, right.lastLabel());
+        t.labels.insert(label, pane.lastLabel());
+        headerBottom = std::max(headerBottom, pane.y());
     }
-    const int top = std::max({leftBottom + 4, right.y() + 4, form.linesTop});
+    const int top = std::max({leftBottom + 4, headerBottom + 4, form.linesTop});
     const int footRows = std::max(int(form.totals.size()), form.hasComment ? 1 : 0);
     const int gridBottom = h - 8 - footRows * kRowHeight;
     const int linesBottom = form.linesBottom > 0 ? form.linesBottom : gridBottom;
