@@ -766,7 +766,19 @@ TransactionSpec greenwayInvoice(const QRect& r) {
                 {u"Sales Tax"_s, u"MILLBROOK"_s}, {u"Job"_s, books::invoice(10482).job}};
     t.lineHeaders = {u">Quantity"_s, u"Item ID"_s, u"Description"_s, u">Unit Price"_s,
                      u">Amount"_s};
-    t.lineWidths = {58, 80, 0, 70, 76};
+    // The header in two columns of three rows, a little lower than the Customer ID: so the
+    // callouts over the window's top (35, 37) cover a row whole or pass between two, and the
+    // right column's labels stand clear of 35's right edge. Its last row holds the Date, short
+    // enough to end inside 37's callout.
+    t.headerCells = {{0, 0}, {0, 2}, {1, 0}, {1, 1}, {1, 2}, {0, 1}};
+    t.headerTop = 18;
+    t.headerLabelWidth = 60;
+    t.headerFieldWidth = 100;
+    // A wide Quantity column keeps the item IDs inside the callouts whose left edge runs down the
+    // lines (15, 36, 71); lines this low have their first row above 15's callout and the next
+    // ones under it.
+    t.lineWidths = {90, 80, 0, 60, 60};
+    t.linesTop = 154;
     const books::Invoice& inv = books::invoice(10482);
     for (const books::Line& l : inv.lines) {
         t.lines << books::invoiceLineRow(l);
