@@ -218,15 +218,23 @@ Transaction transactionWindow(Screen& s, const TransactionSpec& form) {
             leftBottom += lines * 14 + 8 + 4;
         }
     }
-    FormPane right(host, w - form.headerLabelWidth - form.headerFieldWidth - 8, y0,
-                   form.headerLabelWidth);
-    for (const auto& [label, value] : form.header) {
-        QLineEdit* e = label.contains(u"Date") ? right.date(label, value, form.headerFieldWidth)
-                                               : right.text(label, value, form.headerFieldWidth);
+    // The header's columns stand from the right edge leftwards, a little apart.
+    constexpr int kColumnGap = 10;
+    const int columnWidth = form.headerLabelWidth + form.headerFieldWidth;
+    const int headerTop = form.headerTop > 0 ? form.headerTop : y0;
+    int headerBottom = headerTop;
+    for (qsizetype i = 0; i < form.header.size(); ++i) {
+        const auto& [label, value] = form.header[i];
+        const QPoint cell = i < form.headerCells.size() ? form.headerCells[i] : QPoint(0, int(i));
+        FormPane pane(host, w - 8 - columnWidth - cell.x() * (columnWidth + kColumnGap),
+                      headerTop + cell.y() * kRowHeight, form.headerLabelWidth);
+        QLineEdit* e = label.contains(u"Date") ? pane.date(label, value, form.headerFieldWidth)
+                                               : pane.text(label, value, form.headerFieldWidth);
         t.fields.insert(label, e);
-        t.labels.insert(label, right.lastLabel());
+        t.labels.insert(label, pane.lastLabel());
+        headerBottom = std::max(headerBottom, pane.y());
     }
-    const int top = std::max({leftBottom + 4, right.y() + 4, form.linesTop});
+    const int top = std::max({leftBottom + 4, headerBottom + 4, form.linesTop});
     const int footRows = std::max(int(form.totals.size()), form.hasComment ? 1 : 0);
     const int gridBottom = h - 8 - footRows * kRowHeight;
     const int linesBottom = form.linesBottom > 0 ? form.linesBottom : gridBottom;
@@ -758,7 +766,19 @@ TransactionSpec greenwayInvoice(const QRect& r) {
                 {u"Sales Tax"_s, u"MILLBROOK"_s}, {u"Job"_s, books::invoice(10482).job}};
     t.lineHeaders = {u">Quantity"_s, u"Item ID"_s, u"Description"_s, u">Unit Price"_s,
                      u">Amount"_s};
-    t.lineWidths = {58, 80, 0, 70, 76};
+    // The header in two columns of three rows, a little lower than the Customer ID: so the
+    // callouts over the window's top (35, 37) cover a row whole or pass between two, and the
+    // right column's labels stand clear of 35's right edge. Its last row holds the Date, short
+    // enough to end inside 37's callout.
+    t.headerCells = {{0, 0}, {0, 2}, {1, 0}, {1, 1}, {1, 2}, {0, 1}};
+    t.headerTop = 18;
+    t.headerLabelWidth = 60;
+    t.headerFieldWidth = 100;
+    // A wide Quantity column keeps the item IDs inside the callouts whose left edge runs down the
+    // lines (15, 36, 71); lines this low have their first row above 15's callout and the next
+    // ones under it.
+    t.lineWidths = {90, 80, 0, 60, 60};
+    t.linesTop = 154;
     const books::Invoice& inv = books::invoice(10482);
     for (const books::Line& l : inv.lines) {
         t.lines << books::invoiceLineRow(l);

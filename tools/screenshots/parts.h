@@ -36,7 +36,11 @@ struct TransactionSpec {
     QString addressLabel = u"Bill To"_s;
     QStringList address;                   // empty: no address box
     QList<QPair<QString, QString>> header; // labelled fields down the right side
-    QStringList lineHeaders;               // '>' marks a right-aligned column
+    // Where each header field stands, in the order of `header`: x counts the columns from the
+    // right, y the rows. Empty: one column down the right side.
+    QList<QPoint> headerCells;
+    int headerTop = 0;       // the header's first row in the detail area; 0: level with the party
+    QStringList lineHeaders; // '>' marks a right-aligned column
     QList<int> lineWidths;
     QList<QStringList> lines;
     int selectedLine = -1;

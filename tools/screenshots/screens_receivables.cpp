@@ -209,10 +209,10 @@ void invoicePayment(Screen& s) {
     form.comment = u"Paid at the counter"_s;
     transactionWindow(s, form);
     // Paid in full at the counter: F7 opens a small window for the payment over the invoice's
-    // foot, below the callout; the status bar names the key.
+    // lines, its caption under the callout and its fields below it; the status bar names the key.
     s.setStatus(u"F7  Payment Received"_s);
     const books::Cents total = books::total(inv);
-    ChildWindow* d = s.addDialog(u"Payment Received"_s, QRect(60, 312, 520, 145), Glyph::Invoices);
+    ChildWindow* d = s.addDialog(u"Payment Received"_s, QRect(104, 280, 460, 145), Glyph::Invoices);
     QWidget* body = d->body();
     FormPane left(body, 10, 8, 104);
     QWidget* method = left.choice(u"Payment Method"_s, u"CARD"_s, 130);
