@@ -144,20 +144,37 @@ void purchaseOrder(Screen& s) {
                 {u"Required"_s, u"03/29/27"_s},     {u"Terms"_s, u"2% 10, Net 30"_s},
                 {u"Ship Via"_s, u"Vendor Truck"_s}, {u"Status"_s, u"Open"_s}};
     t.lineHeaders = {u">Quantity"_s, u"Item ID"_s, u"Description"_s, u">Unit Cost"_s, u">Amount"_s};
-    // Placed so that the callout covers the lines' left part whole, headings and rows.
     t.lineWidths = {68, 80, 0, 70, 76};
-    t.linesTop = 153;
-    // Four whole rows under the heading (and the frame); the fifth line scrolls.
-    t.linesBottom = t.linesTop + 20 + 4 * 18 + 2;
     const books::Purchase& po = books::purchase(u"PO-1207"_s);
     for (const books::Line& l : po.lines) {
         t.lines << books::purchaseLineRow(l);
     }
-    t.totals = {{u"Subtotal"_s, books::money(books::subtotal(po))},
-                {u"Freight"_s, books::money(po.freight)},
-                {u"Total"_s, books::money(books::total(po))}};
-    t.comment = u"Deliver to the back gate"_s;
-    transactionWindow(s, t);
+    // The foot is a single row, laid out below.
+    t.hasComment = false;
+    const Transaction tr = transactionWindow(s, t);
+    QWidget* body = tr.content;
+    // The lines begin below the callout of this scene, which ends at y = 326 in the picture, and
+    // show every line of the order whole, with no scroll bar.
+    const int linesTop = body->mapFrom(&s, QPoint(0, 330)).y();
+    const int rows = int(po.lines.size());
+    tr.lines->setGeometry(tr.lines->x(), linesTop, tr.lines->width(), 20 + rows * 18 + 2);
+    // Under the lines, in one row: the comment, then the totals side by side.
+    const int footTop = tr.lines->geometry().bottom() + 4;
+    const QList<QPair<QString, books::Cents>> totals = {{u"Subtotal"_s, books::subtotal(po)},
+                                                        {u"Freight"_s, po.freight},
+                                                        {u"Total"_s, books::total(po)}};
+    const QList<int> labelWidths = {52, 44, 34};
+    constexpr int kAmount = 76;
+    int x = body->width() - 8;
+    for (qsizetype i = totals.size() - 1; i >= 0; --i) {
+        x -= kAmount + labelWidths[i];
+        FormPane(body, x, footTop, labelWidths[i])
+            .money(totals[i].first, books::money(totals[i].second), kAmount);
+        x -= 12;
+    }
+    labelAt(body, QRect(8, footTop, 56, kFieldHeight), u"Comment"_s);
+    fieldAt(body, QRect(66, footTop, x - 66, kFieldHeight), u"Deliver to the back gate"_s);
+    s.explain(tr.lines, u"order lines"_s);
     QToolButton* convert = s.toolButton(u"Convert to\nPurchase"_s);
     s.pointAt(convert, u"Convert to Purchase"_s);
     s.explain(convert, u"Convert to Purchase"_s);
