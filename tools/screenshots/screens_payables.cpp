@@ -203,12 +203,13 @@ void purchase(Screen& s) {
     t.leftFields = {{u"Vendor Invoice"_s, u"VS-20577"_s}};
     t.addressLabel = u"Vendor"_s;
     t.address = {books::vendorName(u"VALLEYSS"_s), u"15 Quarry Road"_s, u"Millbrook, CA 94522"_s};
+    // Narrow enough to end left of the callout.
+    t.addressWidth = 140;
     t.header = {{u"Date"_s, books::day(books::purchase(u"VS-20577"_s).date)},
                 {u"Due Date"_s, u"04/13/27"_s}};
     t.lineHeaders = {u">Quantity"_s, u"Item ID"_s,    u"Description"_s, u"Account"_s,
                      u"Job"_s,       u">Unit Cost"_s, u">Amount"_s};
-    // Item ID wide enough for "MUL-CED-2" drawn at twice the density, and narrow enough with
-    // Quantity that the descriptions end left of the callout.
+    // Item ID wide enough for "MUL-CED-2" drawn at twice the density.
     t.lineWidths = {52, 72, 0, 60, 72, 70, 76};
     // Stock for the shelves: no job.
     const books::Purchase& bill = books::purchase(u"VS-20577"_s);
@@ -223,6 +224,10 @@ void purchase(Screen& s) {
                 {u"Total"_s, books::money(books::total(bill))}};
     t.comment = u"Spring soil order"_s;
     Transaction tr = transactionWindow(s, t);
+    // The lines begin below the callout of this scene, which ends at y = 293 in the picture, in
+    // three whole rows down to the totals, so that every column of both lines is in sight.
+    const int linesTop = tr.content->mapFrom(&s, QPoint(0, 300)).y();
+    tr.lines->setGeometry(tr.lines->x(), linesTop, tr.lines->width(), 20 + 3 * 18 + 2);
     const QPoint foot = tr.comment->pos();
     auto* paid = new QWidget(tr.content);
     paid->setGeometry(foot.x() - 58, foot.y() + kRowHeight, 330, 46);
@@ -235,6 +240,7 @@ void purchase(Screen& s) {
     s.explain(tr.fields.value(u"Vendor Invoice"_s), u"Vendor Invoice"_s);
     s.explain(tr.fields.value(u"Due Date"_s), u"Due Date"_s);
     s.explain(paid, u"Paid at time of purchase"_s);
+    s.explain(tr.lines, u"purchase lines"_s);
 }
 
 // The check the Payments window writes today: GreenLeaf's, the day's only payment.
