@@ -30,6 +30,14 @@ RecordWindow vendorRecord(Screen& s, const QRect& r, int tab) {
         recordWindow(s, u"Vendors"_s, Glyph::Vendors, r, u"Vendor ID"_s, u"COASTAL"_s, u"Name"_s,
                      books::vendorName(u"COASTAL"_s),
                      {u"General"_s, u"Purchases && Payments"_s, u"Custom Fields"_s}, tab);
+    // The same in every scene of the window: the Name ends under the ID's lookup button, and the
+    // tabs' frame begins at y = 198 in the picture, so that the callout beside the Name in the
+    // Custom Fields scene (y 152 to 195) covers neither the field nor the frame's top edge.
+    rw.name->resize(rw.id->width() + 20, rw.name->height());
+    const int tabsTop = rw.tabs->parentWidget()->mapFrom(&s, QPoint(0, 198)).y();
+    rw.tabs->setGeometry(rw.tabs->x(), tabsTop, rw.tabs->width(),
+                         rw.tabs->geometry().bottom() + 1 - tabsTop);
+    rw.pageTop = rw.tabs->mapTo(&s, QPoint(0, 0)).y() + 2;
     if (tab == 0) {
         FormPane left(rw.page, 8, 8, 70);
         left.text(u"Contact"_s, u"Linda Park"_s, 160);
@@ -110,9 +118,8 @@ void vendorPurchases(Screen& s) {
 
 void vendorCustom(Screen& s) {
     RecordWindow rw = vendorRecord(s, kWorkArea, 2);
-    // The fields begin below the callout of this scene, which ends at y = 196 in the picture.
     auto* fields = new QWidget(rw.page);
-    fields->setGeometry(8, 200 - rw.pageTop, 420, 130);
+    fields->setGeometry(8, 8, 420, 130);
     FormPane f(fields, 0, 0, 110);
     f.text(u"Sales Rep"_s, u"Marco Bianchi"_s, 180);
     f.text(u"Web Site"_s, u"www.coastalnursery.example"_s, 220);
