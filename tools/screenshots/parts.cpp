@@ -659,9 +659,9 @@ PaymentMethods paymentMethodsWindow(Screen& s, bool customers) {
                      {80, 0, 90, 160, 90}, rows, customers ? 2 : 1);
     auto* hint = new QLabel(customers ? u"Orvane suggests each customer's payment method in the "
                                         "Receipts and Invoices windows; you can change it there."_s
-                                      : u"Orvane suggests the payment method of each vendor in "
-                                        "the Payments and Purchases windows; you can change it "
-                                        "there."_s,
+                                      : u"Choose one of these methods in the Payments and "
+                                        "Purchases windows; Orvane pays from the account "
+                                        "listed here."_s,
                             body);
     hint->setWordWrap(true);
     hint->setGeometry(8, body->height() - 36, body->width() - 16, 32);

@@ -30,6 +30,14 @@ RecordWindow vendorRecord(Screen& s, const QRect& r, int tab) {
         recordWindow(s, u"Vendors"_s, Glyph::Vendors, r, u"Vendor ID"_s, u"COASTAL"_s, u"Name"_s,
                      books::vendorName(u"COASTAL"_s),
                      {u"General"_s, u"Purchases && Payments"_s, u"Custom Fields"_s}, tab);
+    // The same in every scene of the window: the Name ends under the ID's lookup button, and the
+    // tabs' frame begins at y = 198 in the picture, so that the callout beside the Name in the
+    // Custom Fields scene (y 152 to 195) covers neither the field nor the frame's top edge.
+    rw.name->resize(rw.id->width() + 20, rw.name->height());
+    const int tabsTop = rw.tabs->parentWidget()->mapFrom(&s, QPoint(0, 198)).y();
+    rw.tabs->setGeometry(rw.tabs->x(), tabsTop, rw.tabs->width(),
+                         rw.tabs->geometry().bottom() + 1 - tabsTop);
+    rw.pageTop = rw.tabs->mapTo(&s, QPoint(0, 0)).y() + 2;
     if (tab == 0) {
         FormPane left(rw.page, 8, 8, 70);
         left.text(u"Contact"_s, u"Linda Park"_s, 160);
@@ -110,9 +118,8 @@ void vendorPurchases(Screen& s) {
 
 void vendorCustom(Screen& s) {
     RecordWindow rw = vendorRecord(s, kWorkArea, 2);
-    // The fields begin below the callout of this scene, which ends at y = 196 in the picture.
     auto* fields = new QWidget(rw.page);
-    fields->setGeometry(8, 200 - rw.pageTop, 420, 130);
+    fields->setGeometry(8, 8, 420, 130);
     FormPane f(fields, 0, 0, 110);
     f.text(u"Sales Rep"_s, u"Marco Bianchi"_s, 180);
     f.text(u"Web Site"_s, u"www.coastalnursery.example"_s, 220);
@@ -144,20 +151,37 @@ void purchaseOrder(Screen& s) {
                 {u"Required"_s, u"03/29/27"_s},     {u"Terms"_s, u"2% 10, Net 30"_s},
                 {u"Ship Via"_s, u"Vendor Truck"_s}, {u"Status"_s, u"Open"_s}};
     t.lineHeaders = {u">Quantity"_s, u"Item ID"_s, u"Description"_s, u">Unit Cost"_s, u">Amount"_s};
-    // Placed so that the callout covers the lines' left part whole, headings and rows.
     t.lineWidths = {68, 80, 0, 70, 76};
-    t.linesTop = 153;
-    // Four whole rows under the heading (and the frame); the fifth line scrolls.
-    t.linesBottom = t.linesTop + 20 + 4 * 18 + 2;
     const books::Purchase& po = books::purchase(u"PO-1207"_s);
     for (const books::Line& l : po.lines) {
         t.lines << books::purchaseLineRow(l);
     }
-    t.totals = {{u"Subtotal"_s, books::money(books::subtotal(po))},
-                {u"Freight"_s, books::money(po.freight)},
-                {u"Total"_s, books::money(books::total(po))}};
-    t.comment = u"Deliver to the back gate"_s;
-    transactionWindow(s, t);
+    // The foot is a single row, laid out below.
+    t.hasComment = false;
+    const Transaction tr = transactionWindow(s, t);
+    QWidget* body = tr.content;
+    // The lines begin below the callout of this scene, which ends at y = 326 in the picture, and
+    // show every line of the order whole, with no scroll bar.
+    const int linesTop = body->mapFrom(&s, QPoint(0, 330)).y();
+    const int rows = int(po.lines.size());
+    tr.lines->setGeometry(tr.lines->x(), linesTop, tr.lines->width(), 20 + rows * 18 + 2);
+    // Under the lines, in one row: the comment, then the totals side by side.
+    const int footTop = tr.lines->geometry().bottom() + 4;
+    const QList<QPair<QString, books::Cents>> totals = {{u"Subtotal"_s, books::subtotal(po)},
+                                                        {u"Freight"_s, po.freight},
+                                                        {u"Total"_s, books::total(po)}};
+    const QList<int> labelWidths = {52, 44, 34};
+    constexpr int kAmount = 76;
+    int x = body->width() - 8;
+    for (qsizetype i = totals.size() - 1; i >= 0; --i) {
+        x -= kAmount + labelWidths[i];
+        FormPane(body, x, footTop, labelWidths[i])
+            .money(totals[i].first, books::money(totals[i].second), kAmount);
+        x -= 12;
+    }
+    labelAt(body, QRect(8, footTop, 56, kFieldHeight), u"Comment"_s);
+    fieldAt(body, QRect(66, footTop, x - 66, kFieldHeight), u"Deliver to the back gate"_s);
+    s.explain(tr.lines, u"order lines"_s);
     QToolButton* convert = s.toolButton(u"Convert to\nPurchase"_s);
     s.pointAt(convert, u"Convert to Purchase"_s);
     s.explain(convert, u"Convert to Purchase"_s);
@@ -186,12 +210,13 @@ void purchase(Screen& s) {
     t.leftFields = {{u"Vendor Invoice"_s, u"VS-20577"_s}};
     t.addressLabel = u"Vendor"_s;
     t.address = {books::vendorName(u"VALLEYSS"_s), u"15 Quarry Road"_s, u"Millbrook, CA 94522"_s};
+    // Narrow enough to end left of the callout.
+    t.addressWidth = 140;
     t.header = {{u"Date"_s, books::day(books::purchase(u"VS-20577"_s).date)},
                 {u"Due Date"_s, u"04/13/27"_s}};
     t.lineHeaders = {u">Quantity"_s, u"Item ID"_s,    u"Description"_s, u"Account"_s,
                      u"Job"_s,       u">Unit Cost"_s, u">Amount"_s};
-    // Item ID wide enough for "MUL-CED-2" drawn at twice the density, and narrow enough with
-    // Quantity that the descriptions end left of the callout.
+    // Item ID wide enough for "MUL-CED-2" drawn at twice the density.
     t.lineWidths = {52, 72, 0, 60, 72, 70, 76};
     // Stock for the shelves: no job.
     const books::Purchase& bill = books::purchase(u"VS-20577"_s);
@@ -206,6 +231,10 @@ void purchase(Screen& s) {
                 {u"Total"_s, books::money(books::total(bill))}};
     t.comment = u"Spring soil order"_s;
     Transaction tr = transactionWindow(s, t);
+    // The lines begin below the callout of this scene, which ends at y = 293 in the picture, in
+    // three whole rows down to the totals, so that every column of both lines is in sight.
+    const int linesTop = tr.content->mapFrom(&s, QPoint(0, 300)).y();
+    tr.lines->setGeometry(tr.lines->x(), linesTop, tr.lines->width(), 20 + 3 * 18 + 2);
     const QPoint foot = tr.comment->pos();
     auto* paid = new QWidget(tr.content);
     paid->setGeometry(foot.x() - 58, foot.y() + kRowHeight, 330, 46);
@@ -218,6 +247,7 @@ void purchase(Screen& s) {
     s.explain(tr.fields.value(u"Vendor Invoice"_s), u"Vendor Invoice"_s);
     s.explain(tr.fields.value(u"Due Date"_s), u"Due Date"_s);
     s.explain(paid, u"Paid at time of purchase"_s);
+    s.explain(tr.lines, u"purchase lines"_s);
 }
 
 // The check the Payments window writes today: GreenLeaf's, the day's only payment.
