@@ -778,7 +778,7 @@ TransactionSpec greenwayInvoice(const QRect& r) {
     // lines (15, 36, 71); lines this low have their first row above 15's callout and the next
     // ones under it.
     t.lineWidths = {90, 80, 0, 60, 60};
-    t.linesTop = 154;
+    t.linesTop = 158;
     const books::Invoice& inv = books::invoice(10482);
     for (const books::Line& l : inv.lines) {
         t.lines << books::invoiceLineRow(l);
@@ -820,6 +820,11 @@ TransactionSpec oakHollowQuote(const QRect& r) {
                 {u"Sales Tax"_s, books::money(books::tax(q))},
                 {u"Total"_s, books::money(books::total(q))}};
     t.comment = u"Spring planting for the clubhouse entrance"_s;
+    // The lines start below the callouts over the window's middle (33, 15); the foot keeps its
+    // place, and the list holds both of the quote's lines. A wide Quantity column keeps the item
+    // IDs inside 15's callout, and its heading outside.
+    t.linesTop = 198;
+    t.lineWidths = {70, 90, 0, 60, 60};
     return t;
 }
 

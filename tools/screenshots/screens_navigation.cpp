@@ -263,7 +263,9 @@ void transactionComment(Screen& s) {
 }
 
 void transactionCopy(Screen& s) {
-    invoiceWindow(s);
+    // A quote, copied for another customer: the kind of transaction one most often enters anew.
+    s.windowToolbar(u"Convert to\nInvoice"_s);
+    transactionWindow(s, oakHollowQuote(kWorkArea));
     DropMenu* m = s.openMenu(u"File"_s, entries(kFileMenu, u"Duplicate Transaction"_s));
     s.setStatus(u"Copy this transaction into a new one"_s);
     s.explain(m, m->entryRect(u"Duplicate Transaction"_s), u"Duplicate Transaction"_s);

@@ -142,11 +142,7 @@ void salesTaxLocation(Screen& s) {
 
 void quoteToInvoice(Screen& s) {
     s.windowToolbar(u"Convert to\nInvoice"_s);
-    // The lines start below the callout, which covers the window's middle; the foot keeps its
-    // place, and the list holds both of the quote's lines.
-    TransactionSpec form = oakHollowQuote(kWorkArea);
-    form.linesTop = 198;
-    const Transaction quote = transactionWindow(s, form);
+    const Transaction quote = transactionWindow(s, oakHollowQuote(kWorkArea));
     s.explain(quote.lines, u"the quote's lines"_s);
     QToolButton* convert = s.toolButton(u"Convert to\nInvoice"_s);
     s.pointAt(convert, u"Convert to Invoice"_s);
