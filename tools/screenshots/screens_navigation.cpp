@@ -471,7 +471,7 @@ void contextHelp(Screen& s) {
     QLabel* whatsThis = s.tip(QPoint(kHelpButtonX - 4, kWorkTop - 6), u"What's This?"_s);
     whatsThis->resize(whatsThis->width() + unhintedSurplus(whatsThis->font(), whatsThis->text()),
                       whatsThis->height());
-    s.tip(QPoint(334, 246),
+    s.tip(QPoint(340, 241),
           u"<b>Invoices</b><br>Opens the Invoices window, where you bill a customer for the "
           "items and services you sold, and print or e-mail the invoice."_s,
           280);
