@@ -48,7 +48,7 @@ constexpr DesignedScene kDesign[] = {
     {20, nullptr, "Export.GIF", 3200, 1900, 0, 0, 306, 0xd7a5},
     {21, nullptr, "Backup.GIF", -700, 800, 0, 0, 154, 0x9da9},
     {22, nullptr, "Restore.GIF", 1600, 1000, 0, 0, 156, 0x00a0},
-    {23, nullptr, "Help.GIF", 2800, 2000, 1000, 3750, 166, 0xa976},
+    {23, nullptr, "Help.GIF", 2800, 2000, 1000, 3750, 166, 0x79be},
     {24, nullptr, "HelpContent.GIF", 1200, 2100, 0, 0, 545, 0x3678},
     {25, nullptr, "HelpIndex.GIF", 4200, 2100, 0, 0, 156, 0xdac6},
     {26, nullptr, "CustomerSupport.GIF", 3000, 140, 0, 0, 484, 0x3dd5},

@@ -87,8 +87,8 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     "If your data is ever lost or damaged, choose File, Restore.  In the Restore Company "
     "window, select the backup file, and Orvane puts your company files back.",
     // 23: context help: the ? button and F1
-    "For help on any field, click the ? button on the toolbar, or choose Help, What's This?, "
-    "and then click the field.  Press F1 for help on the window you are working in.",
+    "For help on a task or a field, click the ? button on the toolbar, or choose Help, What's "
+    "This?, then click on it.  Press F1 for help on the window you are working in.",
     // 24: Orvane Help contents
     "Choose Help, Contents to open Orvane Help at its Contents tab.  The topics are grouped "
     "into books by module and by task.  Double-click a book to open it and see the books and "
