@@ -48,7 +48,7 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     // 12: File, Open
     "Choose File, Open and pick a transaction type to list the ones you have entered so far.",
     // 13: filtering and sorting the transaction list
-    "Click Filter to limit the list to a range of dates, a customer or a vendor, and use Sort "
+    "Click Filter to limit the list to a range of dates, to a customer, or both, and use Sort "
     "By to put it in order of date, number or amount.",
     // 14: the Comment field of transactions
     "Every transaction window has a Comment field at its foot for a short note about that "

@@ -207,16 +207,19 @@ OpenWindow openTransaction(Screen& s, bool filtered) {
     OpenWindow o;
     o.dialog = s.addDialog(u"Open Transaction"_s, QRect(20, 100, 600, 352), Glyph::Folder);
     QWidget* body = o.dialog->body();
-    // The type and the hint stand where the callouts of File, Open lie over them whole or not
-    // at all.
-    FormPane top(body, 84, 6, 100);
-    top.choice(u"Transaction Type"_s, u"Invoices"_s, 150);
-    // Two lines that end short of the Filter and Sort By column.
-    auto* hint = new QLabel(
-        u"Choose a transaction and click Open. Filter narrows the list; Sort By sets its order."_s,
-        body);
+    // The callouts of File, Open lie over the middle of the dialog's top: the filter's over the
+    // hint, the list's over the band under it. So the hint lies whole under the one, the type
+    // stands left of the other and below the first, and Filter begins below both.
+    auto* icon = new QLabel(body);
+    icon->setPixmap(glyph(Glyph::Folder, 32));
+    icon->setGeometry(8, 6, 32, 32);
+    auto* hint = new QLabel(u"Choose a transaction type, then a transaction, and click Open. "
+                            "Filter narrows the list; Sort By sets its order."_s,
+                            body);
     hint->setWordWrap(true);
-    hint->setGeometry(170, 56, 250, 32);
+    hint->setGeometry(86, 6, 310, 32);
+    labelAt(body, QRect(8, 58, 150, 18), u"Transaction Type"_s);
+    comboAt(body, QRect(8, 76, 150, kFieldHeight), u"Invoices"_s);
 
     // All invoices, by number; filtered: Greenway's of the period, the largest first.
     QList<books::Invoice> shown;
@@ -235,24 +238,25 @@ OpenWindow openTransaction(Screen& s, bool filtered) {
         rows << QStringList{QString::number(i.number), books::day(i.date), i.customer,
                             books::customerName(i.customer), books::money(books::total(i))};
     }
-    // Nine whole rows under the heading; the rest scroll.
-    o.list = gridAt(body, QRect(8, 100, 412, 184),
+    // Eight whole rows under the heading; the rest scroll.
+    o.list = gridAt(body, QRect(8, 104, 412, 166),
                     {u"Number"_s, u"Date"_s, u"Customer ID"_s, u"Name"_s, u">Amount"_s},
                     {52, 56, 82, 0, 64}, rows, 1);
 
     o.filter = new QWidget(body);
-    o.filter->setGeometry(428, 4, 164, 240);
+    o.filter->setGeometry(428, 4, 164, 270);
     labelAt(o.filter, QRect(0, 4, 140, 18), u"Sort By"_s);
     comboAt(o.filter, QRect(0, 22, 144, kFieldHeight),
             filtered ? u"Amount, largest first"_s : u"Number"_s);
-    QWidget* g = groupAt(o.filter, QRect(0, 52, 162, 150), u"Filter"_s);
+    // Level with the list.
+    QWidget* g = groupAt(o.filter, QRect(0, 94, 162, 144), u"Filter"_s);
     FormPane f(g, 8, 18, 52);
     f.date(u"From"_s, filtered ? u"03/01/27"_s : QString(), 100);
     f.date(u"To"_s, filtered ? u"03/31/27"_s : QString(), 100);
     f.lookup(u"Customer"_s, filtered ? u"GREENWAY"_s : QString(), 100);
     f.choice(u"Status"_s, u"All"_s, 100);
     buttonAt(g, QRect(76, 114, 78, 23), u"Filter"_s);
-    buttonAt(o.filter, QRect(0, 206, 90, 23), u"Clear Filter"_s);
+    buttonAt(o.filter, QRect(0, 246, 90, 23), u"Clear Filter"_s);
     dialogButtons(body, {u"Open"_s, u"Cancel"_s, u"Help"_s});
     return o;
 }
