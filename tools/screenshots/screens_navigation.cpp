@@ -372,14 +372,15 @@ void importWizard(Screen& s) {
     for (int i = 0; i < names.size(); ++i) {
         radioAt(kinds, QPoint(10, 18 + i * 17), names[i], i == 0);
     }
-    // Close under the kinds of data, so the whole page fits above the wizard's buttons.
-    FormPane f(c, 0, 134, 96);
-    f.lookup(u"Import from file"_s, u"C:\\ORVANE\\DATA\\NEWCUST.CSV"_s, 300);
-    f.choice(u"File format"_s, u"Comma-separated values"_s, 180);
-    f.check(u"First line holds the field names"_s, true);
+    // The step of the data alone: the file has a step of its own.
+    auto* about = new QLabel(u"Each record in the file becomes a customer, with its ID, name, "
+                             "addresses, contacts and terms. The next step asks for the file."_s,
+                             c);
+    about->setWordWrap(true);
+    about->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    about->setGeometry(0, 138, 400, 32);
     s.explain(wp.steps, u"wizard steps"_s);
     s.explain(kinds, u"data to import"_s);
-    s.explain(c, QRect(0, 134, 400, 66), u"file and format"_s);
     s.explain(wp.buttons[1], u"Next"_s);
 }
 
