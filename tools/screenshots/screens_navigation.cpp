@@ -581,13 +581,31 @@ void helpIndex(Screen& s) {
 }
 
 void customerSupport(Screen& s) {
+    // The whole workspace: the callout lies over the middle of the left half, with the welcome
+    // above it and the product's particulars below; the ways of support fill the right half.
     s.mainToolbar();
-    mainMenuBehind(s);
-    ChildWindow* w = s.addWindow(u"Orvane Support Center"_s, workColumn(330, 306), Glyph::Help);
+    ChildWindow* w = s.addWindow(u"Orvane Support Center"_s, kWorkArea, Glyph::Help);
     QWidget* body = w->body();
     labelAt(body, QRect(10, 6, 280, 20), u"Customer Support"_s, true)->setFont(uiFont(14, true));
+    auto* welcome = new QLabel(u"We are here to help you make the most of Orvane. Choose the way "
+                               "to reach us that suits your question."_s,
+                               body);
+    welcome->setWordWrap(true);
+    welcome->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    welcome->setGeometry(10, 32, 296, 34);
+    QWidget* yours = groupAt(body, QRect(6, 226, 306, 100), u"Your Orvane"_s);
+    const QList<QPair<QString, QString>> particulars = {
+        {u"Version"_s, u"Orvane Accounting 2027"_s},
+        {u"Serial number"_s, u"2704-1388-5620"_s},
+        {u"Support plan"_s, u"Standard, renews 01/31/28"_s},
+    };
+    for (int i = 0; i < particulars.size(); ++i) {
+        labelAt(yours, QRect(10, 20 + i * 23, 90, 18), particulars[i].first);
+        labelAt(yours, QRect(104, 20 + i * 23, 192, 18), particulars[i].second);
+    }
+    labelAt(body, QRect(332, 10, 280, 18), u"Ways to reach us"_s, true);
     auto* options = new QWidget(body);
-    options->setGeometry(6, 32, body->width() - 12, body->height() - 38);
+    options->setGeometry(326, 32, body->width() - 332, body->height() - 38);
     struct Option {
         Glyph g;
         QString title;
