@@ -48,7 +48,7 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     // 12: File, Open
     "Choose File, Open and pick a transaction type to list the ones you have entered so far.",
     // 13: filtering and sorting the transaction list
-    "Click Filter to limit the list to a range of dates, a customer or a vendor, and use Sort "
+    "Click Filter to limit the list to a range of dates, to a customer, or both, and use Sort "
     "By to put it in order of date, number or amount.",
     // 14: the Comment field of transactions
     "Every transaction window has a Comment field at its foot for a short note about that "
@@ -87,8 +87,8 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     "If your data is ever lost or damaged, choose File, Restore.  In the Restore Company "
     "window, select the backup file, and Orvane puts your company files back.",
     // 23: context help: the ? button and F1
-    "For help on any field, click the ? button on the toolbar, or choose Help, What's This?, "
-    "and then click the field.  Press F1 for help on the window you are working in.",
+    "For help on a task or a field, click the ? button on the toolbar, or choose Help, What's "
+    "This?, then click on it.  Press F1 for help on the window you are working in.",
     // 24: Orvane Help contents
     "Choose Help, Contents to open Orvane Help at its Contents tab.  The topics are grouped "
     "into books by module and by task.  Double-click a book to open it and see the books and "

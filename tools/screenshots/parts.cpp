@@ -326,15 +326,15 @@ NavigationAid navigationAid(Screen& s, const QString& module, const QRect& r,
     const int w = body->width();
     const int h = body->height();
     const int split = 312;         // left edge of the right side
-    const int reportsTop = h - 86; // top of the report list
+    const int reportsTop = h - 78; // top of the report list
 
     auto* left = groupAt(body, QRect(4, 2, split - 10, reportsTop - 6), u"Maintenance"_s);
     aid.maintenance = new QWidget(left);
     aid.maintenance->setGeometry(8, 18, split - 26, reportsTop - 26);
     // The rows start low and the hints stand off from the buttons: so placed, the callouts over
     // this side (scenes 5 and 23) run clear of every row or lie over a hint whole.
-    constexpr int kRowsTop = 39;
-    constexpr int kRowPitch = 62;
+    constexpr int kRowsTop = 47;
+    constexpr int kRowPitch = 61;
     constexpr int kHintLeft = 108;
     constexpr int kHintTop = 8;
     int y = kRowsTop;
@@ -354,9 +354,12 @@ NavigationAid navigationAid(Screen& s, const QString& module, const QRect& r,
         y += kRowPitch;
     }
 
+    // The rows of this side stand where the callouts over it (scenes 4, 6 and 23) cover each
+    // whole or leave it clear: the tasks low enough to lie under the one over the middle, the
+    // printing tasks and their hint each under one over the lower right.
     auto* right = groupAt(body, QRect(split, 2, w - split - 4, reportsTop - 6), u"Tasks"_s);
     aid.tasks = new QWidget(right);
-    aid.tasks->setGeometry(40, 22, right->width() - 46, 62);
+    aid.tasks->setGeometry(40, 56, right->width() - 46, 62);
     int x = 0;
     for (qsizetype i = 0; i < tasks.size(); ++i) {
         aid.buttons.insert(tasks[i].second,
@@ -367,9 +370,9 @@ NavigationAid navigationAid(Screen& s, const QString& module, const QRect& r,
             x += 20;
         }
     }
-    new FlowArrow(right, QRect(40 + 29, 86, 16, 28), true);
+    new FlowArrow(right, QRect(40 + 29, 118, 16, 19), true);
     aid.printing = new QWidget(right);
-    aid.printing->setGeometry(40, 116, right->width() - 46, 62);
+    aid.printing->setGeometry(40, 143, right->width() - 46, 62);
     x = 0;
     for (const auto& [g, text] : printing) {
         aid.buttons.insert(text, bigButton(aid.printing, QPoint(x, 2), g, text, 94));
@@ -379,12 +382,12 @@ NavigationAid navigationAid(Screen& s, const QString& module, const QRect& r,
                                  "transactions you have entered."_s,
                                  right);
     printHint->setWordWrap(true);
-    printHint->setGeometry(40, 184, right->width() - 52, 32);
+    printHint->setGeometry(40, 214, right->width() - 52, 32);
     printHint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* bottom = groupAt(body, QRect(4, reportsTop, w - 8, h - reportsTop - 4), u"Reports"_s);
     aid.reports = new QWidget(bottom);
-    aid.reports->setGeometry(10, 18, bottom->width() - 20, bottom->height() - 24);
+    aid.reports->setGeometry(10, 16, bottom->width() - 20, bottom->height() - 20);
     const int columns = 3;
     const int colWidth = aid.reports->width() / columns;
     for (int i = 0; i < reports.size(); ++i) {

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -108,7 +109,17 @@ void navAidReports(Screen& s) {
     s.mainToolbar();
     NavigationAid aid = receivablesAid(s, kWorkArea);
     s.setStatus(u"Click a report to open it"_s);
-    s.cursorAt(aid.reports->mapTo(&s, QPoint(250, 6)));
+    // The pointer on the underline at the end of Aged Receivables, past the end of Sales Journal
+    // under it: so it covers no letter of either.
+    for (QLabel* link : aid.reports->findChildren<QLabel*>()) {
+        if (link->text() == u"Aged Receivables"_s) {
+            const QFontMetrics fm(link->font());
+            const int baseline = link->y() + (link->height() - fm.height()) / 2 + fm.ascent();
+            const QPoint tip(link->x() + fm.horizontalAdvance(link->text()) - 10,
+                             baseline + fm.underlinePos() + 1);
+            s.cursorAt(aid.reports->mapTo(&s, tip));
+        }
+    }
     s.explain(aid.reports, u"report list"_s);
 }
 
@@ -196,16 +207,19 @@ OpenWindow openTransaction(Screen& s, bool filtered) {
     OpenWindow o;
     o.dialog = s.addDialog(u"Open Transaction"_s, QRect(20, 100, 600, 352), Glyph::Folder);
     QWidget* body = o.dialog->body();
-    // The type and the hint stand where the callouts of File, Open lie over them whole or not
-    // at all.
-    FormPane top(body, 84, 6, 100);
-    top.choice(u"Transaction Type"_s, u"Invoices"_s, 150);
-    // Two lines that end short of the Filter and Sort By column.
-    auto* hint = new QLabel(
-        u"Choose a transaction and click Open. Filter narrows the list; Sort By sets its order."_s,
-        body);
+    // The callouts of File, Open lie over the middle of the dialog's top: the filter's over the
+    // hint, the list's over the band under it. So the hint lies whole under the one, the type
+    // stands left of the other and below the first, and Filter begins below both.
+    auto* icon = new QLabel(body);
+    icon->setPixmap(glyph(Glyph::Folder, 32));
+    icon->setGeometry(8, 6, 32, 32);
+    auto* hint = new QLabel(u"Choose a transaction type, then a transaction, and click Open. "
+                            "Filter narrows the list; Sort By sets its order."_s,
+                            body);
     hint->setWordWrap(true);
-    hint->setGeometry(170, 56, 250, 32);
+    hint->setGeometry(86, 6, 310, 32);
+    labelAt(body, QRect(8, 58, 150, 18), u"Transaction Type"_s);
+    comboAt(body, QRect(8, 76, 150, kFieldHeight), u"Invoices"_s);
 
     // All invoices, by number; filtered: Greenway's of the period, the largest first.
     QList<books::Invoice> shown;
@@ -224,24 +238,25 @@ OpenWindow openTransaction(Screen& s, bool filtered) {
         rows << QStringList{QString::number(i.number), books::day(i.date), i.customer,
                             books::customerName(i.customer), books::money(books::total(i))};
     }
-    // Nine whole rows under the heading; the rest scroll.
-    o.list = gridAt(body, QRect(8, 100, 412, 184),
+    // Eight whole rows under the heading; the rest scroll.
+    o.list = gridAt(body, QRect(8, 104, 412, 166),
                     {u"Number"_s, u"Date"_s, u"Customer ID"_s, u"Name"_s, u">Amount"_s},
                     {52, 56, 82, 0, 64}, rows, 1);
 
     o.filter = new QWidget(body);
-    o.filter->setGeometry(428, 4, 164, 240);
+    o.filter->setGeometry(428, 4, 164, 270);
     labelAt(o.filter, QRect(0, 4, 140, 18), u"Sort By"_s);
     comboAt(o.filter, QRect(0, 22, 144, kFieldHeight),
             filtered ? u"Amount, largest first"_s : u"Number"_s);
-    QWidget* g = groupAt(o.filter, QRect(0, 52, 162, 150), u"Filter"_s);
+    // Level with the list.
+    QWidget* g = groupAt(o.filter, QRect(0, 94, 162, 144), u"Filter"_s);
     FormPane f(g, 8, 18, 52);
     f.date(u"From"_s, filtered ? u"03/01/27"_s : QString(), 100);
     f.date(u"To"_s, filtered ? u"03/31/27"_s : QString(), 100);
     f.lookup(u"Customer"_s, filtered ? u"GREENWAY"_s : QString(), 100);
     f.choice(u"Status"_s, u"All"_s, 100);
     buttonAt(g, QRect(76, 114, 78, 23), u"Filter"_s);
-    buttonAt(o.filter, QRect(0, 206, 90, 23), u"Clear Filter"_s);
+    buttonAt(o.filter, QRect(0, 246, 90, 23), u"Clear Filter"_s);
     dialogButtons(body, {u"Open"_s, u"Cancel"_s, u"Help"_s});
     return o;
 }
@@ -359,14 +374,15 @@ void importWizard(Screen& s) {
     for (int i = 0; i < names.size(); ++i) {
         radioAt(kinds, QPoint(10, 18 + i * 17), names[i], i == 0);
     }
-    // Close under the kinds of data, so the whole page fits above the wizard's buttons.
-    FormPane f(c, 0, 134, 96);
-    f.lookup(u"Import from file"_s, u"C:\\ORVANE\\DATA\\NEWCUST.CSV"_s, 300);
-    f.choice(u"File format"_s, u"Comma-separated values"_s, 180);
-    f.check(u"First line holds the field names"_s, true);
+    // The step of the data alone: the file has a step of its own.
+    auto* about = new QLabel(u"Each record in the file becomes a customer, with its ID, name, "
+                             "addresses, contacts and terms. The next step asks for the file."_s,
+                             c);
+    about->setWordWrap(true);
+    about->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    about->setGeometry(0, 138, 400, 32);
     s.explain(wp.steps, u"wizard steps"_s);
     s.explain(kinds, u"data to import"_s);
-    s.explain(c, QRect(0, 134, 400, 66), u"file and format"_s);
     s.explain(wp.buttons[1], u"Next"_s);
 }
 
@@ -473,7 +489,7 @@ void contextHelp(Screen& s) {
     QLabel* whatsThis = s.tip(QPoint(kHelpButtonX - 4, kWorkTop - 6), u"What's This?"_s);
     whatsThis->resize(whatsThis->width() + unhintedSurplus(whatsThis->font(), whatsThis->text()),
                       whatsThis->height());
-    s.tip(QPoint(334, 246),
+    s.tip(QPoint(340, 241),
           u"<b>Invoices</b><br>Opens the Invoices window, where you bill a customer for the "
           "items and services you sold, and print or e-mail the invoice."_s,
           280);
@@ -567,13 +583,31 @@ void helpIndex(Screen& s) {
 }
 
 void customerSupport(Screen& s) {
+    // The whole workspace: the callout lies over the middle of the left half, with the welcome
+    // above it and the product's particulars below; the ways of support fill the right half.
     s.mainToolbar();
-    mainMenuBehind(s);
-    ChildWindow* w = s.addWindow(u"Orvane Support Center"_s, workColumn(330, 306), Glyph::Help);
+    ChildWindow* w = s.addWindow(u"Orvane Support Center"_s, kWorkArea, Glyph::Help);
     QWidget* body = w->body();
     labelAt(body, QRect(10, 6, 280, 20), u"Customer Support"_s, true)->setFont(uiFont(14, true));
+    auto* welcome = new QLabel(u"We are here to help you make the most of Orvane. Choose the way "
+                               "to reach us that suits your question."_s,
+                               body);
+    welcome->setWordWrap(true);
+    welcome->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    welcome->setGeometry(10, 32, 296, 34);
+    QWidget* yours = groupAt(body, QRect(6, 226, 306, 100), u"Your Orvane"_s);
+    const QList<QPair<QString, QString>> particulars = {
+        {u"Version"_s, u"Orvane Accounting 2027"_s},
+        {u"Serial number"_s, u"2704-1388-5620"_s},
+        {u"Support plan"_s, u"Standard, renews 01/31/28"_s},
+    };
+    for (int i = 0; i < particulars.size(); ++i) {
+        labelAt(yours, QRect(10, 20 + i * 23, 90, 18), particulars[i].first);
+        labelAt(yours, QRect(104, 20 + i * 23, 192, 18), particulars[i].second);
+    }
+    labelAt(body, QRect(332, 10, 280, 18), u"Ways to reach us"_s, true);
     auto* options = new QWidget(body);
-    options->setGeometry(6, 32, body->width() - 12, body->height() - 38);
+    options->setGeometry(326, 32, body->width() - 332, body->height() - 38);
     struct Option {
         Glyph g;
         QString title;
