@@ -79,7 +79,7 @@ constexpr DesignedScene kDesign[] = {
     {51, nullptr, "Employee.GIF", 150, 4300, 0, 0, 241, 0x0e18},
     {52, nullptr, "Earning.GIF", -100, 3100, 0, 0, 308, 0x3e38},
     {53, nullptr, "Deduction.GIF", 3400, 4300, 0, 0, 198, 0x2066},
-    {54, nullptr, "Contribution.GIF", 250, 4200, 0, 0, 204, 0x747a},
+    {54, nullptr, "Contribution.GIF", 250, 4200, 0, 0, 204, 0xf3be},
     {55, nullptr, "PayrollTax.GIF", 3200, 400, 0, 0, 207, 0xb3dc},
     {56, nullptr, "PayrollCheck.GIF", 4600, 1500, 0, 0, 378, 0xcb8b},
     {57, "General Ledger", "GeneralLedgerIntro.GIF", 0, 0, 0, 0, 0, 0x0000},

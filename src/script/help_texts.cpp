@@ -215,7 +215,7 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     // 54: employer contributions
     "Contributions are amounts that you as the employer pay on behalf of your employees, such "
     "as a matching retirement contribution.  Choose Lists, Contributions to set them up with "
-    "a percent and two accounts.",
+    "two accounts and a formula.",
     // 55: payroll taxes
     "Choose Lists, Payroll Taxes to set up the federal, state and local taxes on wages, with "
     "their rates and wage limits.  Orvane computes the taxes on every payroll check and tracks "
