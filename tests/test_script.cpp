@@ -91,7 +91,7 @@ constexpr DesignedScene kDesign[] = {
     {63, nullptr, "AcctRec.GIF", 3200, 2500, 0, 0, 250, 0xccf6},
     {64, "Reports/Forms", "ReportsIntro.GIF", 0, 0, 0, 0, 0, 0x0000},
     {65, nullptr, "Reports.GIF", 3400, 3200, 0, 0, 132, 0x873e},
-    {66, nullptr, "ReportSelector.GIF", 3300, -600, 0, 0, 317, 0xb72e},
+    {66, nullptr, "ReportSelector.GIF", 3300, -600, 0, 0, 317, 0x1258},
     {67, nullptr, "Filters.GIF", 3600, 2000, 0, 0, 158, 0xf953},
     {68, nullptr, "Options.GIF", 4800, 300, 0, 0, 261, 0xdc55},
     {69, nullptr, "Preview.GIF", 500, 3200, 0, 0, 114, 0xdcbc},

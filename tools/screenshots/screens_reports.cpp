@@ -112,9 +112,16 @@ void reports(Screen& s) {
     s.explain(rs.modules, u"modules"_s);
 }
 
+// The Reports menu open on Report Selector, the way the text says to choose it, over the window
+// it opened.
 void reportSelector(Screen& s) {
     mainMenuBehind(s);
     ReportSelector rs = shots::reportSelector(s, kReportSelector);
+    DropMenu* m = s.openMenu(u"Reports"_s, {{u"Report Selector"_s, true},
+                                            {u"Financial Statements"_s},
+                                            {u"-"_s},
+                                            {u"Form Alignment"_s}});
+    s.explain(m, m->entryRect(u"Report Selector"_s), u"Reports, Report Selector"_s);
     s.explain(rs.window, u"Report Selector"_s);
 }
 
@@ -282,7 +289,7 @@ const auto kDrawings = std::to_array<SceneDrawing>({
     {65, Screen::Kind::Product, reports,
      u"Reports|Main Menu|Receivables|Payables|Inventory|Payroll"},
     {66, Screen::Kind::Product, reportSelector,
-     u"Reports|Report Selector|Filters|Options|Preview|button:Reports"},
+     u"Reports|Report Selector|Preview|Print|Filters|button:Reports"},
     {67, Screen::Kind::Product, reportFilters, u"Filters"},
     {68, Screen::Kind::Product, reportOptions, u"Options"},
     {69, Screen::Kind::Product, reportPreview, u"Preview"},
