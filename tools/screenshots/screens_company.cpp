@@ -54,11 +54,13 @@ void beginningBalances(Screen& s) {
     s.windowToolbar();
     ChildWindow* w = s.addWindow(u"Beginning Balances"_s, kWorkArea, Glyph::Ledger);
     QWidget* body = w->body();
+    // Right of the callout, the fields ending where the grid below ends.
+    constexpr int kShowWidth = 150;
     auto* top = new QWidget(body);
-    top->setGeometry(382, 6, 244, 50);
-    FormPane f(top, 0, 0, 92);
+    top->setGeometry(382, 6, body->width() - 8 - 382, 50);
+    FormPane f(top, 0, 0, top->width() - kShowWidth);
     f.date(u"Balances as of"_s, books::day(books::beginningDate()), 100);
-    f.choice(u"Show"_s, u"Accounts with balances"_s, 150);
+    f.choice(u"Show"_s, u"Accounts with balances"_s, kShowWidth);
     QList<QStringList> rows;
     books::Cents debits = 0, credits = 0;
     for (const books::Posting& p : books::beginningBalances()) {
