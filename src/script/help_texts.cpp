@@ -215,7 +215,7 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     // 54: employer contributions
     "Contributions are amounts that you as the employer pay on behalf of your employees, such "
     "as a matching retirement contribution.  Choose Lists, Contributions to set them up with "
-    "a percent and two accounts.",
+    "two accounts and a formula.",
     // 55: payroll taxes
     "Choose Lists, Payroll Taxes to set up the federal, state and local taxes on wages, with "
     "their rates and wage limits.  Orvane computes the taxes on every payroll check and tracks "
@@ -261,7 +261,7 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     // 66: the Report Selector
     "Choose Reports, Report Selector to see every report of Orvane in one window.  The modules "
     "are listed on the left; click one, and its reports appear on the right.  Double-click a "
-    "report to open it.  Each report window has three tabs: Filters, Options and Preview.  The "
+    "report to open it.  Or select it and click Preview, Print or Filters on the toolbar.  The "
     "Main Menu's Reports button opens this window too.",
     // 67: the Filters tab
     "On the Filters tab you limit a report to the records you need, such as a range of dates "

@@ -89,7 +89,7 @@ std::vector<std::pair<QString, TitlePage>> makeTitlePages() {
          {t("Congratulations!"),
           t("You have finished the Orvane tutorial. You now know your way around Orvane's "
             "modules and the windows you will use every day."),
-          {t("Press F1 for help on a window, or click ? and then a field for help on it."),
+          {t("Press F1 for help on a window, or click ? and a field for help on it."),
            t("Visit the Orvane Support Center for training classes and the online knowledge "
              "base."),
            t("Run this tutorial again at any time to review a section.")},

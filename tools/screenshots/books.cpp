@@ -1016,6 +1016,9 @@ Cents payrollTaxRate(const QString& id) {
 Cents healthDeduction() {
     return kHealthDeduction;
 }
+Cents retirementDeduction() {
+    return kRetirementDeduction;
+}
 Cents retirementMatch() {
     return kRetirementMatch;
 }

@@ -283,6 +283,7 @@ struct PayrollTax {
 const QList<PayrollTax>& payrollTaxes();
 Cents payrollTaxRate(const QString& id);
 Cents healthDeduction();      // a fixed amount on every check
+Cents retirementDeduction();  // the employee's 401(k), a rate of gross
 Cents retirementMatch();      // the company matches this share of the 401(k)
 Cents retirementMatchLimit(); // up to this rate of gross
 Cents healthContribution();   // the company's share of health insurance, a month

@@ -54,11 +54,13 @@ void beginningBalances(Screen& s) {
     s.windowToolbar();
     ChildWindow* w = s.addWindow(u"Beginning Balances"_s, kWorkArea, Glyph::Ledger);
     QWidget* body = w->body();
+    // Right of the callout, the fields ending where the grid below ends.
+    constexpr int kShowWidth = 150;
     auto* top = new QWidget(body);
-    top->setGeometry(382, 6, 244, 50);
-    FormPane f(top, 0, 0, 92);
+    top->setGeometry(382, 6, body->width() - 8 - 382, 50);
+    FormPane f(top, 0, 0, top->width() - kShowWidth);
     f.date(u"Balances as of"_s, books::day(books::beginningDate()), 100);
-    f.choice(u"Show"_s, u"Accounts with balances"_s, 150);
+    f.choice(u"Show"_s, u"Accounts with balances"_s, kShowWidth);
     QList<QStringList> rows;
     books::Cents debits = 0, credits = 0;
     for (const books::Posting& p : books::beginningBalances()) {
@@ -185,7 +187,14 @@ void users(Screen& s) {
 void notes(Screen& s) {
     s.windowToolbar();
     s.toolButton(u"Notes"_s)->setDown(true);
-    customerRecord(s, kWorkArea, 0, false);
+    // The customer behind its notes on the Sales Defaults tab: the General tab's contact and
+    // address would lie under the callout, their labels beside it. These rows start below it.
+    RecordWindow rw = customerRecord(s, kWorkArea, 1, false);
+    FormPane defaults(rw.page, 8, 262 - rw.pageTop, 66);
+    defaults.text(u"Terms"_s, u"2% 10, Net 30"_s, 120);
+    defaults.text(u"Ship Via"_s, u"Our Truck"_s, 120);
+    defaults.lookup(u"Sales Tax"_s, u"MILLBROOK"_s, 120);
+    defaults.check(u"Charge finance charges"_s, true);
     ChildWindow* w = s.addDialog(u"Notes - GREENWAY"_s, QRect(398, 100, 238, 354), Glyph::Notes,
                                  TitleBar::Buttons::Close);
     QWidget* body = w->body();

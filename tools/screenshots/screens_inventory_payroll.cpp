@@ -167,16 +167,26 @@ void deduction(Screen& s) {
     f.lookup(u"Liability Account"_s, u"2250"_s, 90);
     f.choice(u"Calculated As"_s, u"Fixed amount"_s, 120);
     f.money(u"Amount"_s, books::money(books::healthDeduction()), 70);
-    f.check(u"Taken before income taxes"_s, true);
-    // Under the record, left of the callout: a header, four rows and the frame.
-    codeList(body, QRect(8, f.y() + 4, 262, 20 + 20 + 4 * 18 + 4), u"Deductions"_s,
-             {u"ID"_s, u"Description"_s}, {70, 0},
-             {{u"401K"_s, u"Retirement plan 401(k)"_s},
-              {u"HEALTH"_s, u"Health insurance"_s},
-              {u"DENTAL"_s, u"Dental plan"_s},
-              {u"UNIFORM"_s, u"Uniform rental"_s}},
+    // The taxes a deduction is taken before, where the Earning Types window has what an
+    // earning is subject to.
+    auto* before = groupAt(body, QRect(340, 4, 280, 80), u"Taken before"_s);
+    checkAt(before, QPoint(10, 20), u"Federal income tax"_s, true);
+    checkAt(before, QPoint(10, 40), u"State income tax"_s, true);
+    // Social Security and Medicare are figured on the whole gross pay.
+    checkAt(before, QPoint(150, 20), u"Social Security"_s, false);
+    checkAt(before, QPoint(150, 40), u"Medicare"_s, false);
+    // Below the callout, across the window as the other payroll lists.
+    codeList(body, QRect(8, 176, body->width() - 16, body->height() - 184), u"Deductions"_s,
+             {u"ID"_s, u"Description"_s, u"Liability"_s, u"Calculation"_s}, {90, 0, 80, 190},
+             {{u"401K"_s, u"Retirement plan 401(k)"_s, u"2260"_s,
+               books::rate(books::retirementDeduction()) + u"% of gross"_s},
+              {u"HEALTH"_s, u"Health insurance"_s, u"2250"_s,
+               u"Fixed "_s + books::money(books::healthDeduction()) + u" a check"_s},
+              {u"DENTAL"_s, u"Dental plan"_s, u"2250"_s, u"Fixed, set per employee"_s}},
              1);
-    s.explain(body, QRect(0, 0, 270, f.y() + 4 + 20 + 20 + 4 * 18 + 4), u"Deductions window"_s);
+    s.explain(body, QRect(0, 0, 270, f.y()), u"deduction record"_s);
+    s.explain(before, u"taxes it is taken before"_s);
+    s.explain(body, QRect(0, 176, body->width(), body->height() - 176), u"Deductions list"_s);
 }
 
 void contribution(Screen& s) {

@@ -38,11 +38,12 @@ int chartRowOf(const QString& account) {
 
 void account(Screen& s) {
     s.windowToolbar();
+    // Its right frame ends clear of the callout's left edge, the scroll bar beside it.
     ChildWindow* list =
-        s.addWindow(u"Chart of Accounts"_s, workColumn(2, 218), Glyph::Ledger, false);
+        s.addWindow(u"Chart of Accounts"_s, workColumn(2, 206), Glyph::Ledger, false);
     QTableWidget* grid =
         gridAt(list->body(), QRect(4, 4, list->body()->width() - 8, list->body()->height() - 8),
-               {u"Account"_s, u"Description"_s}, {54, 0}, chartOfAccounts(), chartRowOf(u"1100"_s));
+               {u"Account"_s, u"Description"_s}, {46, 0}, chartOfAccounts(), chartRowOf(u"1100"_s));
     ChildWindow* w = s.addWindow(u"Accounts"_s, QRect(222, 236, 414, 221), Glyph::Accounts);
     QWidget* body = w->body();
     FormPane f(body, 8, 8, 96);

@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include <algorithm>
 
@@ -68,12 +69,15 @@ ReportPage customerLedgers(const QString& fromId, const QString& toId, const QDa
     p.headers = {u"Date"_s, u"Type"_s, u"Reference"_s, u">Debit"_s, u">Credit"_s, u">Balance"_s};
     p.widths = {70, 70, 150, 80, 80, 90};
     auto amount = [](books::Cents c) { return c == 0 ? QString() : books::money(c); };
+    // A payment's reference is its method and number ("Check 5521"). At the report's small size
+    // one space all but vanishes after a "k", so the report sets the number two spaces apart.
+    auto reference = [](const QString& r) { return QString(r).replace(u' ', u"  "_s); };
     for (const books::Ledger& l : books::customerLedgers(fromId, toId, start, end)) {
         p.rows << QStringList{u"="_s + l.customer};
         for (const books::LedgerLine& line : l.lines) {
-            p.rows << QStringList{books::day(line.date), line.type,
-                                  line.reference,        amount(line.debit),
-                                  amount(line.credit),   books::money(line.balance)};
+            p.rows << QStringList{books::day(line.date),     line.type,
+                                  reference(line.reference), amount(line.debit),
+                                  amount(line.credit),       books::money(line.balance)};
         }
     }
     return p;
@@ -112,9 +116,16 @@ void reports(Screen& s) {
     s.explain(rs.modules, u"modules"_s);
 }
 
+// The Reports menu open on Report Selector, the way the text says to choose it, over the window
+// it opened.
 void reportSelector(Screen& s) {
     mainMenuBehind(s);
     ReportSelector rs = shots::reportSelector(s, kReportSelector);
+    DropMenu* m = s.openMenu(u"Reports"_s, {{u"Report Selector"_s, true},
+                                            {u"Financial Statements"_s},
+                                            {u"-"_s},
+                                            {u"Form Alignment"_s}});
+    s.explain(m, m->entryRect(u"Report Selector"_s), u"Reports, Report Selector"_s);
     s.explain(rs.window, u"Report Selector"_s);
 }
 
@@ -249,30 +260,44 @@ void drillBack(Screen& s) {
 
 void formAlignment(Screen& s) {
     s.mainToolbar();
-    // No Main Menu behind: the callout lies across the middle of the workspace, over the
-    // Main Menu's second row of cards, and would cut their tasks in half.
-    ChildWindow* d = s.addDialog(u"Form Alignment"_s, QRect(40, 98, 560, 178), Glyph::Print);
+    // Over the Main Menu, as the other dialogs of the frame: wide enough to cover the cards the
+    // callout lies across and the Reminders, whose lines its right edge would cut; ending between
+    // two rows of the cards' tasks, so that Form Alignment shows under the Reports card. The
+    // Main Menu's title bar shows above it.
+    mainMenuBehind(s);
+    ChildWindow* d = s.addDialog(u"Form Alignment"_s, QRect(4, 120, 630, 272), Glyph::Print);
     QWidget* body = d->body();
     labelAt(body, QRect(8, 6, 150, 18), u"Form to align"_s);
-    listAt(body, QRect(8, 24, 160, 116), {u"Form"_s}, {0},
-           {{u"Invoices"_s},
-            {u"Statements"_s},
-            {u"Checks"_s},
-            {u"Purchase Orders"_s},
-            {u"W-2 Forms"_s}},
-           2);
-    FormPane f(body, 186, 24, 90);
+    // Left of the callout, down past its lower edge.
+    QTreeWidget* forms = listAt(body, QRect(8, 24, 190, body->height() - 32), {u"Form"_s}, {0},
+                                {{u"Invoices"_s},
+                                 {u"Statements"_s},
+                                 {u"Checks"_s},
+                                 {u"Payroll Checks"_s},
+                                 {u"Purchase Orders"_s},
+                                 {u"Quotes"_s},
+                                 {u"W-2 Forms"_s}},
+                                2);
+    // Above the callout: the margins, how to find them and the test form.
+    auto* margins = new QWidget(body);
+    margins->setGeometry(216, 24, 300, 108);
+    FormPane f(margins, 0, 0, 90);
     // Settings of the form's alignment, not figures of the books.
     f.text(u"Top Margin"_s, u"+"_s + books::example(u"0.10"_s) + u" in"_s, 70, true);
     f.text(u"Left Margin"_s, books::example(u"-0.05"_s) + u" in"_s, 70, true);
     auto* hint = new QLabel(u"Print a test form, hold it against a printed form and move the "
                             "text by the difference."_s,
-                            body);
+                            margins);
     hint->setWordWrap(true);
-    hint->setGeometry(186, 76, 200, 44);
-    buttonAt(body, QRect(186, 122, 90, 23), u"Print Test"_s);
-    dialogButtons(body, {u"OK"_s, u"Cancel"_s, u"Help"_s}).first();
-    s.explain(d, u"Form Alignment window"_s);
+    hint->setGeometry(0, 50, 300, 30);
+    buttonAt(margins, QRect(0, 84, 90, 23), u"Print Test"_s);
+    // The dialog's buttons down its right side, clear of the callout.
+    const int x = body->width() - 83;
+    buttonAt(body, QRect(x, 24, 75, 23), u"OK"_s, true);
+    buttonAt(body, QRect(x, 52, 75, 23), u"Cancel"_s);
+    buttonAt(body, QRect(x, 80, 75, 23), u"Help"_s);
+    s.explain(forms, u"forms"_s);
+    s.explain(margins, u"margins and test form"_s);
 }
 
 } // namespace
@@ -282,7 +307,7 @@ const auto kDrawings = std::to_array<SceneDrawing>({
     {65, Screen::Kind::Product, reports,
      u"Reports|Main Menu|Receivables|Payables|Inventory|Payroll"},
     {66, Screen::Kind::Product, reportSelector,
-     u"Reports|Report Selector|Filters|Options|Preview|button:Reports"},
+     u"Reports|Report Selector|Preview|Print|Filters|button:Reports"},
     {67, Screen::Kind::Product, reportFilters, u"Filters"},
     {68, Screen::Kind::Product, reportOptions, u"Options"},
     {69, Screen::Kind::Product, reportPreview, u"Preview"},
