@@ -852,43 +852,6 @@ QStringList layoutProblems(const QList<SceneWindows>& scenes) {
     return out;
 }
 
-namespace {
-
-// What the searches for one layout of every scene at once could not clear, scene by scene: the
-// texts the callout's edge still cuts, as `kind "text"` with '|' between them, and what the
-// search found.
-struct LeftStanding {
-    int scene;
-    const char16_t* cuts;
-    const char16_t* found;
-};
-
-constexpr char16_t kInvoicesLines[] =
-    u"the lines' first row cannot lie clear of both 34's lower edge and 15's upper one, 14 pixels "
-    u"apart; with four lines in either, no grid top, header or row height keeps it out of both";
-constexpr char16_t kInvoicesBillTo[] =
-    u"34 points at the Bill To, so it must end above that plate; so placed, its first line and the "
-    u"Customer ID stand across 35's lower and left edges, at any width of the labels";
-
-constexpr LeftStanding kLeftStanding[] = {
-    {34, u"list \"Cedar Mulch, 2 cu ft\"", kInvoicesLines},
-    {35, u"field \"GREENWAY\"|text \"Greenway Landscaping\"", kInvoicesBillTo},
-};
-
-} // namespace
-
-// The same cut at twice the density is left standing with it.
-bool leftByTheSearch(int scene, const QString& problem) {
-    return std::any_of(
-        std::begin(kLeftStanding), std::end(kLeftStanding), [&](const LeftStanding& l) {
-            const QStringList cuts = QString::fromUtf16(l.cuts).split(u'|');
-            return l.scene == scene &&
-                   std::any_of(cuts.begin(), cuts.end(), [&](const QString& cut) {
-                       return problem.contains(u"edge cuts the "_s + cut + u" at ("_s);
-                   });
-        });
-}
-
 QRect calloutArea(const script::Scene& scene, int density) {
     if (scene.HelpText.isEmpty()) {
         return {};

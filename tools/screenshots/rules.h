@@ -50,11 +50,6 @@ QStringList doubleDensityProblems(const script::Scene& scene, const Screen& scre
 // doubleDensityProblems() finds there to `problems`.
 QImage doubleDensityPicture(const script::Scene& scene, Screen& screen, QStringList& problems);
 
-// Whether a problem is one that the search for a layout of every scene at once left standing:
-// listed, with what the search found, in the rules' own short list. The run names these and
-// does not fail on them; the list is meant to be empty.
-bool leftByTheSearch(int scene, const QString& problem);
-
 // A window as one scene shows it: its title, its place in the picture, and the names of its
 // fields (their captions, check boxes, tabs and column headings; what a tab page holds belongs
 // to that tab).

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -168,22 +169,28 @@ void stockStatus(Screen& s) {
     TransactionSpec form = greenwayInvoice(kWorkArea);
     form.selectedLine = 1;
     transactionWindow(s, form);
-    // Tall enough for the OK button to stand in a row of its own under the figures.
-    ChildWindow* d = s.addDialog(u"Stock Status - ROSE-HT"_s, QRect(330, 236, 300, 220),
+    // Over the invoice's top left, clear of the line it reports on: its caption and the item's
+    // name lie under the callout, its figures below it.
+    ChildWindow* d = s.addDialog(u"Stock Status - ROSE-HT"_s, QRect(136, 110, 300, 128),
                                  Glyph::Items, TitleBar::Buttons::Close);
     QWidget* body = d->body();
     labelAt(body, QRect(10, 6, 270, 18), u"Rose Bush, Hybrid Tea"_s, true);
-    FormPane f(body, 10, 28, 140);
     // The moment invoice 10482 takes its roses: on hand still counts them.
     const int onHand = books::roseOnHand(0);
     const int onInvoice = onHand - books::roseOnHand(1);
-    f.text(u"Quantity on Hand"_s, QString::number(onHand), 60, true);
-    f.text(u"On This Invoice"_s, QString::number(onInvoice), 60, true);
-    f.text(u"On Open Quotes"_s, u"0"_s, 60, true);
-    f.text(u"Quantity on Order"_s, QString::number(books::roseOnOrder()), 60, true);
-    f.text(u"Available"_s, QString::number(onHand - onInvoice), 60, true);
-    dialogButtons(body, {u"OK"_s});
-    s.explain(d, u"Stock Status window"_s);
+    FormPane left(body, 10, 28, 96);
+    QLineEdit* onHandField = left.text(u"Quantity on Hand"_s, QString::number(onHand), 36, true);
+    left.text(u"On This Invoice"_s, QString::number(onInvoice), 36, true);
+    left.text(u"Available"_s, QString::number(onHand - onInvoice), 36, true);
+    FormPane right(body, 152, 28, 96);
+    QLineEdit* onOrderField =
+        right.text(u"Quantity on Order"_s, QString::number(books::roseOnOrder()), 36, true);
+    right.text(u"On Open Quotes"_s, u"0"_s, 36, true);
+    auto* ok = new QPushButton(u"OK"_s, body);
+    ok->setDefault(true);
+    ok->setGeometry(152 + 96 + 36 - 70, right.y(), 70, 22);
+    s.explain(onHandField, u"the quantity on hand"_s);
+    s.explain(onOrderField, u"the quantity on order"_s);
 }
 
 void invoicePayment(Screen& s) {
