@@ -327,11 +327,11 @@ int frameSearch(const script::SceneTable& table, int numberOfScenes) {
             }
         }
     }
-    // Evenly spaced titles cut at best two; pushed past the edges, the titles keep their spacing
+    // Evenly spaced titles all meet some edge; pushed past the edges, the titles keep their spacing
     // but for two wider gaps.
     QList<Change> menus;
-    for (int gap = 30; gap >= 6; gap -= 2) {
-        for (int left = 2; left <= 30; ++left) {
+    for (int gap = 26; gap >= 14; gap -= 6) {
+        for (int left = 2; left <= 26; left += 6) {
             menus << [=](FrameLayout& l) { l.menuLetters = evenlySpaced(left, gap); };
         }
     }
@@ -352,13 +352,13 @@ int frameSearch(const script::SceneTable& table, int numberOfScenes) {
         }
     }
     QList<Change> logos;
-    for (int right = 34; right <= 400; right += 2) {
+    for (int right = 34; right <= 400; right += 6) {
         logos << [=](FrameLayout& l) { l.logoRight = right; };
     }
     QList<Change> statuses;
-    for (int company = 130; company <= 200; company += 10) {
-        for (int period = 180; period <= 240; period += 10) {
-            for (int today = 62; today <= 92; today += 10) {
+    for (int company = 130; company <= 200; company += 35) {
+        for (int period = 180; period <= 240; period += 30) {
+            for (int today = 62; today <= 92; today += 15) {
                 statuses << [=](FrameLayout& l) {
                     l.statusCompany = company;
                     l.statusPeriod = period;
