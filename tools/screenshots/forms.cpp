@@ -116,6 +116,21 @@ QLabel* labelAt(QWidget* host, const QRect& r, const QString& text, bool bold) {
     return l;
 }
 
+QLabel* noteAt(QWidget* host, const QRect& r, const QString& text) {
+    auto* l = new QLabel(text, host);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setGeometry(r);
+    return l;
+}
+
+QLabel* pictureAt(QWidget* host, const QRect& r, Glyph g) {
+    auto* l = new QLabel(host);
+    l->setPixmap(glyph(g, r.width()));
+    l->setGeometry(r);
+    return l;
+}
+
 QLineEdit* fieldAt(QWidget* host, const QRect& r, const QString& text, bool rightAligned) {
     auto* e = new QLineEdit(text, host);
     e->setGeometry(r);

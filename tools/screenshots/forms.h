@@ -55,6 +55,10 @@ private:
 
 // Free-standing widgets at a rectangle of a host.
 QLabel* labelAt(QWidget* host, const QRect& r, const QString& text, bool bold = false);
+// A few sentences, wrapped from the top left of `r`.
+QLabel* noteAt(QWidget* host, const QRect& r, const QString& text);
+// A glyph alone, as a dialog's picture.
+QLabel* pictureAt(QWidget* host, const QRect& r, Glyph g);
 QLineEdit* fieldAt(QWidget* host, const QRect& r, const QString& text, bool rightAligned = false);
 QPushButton* buttonAt(QWidget* host, const QRect& r, const QString& text, bool isDefault = false);
 QCheckBox* checkAt(QWidget* host, const QPoint& p, const QString& text, bool checked);

@@ -181,14 +181,9 @@ void alertView(Screen& s) {
     ChildWindow* d = s.addDialog(u"Alert - GREENWAY"_s, QRect(150, 132, 340, 140), Glyph::Alert,
                                  TitleBar::Buttons::Close);
     QWidget* body = d->body();
-    auto* icon = new QLabel(body);
-    icon->setPixmap(glyph(Glyph::Alert, 32));
-    icon->setGeometry(14, 14, 32, 32);
-    auto* text = new QLabel(u"Credit limit reached. Ask Tom Alvarez for a payment before you "
-                            "ship new orders."_s,
-                            body);
-    text->setWordWrap(true);
-    text->setGeometry(60, 12, body->width() - 72, 50);
+    pictureAt(body, QRect(14, 14, 32, 32), Glyph::Alert);
+    noteAt(body, QRect(60, 12, body->width() - 72, 50),
+           u"Credit limit reached. Ask Tom Alvarez for a payment before you ship new orders."_s);
     dialogButtons(body, {u"OK"_s});
     s.explain(s.toolButton(u"Alert"_s), u"Alert button"_s);
     s.explain(d, u"alert message"_s);
@@ -210,14 +205,10 @@ OpenWindow openTransaction(Screen& s, bool filtered) {
     // The callouts of File, Open lie over the middle of the dialog's top: the filter's over the
     // hint, the list's over the band under it. So the hint lies whole under the one, the type
     // stands left of the other and below the first, and Filter begins below both.
-    auto* icon = new QLabel(body);
-    icon->setPixmap(glyph(Glyph::Folder, 32));
-    icon->setGeometry(8, 6, 32, 32);
-    auto* hint = new QLabel(u"Choose a transaction type, then a transaction, and click Open. "
-                            "Filter narrows the list; Sort By sets its order."_s,
-                            body);
-    hint->setWordWrap(true);
-    hint->setGeometry(86, 6, 310, 32);
+    pictureAt(body, QRect(8, 6, 32, 32), Glyph::Folder);
+    noteAt(body, QRect(86, 6, 310, 32),
+           u"Choose a transaction type, then a transaction, and click Open. Filter narrows the "
+           "list; Sort By sets its order."_s);
     labelAt(body, QRect(8, 58, 150, 18), u"Transaction Type"_s);
     comboAt(body, QRect(8, 76, 150, kFieldHeight), u"Invoices"_s);
 
@@ -375,12 +366,9 @@ void importWizard(Screen& s) {
         radioAt(kinds, QPoint(10, 18 + i * 17), names[i], i == 0);
     }
     // The step of the data alone: the file has a step of its own.
-    auto* about = new QLabel(u"Each record in the file becomes a customer, with its ID, name, "
-                             "addresses, contacts and terms. The next step asks for the file."_s,
-                             c);
-    about->setWordWrap(true);
-    about->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    about->setGeometry(0, 138, 400, 32);
+    noteAt(c, QRect(0, 138, 400, 32),
+           u"Each record in the file becomes a customer, with its ID, name, addresses, contacts "
+           "and terms. The next step asks for the file."_s);
     s.explain(wp.steps, u"wizard steps"_s);
     s.explain(kinds, u"data to import"_s);
     s.explain(wp.buttons[1], u"Next"_s);

@@ -126,12 +126,9 @@ void salesTaxLocation(Screen& s) {
     f.skip(6);
     QLineEdit* total =
         f.text(u"Total Rate"_s, books::rate(books::millbrookRate()) + u'%', 60, true);
-    auto* hint = new QLabel(u"A location adds up the rates of the authorities that tax sales "
-                            "made there. Give each customer the location where you deliver."_s,
-                            body);
-    hint->setWordWrap(true);
-    hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    hint->setGeometry(330, 8, 280, 60);
+    noteAt(body, QRect(330, 8, 280, 60),
+           u"A location adds up the rates of the authorities that tax sales made there. Give "
+           "each customer the location where you deliver."_s);
     labelAt(body, QRect(8, 208, 300, 18), u"Authorities in this location"_s, true);
     QTableWidget* grid = gridAt(body, QRect(8, 228, body->width() - 16, 96),
                                 {u"Authority ID"_s, u"Description"_s, u"Tax Account"_s, u">Rate"_s},
