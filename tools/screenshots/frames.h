@@ -41,7 +41,7 @@ struct FrameLayout {
     // Where each menu title's letters begin: File, Edit, Lists, Tasks, Reports, Options, Window,
     // Help. No even spacing keeps all eight clear of the callouts' edges, which crowd between
     // x = 250 and 312; Reports and the last three stand apart from the first four.
-    std::array<int, 8> menuLetters = {23, 59, 96, 140, 207, 314, 371, 431};
+    std::array<int, 8> menuLetters = {23, 59, 96, 141, 207, 314, 371, 431};
     int menuGap = 20;            // room a menu title keeps beside its letters
     bool toolTextBeside = false; // a window toolbar's labels beside icons, else alone
     int toolMiddle = 58;         // the buttons' middle, in rows of the picture
@@ -52,7 +52,7 @@ struct FrameLayout {
     int toolConversionRoom = 12; // more room the conversion command keeps beside its label
     // The least left edge of each group after the first: New and Delete, the way through the
     // records, Print and Email, Alert to Journal, Help.
-    std::array<int, 5> toolGroups = {84, 0, 277, 350, 520};
+    std::array<int, 5> toolGroups = {84, 0, 277, 352, 521};
     int logoRight = 34;      // the mark's left edge, from the toolbar's right end
     int statusCompany = 130; // the status bar's panels, right to left from the company
     int statusPeriod = 180;
