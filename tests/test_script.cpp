@@ -62,7 +62,7 @@ constexpr DesignedScene kDesign[] = {
     {34, nullptr, "Invoice.GIF", 3400, 2900, 0, 0, 237, 0xed29},
     {35, nullptr, "StockStatus.GIF", 1800, 2200, 0, 0, 119, 0xb329},
     {36, nullptr, "InvoicePayment.GIF", 4000, 2000, 0, 0, 125, 0x1145},
-    {37, nullptr, "InvoiceCreateSR.GIF", 2900, 3900, 1000, 1550, 113, 0x199a},
+    {37, nullptr, "InvoiceCreateSR.GIF", 2900, 3900, 1000, 1550, 113, 0xb443},
     {38, nullptr, "Receipt.GIF", 4900, 1200, 0, 0, 157, 0x6018},
     {39, "Payables", "PayablesIntro.GIF", 0, 0, 0, 0, 0, 0x0000},
     {40, nullptr, "Vendor.GIF", 500, 4100, 0, 0, 109, 0x37e1},

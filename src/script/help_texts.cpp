@@ -150,8 +150,8 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     "If a customer pays when you make the sale, press F7 on the invoice to enter the payment.  "
     "No separate receipt is needed then.",
     // 37: Create Return
-    "If goods you sold return, open the invoice and click Create Return on the toolbar to turn "
-    "it into a sales return.",
+    "If goods you sold come back, open their invoice and click Create Return on the toolbar to "
+    "make it a sales return.",
     // 38: receipts
     "Choose Tasks, Receipts to record a payment from a customer.  Pick the customer, and "
     "Orvane lists its open invoices so that you can apply the payment to them.",

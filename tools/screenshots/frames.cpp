@@ -268,6 +268,12 @@ QRect MenuStrip::titleRect(const QString& title) const {
 void MenuStrip::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), palette().window());
+    // The bar's own line under the titles, whole, as the style draws it under each title.
+    QStyleOptionMenuItem bar;
+    bar.initFrom(this);
+    bar.menuItemType = QStyleOptionMenuItem::EmptyArea;
+    bar.rect = QRect(0, 1, width(), height() - 2);
+    style()->drawControl(QStyle::CE_MenuBarEmptyArea, &bar, &p, this);
     for (const QString& t : menuTitles()) {
         QStyleOptionMenuItem opt;
         opt.initFrom(this);

@@ -450,21 +450,20 @@ void restore(Screen& s) {
     ChildWindow* d = s.addDialog(u"Restore Company"_s, QRect(60, 166, 520, 276), Glyph::Disk);
     QWidget* body = d->body();
     FormPane f(body, 12, 10, 96);
-    f.lookup(u"Backup file"_s, u"C:\\ORVANE\\BACKUP\\BAYSIDE 03-08-27.obk"_s, 300);
+    // The newest backup is the one made in the scene before.
+    f.lookup(u"Backup file"_s, u"C:\\ORVANE\\BACKUP\\BAYSIDE 03-15-27.obk"_s, 300);
     labelAt(body, QRect(12, 36, 300, 18), u"Backups found in this folder"_s);
     gridAt(body, QRect(12, 56, body->width() - 24, 96),
            {u"File"_s, u"Company"_s, u"Date"_s, u">Size"_s}, {180, 0, 70, 70},
-           {{u"BAYSIDE 03-08-27.obk"_s, u"Bayside Garden Supply"_s, u"03/08/27"_s, u"4,812 KB"_s},
+           {{u"BAYSIDE 03-15-27.obk"_s, u"Bayside Garden Supply"_s, u"03/15/27"_s, u"4,851 KB"_s},
+            {u"BAYSIDE 03-08-27.obk"_s, u"Bayside Garden Supply"_s, u"03/08/27"_s, u"4,812 KB"_s},
             {u"BAYSIDE 03-01-27.obk"_s, u"Bayside Garden Supply"_s, u"03/01/27"_s, u"4,760 KB"_s},
             {u"BAYSIDE 02-22-27.obk"_s, u"Bayside Garden Supply"_s, u"02/22/27"_s, u"4,702 KB"_s}},
            0);
     FormPane g(body, 12, 160, 96);
     g.choice(u"Restore to"_s, u"Bayside Garden Supply (replace)"_s, 220);
-    auto* warn = new QLabel(u"Restoring replaces the company's current data with the data in "
-                            "the backup file."_s,
-                            body);
-    warn->setWordWrap(true);
-    warn->setGeometry(12, 188, 300, 32);
+    noteAt(body, QRect(12, 188, 300, 32),
+           u"Restoring replaces the company's current data with the data in the backup file."_s);
     dialogButtons(body, {u"Restore"_s, u"Cancel"_s, u"Help"_s});
     s.explain(d, u"Restore Company window"_s);
 }

@@ -166,20 +166,20 @@ void stockStatus(Screen& s) {
     TransactionSpec form = greenwayInvoice(kWorkArea);
     form.selectedLine = 1;
     transactionWindow(s, form);
-    // Over the invoice's top left, clear of the line it reports on: its caption and the item's
-    // name lie under the callout, its figures below it.
-    ChildWindow* d = s.addDialog(u"Stock Status - ROSE-HT"_s, QRect(136, 110, 300, 128),
+    // Over the invoice's top left, clear of the line it reports on: its caption lies under the
+    // callout, the item's name and its figures below it.
+    ChildWindow* d = s.addDialog(u"Stock Status - ROSE-HT"_s, QRect(136, 110, 300, 150),
                                  Glyph::Items, TitleBar::Buttons::Close);
     QWidget* body = d->body();
-    labelAt(body, QRect(10, 6, 270, 18), u"Rose Bush, Hybrid Tea"_s, true);
+    labelAt(body, QRect(10, 28, 270, 18), u"Rose Bush, Hybrid Tea"_s, true);
     // The moment invoice 10482 takes its roses: on hand still counts them.
     const int onHand = books::roseOnHand(0);
     const int onInvoice = onHand - books::roseOnHand(1);
-    FormPane left(body, 10, 28, 96);
+    FormPane left(body, 10, 51, 96);
     QLineEdit* onHandField = left.text(u"Quantity on Hand"_s, QString::number(onHand), 36, true);
     left.text(u"On This Invoice"_s, QString::number(onInvoice), 36, true);
     left.text(u"Available"_s, QString::number(onHand - onInvoice), 36, true);
-    FormPane right(body, 152, 28, 96);
+    FormPane right(body, 152, 51, 96);
     QLineEdit* onOrderField =
         right.text(u"Quantity on Order"_s, QString::number(books::roseOnOrder()), 36, true);
     right.text(u"On Open Quotes"_s, u"0"_s, 36, true);
