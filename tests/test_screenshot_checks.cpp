@@ -419,6 +419,9 @@ private Q_SLOTS:
         QTest::newRow("columns wider than the list, no scroll bar")
             << int(Quiet) << Build(columnsWiderThanTheList) << QString()
             << u"columns cut off without a scroll bar"_s;
+        QTest::newRow("status hint wider than its panel") << int(Quiet) << Build([](Screen& s) {
+            s.setStatus(u"Receipt Check 5521, opened from the Customer Ledgers"_s);
+        }) << QString() << u"does not fit where it is painted"_s;
         QTest::newRow("cell wider than its column")
             << int(Quiet) << Build(cellWiderThanColumn) << QString()
             << u"\"Greenway Landscaping\" does not fit its column"_s;

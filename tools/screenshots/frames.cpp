@@ -184,7 +184,7 @@ protected:
 // ---- PaintsTexts ---------------------------------------------------------------------------
 
 void PaintsTexts::paintText(QPainter& p, const QRect& r, int flags, const QString& text) {
-    painted_.append({text, p.boundingRect(QRectF(r), flags, text)});
+    painted_.append({text, p.boundingRect(QRectF(r), flags, text), r});
     p.drawText(r, flags, text);
 }
 

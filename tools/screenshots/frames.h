@@ -93,6 +93,7 @@ public:
     struct Painted {
         QString text;
         QRectF ink; // in the widget's coordinates
+        QRect room; // where it was to be painted, which clips it
     };
     const QList<Painted>& paintedTexts() const { return painted_; }
 

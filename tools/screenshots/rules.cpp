@@ -653,6 +653,16 @@ QStringList clippingProblems(const Screen& screen, int density) {
             qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
             qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QAbstractItemView*>(w) ||
             qobject_cast<const QGroupBox*>(w) || qobject_cast<const QLabel*>(w);
+        if (const auto* painter = dynamic_cast<const PaintsTexts*>(w)) {
+            for (const PaintsTexts::Painted& t : painter->paintedTexts()) {
+                if (!t.text.isEmpty() &&
+                    !QRectF(t.room).adjusted(-0.5, -0.5, 0.5, 0.5).contains(t.ink)) {
+                    out << u"\"%1\" does not fit where it is painted %2"_s.arg(
+                        t.text.simplified(),
+                        where(t.room.translated(w->mapTo(&screen, QPoint(0, 0)))));
+                }
+            }
+        }
         if (control && !insideItsWindows(w, screen)) {
             out << u"a %1 at %2 is cut by what holds it"_s.arg(
                 QString::fromLatin1(w->metaObject()->className()), at);
