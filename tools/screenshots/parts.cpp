@@ -241,10 +241,10 @@ Transaction transactionWindow(Screen& s, const TransactionSpec& form) {
     t.lines = gridAt(host, QRect(x0, top, w - x0 - 8, linesBottom - top), form.lineHeaders,
                      form.lineWidths, form.lines, form.selectedLine);
     if (!form.linesNote.isEmpty()) {
-        auto* note = new QLabel(form.linesNote, host);
-        note->setWordWrap(true);
-        note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        note->setGeometry(x0, linesBottom + 6, w - x0 - 8, gridBottom - linesBottom - 8);
+        constexpr int kBesideWidth = 220;
+        const int left = form.linesNoteBeside ? w - 8 - kBesideWidth : x0;
+        noteAt(host, QRect(left, linesBottom + 6, w - 8 - left, gridBottom - linesBottom - 8),
+               form.linesNote);
     }
     // Labels wide enough for "Balance Due".
     constexpr int kTotalsLabel = 70;
@@ -741,9 +741,11 @@ RecordWindow customerRecord(Screen& s, const QRect& r, int tab, bool active) {
         left.text(u"Contact"_s, u"Tom Alvarez"_s, 160);
         left.memo(u"Address"_s, u"88 Orchard Lane\nSuite 4"_s, 160, 2);
         FormPane right(page, 371, upperTop, kLabels);
-        right.text(u"Telephone 1"_s, u"(555) 014-0188"_s, 150);
-        right.text(u"Telephone 2"_s, u"(555) 014-0189"_s, 150);
-        right.text(u"Fax"_s, u"(555) 014-0190"_s, 150);
+        // Numbers need less room than the e-mail below; so short, the fields end inside the
+        // callouts that lie over them (7, 10).
+        right.text(u"Telephone 1"_s, u"(555) 014-0188"_s, 100);
+        right.text(u"Telephone 2"_s, u"(555) 014-0189"_s, 100);
+        right.text(u"Fax"_s, u"(555) 014-0190"_s, 100);
         FormPane lower(page, 8, lowerTop, kLabels);
         lower.text(u"City"_s, u"Millbrook"_s, 160);
         lower.text(u"State, Zip"_s, u"CA   94522"_s, 90);
@@ -795,6 +797,67 @@ TransactionSpec greenwayInvoice(const QRect& r) {
                                       p.debit ? books::money(p.debit) : QString(),
                                       p.credit ? books::money(p.credit) : QString()};
     }
+    return t;
+}
+
+// The customer's invoices that were open when the receipt came, with what it pays of each.
+namespace {
+QList<QStringList> receiptLines(const books::Receipt& r) {
+    QList<QStringList> lines;
+    for (const books::Invoice& i : books::invoices()) {
+        const books::Cents open = books::openBefore(i.number, r.date);
+        if (i.customer != r.customer || open == 0) {
+            continue;
+        }
+        books::Cents paid = 0;
+        for (const books::Applied& a : r.applied) {
+            paid += a.invoice == i.number ? a.amount : 0;
+        }
+        lines << QStringList{paid != 0 ? u"Yes"_s : u"No"_s,
+                             QString::number(i.number),
+                             books::day(i.date),
+                             books::day(i.date.addDays(30)),
+                             books::money(open),
+                             books::money(0),
+                             books::money(paid)};
+    }
+    return lines;
+}
+} // namespace
+
+TransactionSpec greenwayReceipt(const QRect& r) {
+    TransactionSpec t;
+    t.title = u"Receipts"_s;
+    t.icon = Glyph::Receipts;
+    t.rect = r;
+    t.partyLabel = u"Customer ID"_s;
+    t.partyId = u"GREENWAY"_s;
+    const books::Receipt& paid = books::receipt(u"Check 5521"_s);
+    t.leftFields = {{u"Name"_s, books::customerName(paid.customer)},
+                    {u"Amount"_s, books::money(paid.amount)}};
+    t.header = {{u"Receipt Date"_s, books::day(paid.date)},
+                {u"Reference"_s, paid.reference},
+                {u"Payment Method"_s, u"CHECK"_s}};
+    t.headerLabelWidth = 92;
+    t.lineHeaders = {u"Apply"_s,    u"Invoice"_s,   u"Date"_s,        u"Due Date"_s,
+                     u">Balance"_s, u">Discount"_s, u">Amount Paid"_s};
+    t.lineWidths = {44, 64, 70, 70, 0, 80, 90};
+    t.lines = receiptLines(paid);
+    t.selectedLine = 1;
+    // The list a little lower and the remark beside the callouts: the callouts over the
+    // window's middle (38, 71) then cover each row whole or pass between two.
+    t.linesTop = 97;
+    t.linesBottom = 187;
+    t.linesNote = u"Check the invoices that this payment pays. Orvane fills in the amounts, "
+                  "oldest invoice first."_s;
+    t.linesNoteBeside = true;
+    books::Cents applied = 0;
+    for (const books::Applied& a : paid.applied) {
+        applied += a.amount;
+    }
+    t.totals = {{u"Applied"_s, books::money(applied)},
+                {u"Unapplied"_s, books::money(paid.amount - applied)}};
+    t.comment = u"Paid invoices 10472 and part of 10476"_s;
     return t;
 }
 

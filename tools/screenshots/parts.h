@@ -47,6 +47,7 @@ struct TransactionSpec {
     int linesTop = 0;    // top edge of the lines in the detail area; 0: under the header
     int linesBottom = 0; // bottom edge of the lines in the detail area; 0: down to the foot
     QString linesNote;   // a remark under the lines when they stop early
+    bool linesNoteBeside = false;          // the remark at the right, else across the window
     QList<QPair<QString, QString>> totals; // labelled amounts under the lines, right side
     QString comment;                       // the Comment field at the foot
     bool hasComment = true;
@@ -188,6 +189,9 @@ RecordWindow customerRecord(Screen& s, const QRect& r, int tab = 0, bool active 
 
 // An invoice to Greenway Landscaping, ready to be adjusted before transactionWindow().
 TransactionSpec greenwayInvoice(const QRect& r);
+
+// Greenway's check 5521, applied to its oldest invoices.
+TransactionSpec greenwayReceipt(const QRect& r);
 
 // A quote to Oak Hollow Estates.
 TransactionSpec oakHollowQuote(const QRect& r);

@@ -237,61 +237,9 @@ void invoiceReturn(Screen& s) {
     s.explain(create, u"Create Return"_s);
 }
 
-// The customer's invoices that were open when the receipt came, with what it pays of each.
-QList<QStringList> receiptLines(const books::Receipt& r) {
-    QList<QStringList> lines;
-    for (const books::Invoice& i : books::invoices()) {
-        const books::Cents open = books::openBefore(i.number, r.date);
-        if (i.customer != r.customer || open == 0) {
-            continue;
-        }
-        books::Cents paid = 0;
-        for (const books::Applied& a : r.applied) {
-            paid += a.invoice == i.number ? a.amount : 0;
-        }
-        lines << QStringList{paid != 0 ? u"Yes"_s : u"No"_s,
-                             QString::number(i.number),
-                             books::day(i.date),
-                             books::day(i.date.addDays(30)),
-                             books::money(open),
-                             books::money(0),
-                             books::money(paid)};
-    }
-    return lines;
-}
-
 void receipt(Screen& s) {
     s.windowToolbar();
-    TransactionSpec t;
-    t.title = u"Receipts"_s;
-    t.icon = Glyph::Receipts;
-    t.rect = kWorkArea;
-    t.partyLabel = u"Customer ID"_s;
-    t.partyId = u"GREENWAY"_s;
-    const books::Receipt& paid = books::receipt(u"Check 5521"_s);
-    t.leftFields = {{u"Name"_s, books::customerName(paid.customer)},
-                    {u"Amount"_s, books::money(paid.amount)}};
-    t.header = {{u"Receipt Date"_s, books::day(paid.date)},
-                {u"Reference"_s, paid.reference},
-                {u"Payment Method"_s, u"CHECK"_s}};
-    t.headerLabelWidth = 92;
-    t.lineHeaders = {u"Apply"_s,    u"Invoice"_s,   u"Date"_s,        u"Due Date"_s,
-                     u">Balance"_s, u">Discount"_s, u">Amount Paid"_s};
-    t.lineWidths = {44, 64, 70, 70, 0, 80, 90};
-    t.lines = receiptLines(paid);
-    t.selectedLine = 1;
-    // The remark under the list ends above the callout.
-    t.linesBottom = 178;
-    t.linesNote = u"Check the invoices that this payment pays. Orvane fills in the amounts, "
-                  "oldest invoice first."_s;
-    books::Cents applied = 0;
-    for (const books::Applied& a : paid.applied) {
-        applied += a.amount;
-    }
-    t.totals = {{u"Applied"_s, books::money(applied)},
-                {u"Unapplied"_s, books::money(paid.amount - applied)}};
-    t.comment = u"Paid invoices 10472 and part of 10476"_s;
-    Transaction r = transactionWindow(s, t);
+    Transaction r = transactionWindow(s, greenwayReceipt(kWorkArea));
     s.explain(r.party, u"Customer ID"_s);
     s.explain(r.fields.value(u"Amount"_s), u"Amount"_s);
     s.explain(r.lines, u"invoices to apply"_s);

@@ -94,16 +94,6 @@ ReportPage drilledLedgers() {
     return customerLedgers(all.first().id, all.last().id, kPeriodStart, books::today());
 }
 
-// The row of the Customer Ledgers that shows an invoice.
-int ledgerRowOf(const ReportPage& p, int invoice) {
-    for (qsizetype i = 0; i < p.rows.size(); ++i) {
-        if (p.rows[i].size() > 2 && p.rows[i][2] == QString::number(invoice)) {
-            return int(i);
-        }
-    }
-    return -1;
-}
-
 // One place for the Report Selector: beside the Main Menu's Reports card, below the callouts.
 constexpr QRect kReportSelector(318, 274, 318, 183);
 
@@ -217,44 +207,18 @@ void drillDown(Screen& s) {
     s.explain(paper, total, u"Total line"_s);
 }
 
-// The invoice a Customer Ledgers line drills back to, in the Invoices window as every scene
-// shows it.
-TransactionSpec invoiceFromBooks(int number) {
-    const books::Invoice& inv = books::invoice(number);
-    TransactionSpec form = greenwayInvoice(kWorkArea);
-    form.partyId = inv.customer;
-    form.address = sample::pinewoodAddress();
-    form.header = {{u"Invoice No."_s, QString::number(inv.number)},
-                   {u"Date"_s, books::day(inv.date)},
-                   {u"Terms"_s, u"Net 30"_s},
-                   {u"Ship Via"_s, u"Our Truck"_s},
-                   {u"Sales Tax"_s, u"BAYSIDE"_s},
-                   {u"Job"_s, QString()}};
-    form.lines.clear();
-    for (const books::Line& l : inv.lines) {
-        form.lines << books::invoiceLineRow(l);
-    }
-    form.totals = {{u"Subtotal"_s, books::money(books::subtotal(inv))},
-                   {u"Sales Tax"_s, books::money(books::tax(inv))},
-                   {u"Total"_s, books::money(books::total(inv))}};
-    form.comment = u"Course planting, phase 1"_s;
-    return form;
-}
-
 void drillBack(Screen& s) {
     ReportWindow rw = reportWindow(s, u"Customer Ledgers"_s, kWorkArea, 2, false);
-    constexpr int kInvoice = 10471;
-    ReportPage page = drilledLedgers();
-    page.highlightRow = ledgerRowOf(page, kInvoice);
-    reportPaper(rw.page, QRect(0, 0, 620, 302), page);
-    s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
-    // The invoice opens over the report at the Invoices window's own size and place; the line
-    // drilled from waits behind it until the window is closed, as the status bar says.
-    Transaction t = transactionWindow(s, invoiceFromBooks(kInvoice));
-    s.setStatus(u"Invoice %1, opened from the Customer Ledgers"_s.arg(kInvoice));
+    reportPaper(rw.page, QRect(0, 0, 620, 302), drilledLedgers());
+    s.windowToolbar();
+    // Greenway's check on the ledger opens in the Receipts window, at its own size and place,
+    // over the report; the line drilled from waits behind it until the window is closed, as the
+    // status bar says.
+    const TransactionSpec form = greenwayReceipt(kWorkArea);
+    Transaction t = transactionWindow(s, form);
+    s.setStatus(form.header.value(1).second + u", opened from the Customer Ledgers"_s);
     s.explain(t.party, u"customer"_s);
-    s.explain(t.fields.value(u"Invoice No."_s), u"Invoice No."_s);
-    s.explain(t.fields.value(u"Date"_s), u"Date"_s);
+    s.explain(t.fields.value(u"Reference"_s), u"Reference"_s);
     s.explain(s.toolButton(u"Close"_s), u"Close"_s);
 }
 
