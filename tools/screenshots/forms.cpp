@@ -399,7 +399,7 @@ protected:
         QPainter p(this);
         p.fillRect(rect(), colour::brand);
         p.setPen(colour::brandLight);
-        p.setFont(uiFont(11, true));
+        p.setFont(forPainter(p, uiFont(11, true)));
         paintText(p, QRect(8, 8, width() - 12, 16), Qt::AlignLeft | Qt::AlignVCenter, u"Steps"_s);
         int y = 30;
         for (int i = 0; i < steps_.size(); ++i) {
@@ -407,17 +407,17 @@ protected:
             if (i == current_) {
                 p.fillRect(row, Qt::white);
                 p.setPen(colour::brand);
-                p.setFont(uiFont(11, true));
+                p.setFont(forPainter(p, uiFont(11, true)));
             } else {
                 p.setPen(i < current_ ? colour::brandDone : Qt::white);
-                p.setFont(uiFont(11));
+                p.setFont(forPainter(p, uiFont(11)));
             }
             paintText(p, row.adjusted(5, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, steps_[i]);
             y += 21;
         }
         p.drawPixmap((width() - 40) / 2, height() - 70, glyph(Glyph::Logo, 40));
         p.setPen(colour::brandLight);
-        p.setFont(uiFont(12, true));
+        p.setFont(forPainter(p, uiFont(12, true)));
         paintText(p, QRect(0, height() - 26, width(), 18), Qt::AlignCenter, u"Orvane"_s);
     }
 

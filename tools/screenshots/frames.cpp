@@ -51,7 +51,7 @@ void drawCaptionButton(QPainter& p, const QRect& r, const QPalette& pal, QChar k
             p.drawPoint(cx + d + 1, cy - d);
         }
     } else if (kind == u'?') {
-        p.setFont(uiFont(11, true));
+        p.setFont(forPainter(p, uiFont(11, true)));
         p.drawText(r.adjusted(0, 0, 0, 0), Qt::AlignCenter, u"?"_s);
     }
 }
@@ -137,7 +137,7 @@ void StatusBar::paintEvent(QPaintEvent*) {
         right -= widths[i] + 2;
     }
     panels[0] = QRect(2, 3, right - 2, height() - 5);
-    p.setFont(font());
+    p.setFont(forPainter(p, font()));
     for (int i = 0; i < 4; ++i) {
         qDrawShadePanel(&p, panels[i], palette(), true, 1);
         p.setPen(Qt::black);
@@ -231,7 +231,7 @@ void TitleBar::paintEvent(QPaintEvent*) {
         right -= b.width() + (i == kinds.size() - 1 ? 2 : 0);
     }
     p.setPen(active_ ? Qt::white : colour::face);
-    p.setFont(uiFont(11, true));
+    p.setFont(forPainter(p, uiFont(11, true)));
     // Centred between the icon and the buttons, or after the icon.
     const Qt::Alignment across = centred_ ? Qt::AlignHCenter : Qt::AlignLeft;
     paintText(p, QRect(iconSize + 7, drop_, right - iconSize - 10, height()),

@@ -5,6 +5,8 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QPaintEngine>
+#include <QPainter>
 #include <QPalette>
 #include <QStringList>
 #include <QStyleFactory>
@@ -70,6 +72,13 @@ QPalette classicPalette() {
 
 QFont uiFont(int pixelSize, bool bold) {
     return makeFont(u"Liberation Sans"_s, pixelSize, bold, false);
+}
+
+QFont forPainter(const QPainter& p, QFont f) {
+    if (p.paintEngine()->paintDevice()->devicePixelRatioF() > 1) {
+        f.setHintingPreference(QFont::PreferNoHinting);
+    }
+    return f;
 }
 
 QFont serifFont(int pixelSize, bool bold, bool italic) {

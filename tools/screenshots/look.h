@@ -10,10 +10,15 @@
 
 class QApplication;
 
+class QPainter;
+
 namespace shots {
 
 // Liberation Sans at a pixel size, drawn without antialiasing so that text adds no colours.
 QFont uiFont(int pixelSize = 11, bool bold = false);
+// `f` as a painter draws it: placed unhinted on a device finer than the picture's pixels, where
+// letters placed on whole pixels of the picture would stand unevenly apart.
+QFont forPainter(const QPainter& p, QFont f);
 QFont serifFont(int pixelSize, bool bold = false, bool italic = false);
 QFont monoFont(int pixelSize);
 

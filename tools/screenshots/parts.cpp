@@ -57,15 +57,15 @@ protected:
         // The product's name and the tutorial's, at the top of the band.
         p.drawPixmap(16, 18, glyph(Glyph::Logo, 32));
         p.setPen(Qt::white);
-        p.setFont(uiFont(20, true));
+        p.setFont(forPainter(p, uiFont(20, true)));
         p.drawText(QRect(56, 16, band - 60, 24), Qt::AlignLeft | Qt::AlignVCenter, u"Orvane"_s);
         p.setPen(colour::brandLight);
-        p.setFont(uiFont(11));
+        p.setFont(forPainter(p, uiFont(11)));
         p.drawText(QRect(56, 38, band - 60, 16), Qt::AlignLeft | Qt::AlignVCenter,
                    u"Guided Tutorial"_s);
 
         // The section list.
-        p.setFont(uiFont(11, true));
+        p.setFont(forPainter(p, uiFont(11, true)));
         p.setPen(colour::brandLight);
         p.drawText(QRect(16, 86, band - 20, 16), Qt::AlignLeft | Qt::AlignVCenter, u"SECTIONS"_s);
         int y = 108;
@@ -74,10 +74,10 @@ protected:
             if (i == section_) {
                 p.fillRect(row, Qt::white);
                 p.setPen(colour::brand);
-                p.setFont(uiFont(12, true));
+                p.setFont(forPainter(p, uiFont(12, true)));
             } else {
                 p.setPen(i < section_ ? colour::brandDone : Qt::white);
-                p.setFont(uiFont(12));
+                p.setFont(forPainter(p, uiFont(12)));
             }
             p.drawText(row.adjusted(10, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                        QString::number(i + 1) + u".  "_s + sectionNames()[i]);
@@ -89,19 +89,19 @@ protected:
         const int textWidth = width() - left - 36;
         if (section_ >= 0) {
             p.setPen(colour::shadow);
-            p.setFont(uiFont(12, true));
+            p.setFont(forPainter(p, uiFont(12, true)));
             p.drawText(QRect(left, 40, textWidth, 18), Qt::AlignLeft | Qt::AlignVCenter,
                        u"SECTION %1 OF %2"_s.arg(section_ + 1).arg(sectionNames().size()));
         }
         p.setPen(colour::brand);
         QFont big = serifFont(34, true);
         big.setStyleStrategy(QFont::PreferAntialias);
-        p.setFont(big);
+        p.setFont(forPainter(p, big));
         p.drawText(QRect(left, 60, textWidth, 46), Qt::AlignLeft | Qt::AlignVCenter, heading_);
         p.fillRect(left, 112, 60, 3, colour::accent);
 
         p.setPen(colour::pageText);
-        p.setFont(uiFont(13));
+        p.setFont(forPainter(p, uiFont(13)));
         QRect introRect(left, 128, textWidth, 200);
         QRect used = p.boundingRect(introRect, Qt::TextWordWrap | Qt::AlignLeft, intro_);
         p.drawText(introRect, Qt::TextWordWrap | Qt::AlignLeft, intro_);
@@ -111,7 +111,7 @@ protected:
             p.setPen(Qt::NoPen);
             p.drawRect(left + 2, y + 6, 6, 6);
             p.setPen(colour::pageText);
-            p.setFont(uiFont(12));
+            p.setFont(forPainter(p, uiFont(12)));
             const QRect r(left + 18, y, textWidth - 18, 80);
             const QRect b = p.boundingRect(r, Qt::TextWordWrap | Qt::AlignLeft, point);
             p.drawText(r, Qt::TextWordWrap | Qt::AlignLeft, point);
@@ -119,7 +119,7 @@ protected:
         }
         if (!footer_.isEmpty()) {
             p.setPen(colour::brand);
-            p.setFont(uiFont(12, true));
+            p.setFont(forPainter(p, uiFont(12, true)));
             p.drawText(QRect(left, height() - 52, textWidth, 20), Qt::AlignLeft | Qt::AlignVCenter,
                        footer_);
         }
@@ -466,20 +466,20 @@ void ReportPaper::paintEvent(QPaintEvent*) {
     p.fillRect(sheet.translated(3, 3), colour::dark);
     p.fillRect(sheet, Qt::white);
     p.setPen(Qt::black);
-    p.setFont(uiFont(11, true));
+    p.setFont(forPainter(p, uiFont(11, true)));
     paintText(p, QRect(sheet.left(), sheet.top() + 8, sheet.width(), 14), Qt::AlignCenter,
               sample::kCompany);
-    p.setFont(uiFont(13, true));
+    p.setFont(forPainter(p, uiFont(13, true)));
     paintText(p, QRect(sheet.left(), sheet.top() + 22, sheet.width(), 18), Qt::AlignCenter,
               page_.title);
-    p.setFont(uiFont(10));
+    p.setFont(forPainter(p, uiFont(10)));
     paintText(p, QRect(sheet.left(), sheet.top() + 40, sheet.width(), 14), Qt::AlignCenter,
               page_.subtitle);
     int y = sheet.top() + 62;
     const int x0 = sheet.left() + 12;
     auto drawRow = [&](const QStringList& cells, bool bold) {
         int x = x0;
-        p.setFont(uiFont(10, bold));
+        p.setFont(forPainter(p, uiFont(10, bold)));
         for (int c = 0; c < cells.size() && c < page_.headers.size(); ++c) {
             const int w = c < page_.widths.size() ? page_.widths[c] : 60;
             const bool right = page_.headers[c].startsWith(u'>');
@@ -507,7 +507,7 @@ void ReportPaper::paintEvent(QPaintEvent*) {
         }
         if (!cells.isEmpty() && cells[0].startsWith(u'=')) {
             // A group heading runs across the columns.
-            p.setFont(uiFont(10, true));
+            p.setFont(forPainter(p, uiFont(10, true)));
             paintText(p, QRect(x0, y, sheet.width() - 24, 14), Qt::AlignVCenter | Qt::AlignLeft,
                       cells[0].mid(1));
             y += 14;
