@@ -70,7 +70,7 @@ constexpr DesignedScene kDesign[] = {
     {42, nullptr, "VendorCustom.GIF", 2400, 4100, 0, 0, 107, 0x33f2},
     {43, nullptr, "CompanyPaymentMethod.GIF", -250, 3900, 0, 0, 333, 0xff58},
     {44, nullptr, "PO.gif", 3400, 700, 1000, 1550, 350, 0x3ef3},
-    {45, nullptr, "Purchase.GIF", 3000, 3800, 0, 0, 324, 0xd5c4},
+    {45, nullptr, "Purchase.GIF", 3000, 3800, 0, 0, 324, 0x06e7},
     {46, nullptr, "Payment.GIF", 150, 4800, 0, 0, 258, 0x4ee1},
     {47, "Inventory", "InventoryIntro.GIF", 0, 0, 0, 0, 0, 0x0000},
     {48, nullptr, "Item.GIF", 4300, 3200, 0, 0, 244, 0x892c},
@@ -103,7 +103,7 @@ constexpr DesignedScene kDesign[] = {
     {75, nullptr, "BeginBal.GIF", 2100, 1000, 0, 0, 202, 0x0733},
     {76, nullptr, "CompanyInfo.GIF", 2300, 4200, 0, 0, 245, 0xee64},
     {77, nullptr, "PaymentTerms.GIF", -200, 3100, 0, 0, 325, 0x3218},
-    {78, nullptr, "User.GIF", 3400, 2700, 0, 0, 288, 0x511e},
+    {78, nullptr, "User.GIF", 3400, 2700, 0, 0, 288, 0xa537},
     {79, nullptr, "Note.GIF", 2600, 1200, 0, 0, 274, 0x5435},
     {80, nullptr, "Congratulations.GIF", 0, 0, 0, 0, 0, 0x0000},
 };

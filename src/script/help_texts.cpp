@@ -178,8 +178,8 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     "purchase and marks the order filled, so you always know which orders are still open.",
     // 45: purchases, paid or unpaid
     "Choose Tasks, Purchases to enter a vendor's bill for goods or services.  If you pay the "
-    "bill later, Orvane adds it to what you owe the vendor until you enter a payment for it "
-    "later on.  If you pay it when you buy, choose a payment method on the purchase itself, and "
+    "bill later, Orvane adds it to what you owe the vendor until you enter the payment for that "
+    "bill.  If you pay it when you buy, choose a payment method on the purchase itself, and "
     "Orvane then records the purchase and its payment together.",
     // 46: payments, prepayments and refunds
     "Choose Tasks, Payments to pay your vendors.  Besides paying purchases that are due, you "
@@ -305,7 +305,7 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     "example, a customer who pays a $500.00 invoice within 10 days of its date may take a "
     "discount of $10.00; otherwise the full amount is due within 30 days.",
     // 78: users and passwords
-    "If several people use Orvane, choose Lists, Users to give each one a user name and "
+    "If several people use Orvane, choose Lists, Users to give each one a user ID and a "
     "password.  For each user you also choose what access that person has to each module, so "
     "that only the right people can see payroll or change your accounts.  Orvane asks for the "
     "password whenever it starts.",
