@@ -215,7 +215,12 @@ FrameLayout pushedToolGroups(FrameLayout l, const std::vector<FrameScene>& scene
                                        {u"Print"_s, u"Email"_s},
                                        {u"Alert"_s, u"Notes"_s, u"Journal"_s},
                                        {u"Help"_s}};
-    l.toolGroups.fill(0);
+    // The arrows have no letters to cut; they keep their place.
+    for (qsizetype g = 0; g < groups.size(); ++g) {
+        if (!groups[g].isEmpty()) {
+            l.toolGroups[size_t(g)] = 0;
+        }
+    }
     for (qsizetype g = 0; g < groups.size(); ++g) {
         if (groups[g].isEmpty()) {
             continue;

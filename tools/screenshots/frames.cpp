@@ -493,8 +493,8 @@ int Screen::addLabelled(const QList<QPair<Glyph, QString>>& buttons, int x,
             continue;
         }
         if (picturedOnly(g)) {
-            tools_->add(g, t, x + 11, 22, true)->setToolTip(t);
-            x += 22;
+            tools_->add(g, t, x + 10, 20, true)->setToolTip(t);
+            x += 20;
             continue;
         }
         const int w = labelledWidth(t);

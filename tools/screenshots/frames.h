@@ -49,10 +49,11 @@ struct FrameLayout {
     int toolMinWidth = 0;        // a labelled button's least width
     int toolPadding = 12;        // room a labelled button keeps beside its label
     int toolGroupGap = 6;        // room a separator takes between groups
-    int toolConversionRoom = 12; // more room the conversion command keeps beside its label
+    int toolConversionRoom = 10; // more room the conversion command keeps beside its label
     // The least left edge of each group after the first: New and Delete, the way through the
-    // records, Print and Email, Alert to Journal, Help.
-    std::array<int, 5> toolGroups = {84, 0, 277, 352, 521};
+    // records, Print and Email, Alert to Journal, Help. The arrows, 20 pixels apart, start where
+    // two callouts' left edges (x = 178, 198) pass between them.
+    std::array<int, 5> toolGroups = {84, 178, 277, 352, 521};
     int logoRight = 34;      // the mark's left edge, from the toolbar's right end
     int statusCompany = 130; // the status bar's panels, right to left from the company
     int statusPeriod = 180;
