@@ -127,15 +127,11 @@ void paymentTerms(Screen& s) {
     f.text(u"Net Days"_s, u"30"_s, 60, true);
     auto* example = groupAt(body, QRect(300, 6, 318, 112), u"Example"_s);
     // A worked example, not a figure of the books.
-    auto* text = new QLabel(
-        u"An invoice of $%1 dated 03/01/27:\n"
-        "paid by 03/11/27, the customer may take a\n"
-        "$%2 discount (2% within 10 days) and pay $%3;\n"
-        "otherwise the full $%1 is due by 03/31/27."_s.arg(
-            books::example(u"500.00"_s), books::example(u"10.00"_s), books::example(u"490.00"_s)),
-        example);
-    text->setGeometry(10, 18, 300, 86);
-    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    noteAt(example, QRect(10, 24, 298, 80),
+           u"An invoice of $%1 dated 03/01/27, paid by 03/11/27: the customer may take a $%2 "
+           "discount (2% within 10 days) and pay $%3. Otherwise the full $%1 is due by "
+           "03/31/27."_s.arg(books::example(u"500.00"_s), books::example(u"10.00"_s),
+                             books::example(u"490.00"_s)));
     labelAt(body, QRect(8, 128, 200, 18), u"Payment terms"_s, true);
     gridAt(body, QRect(8, 148, body->width() - 16, 130),
            {u"Terms ID"_s, u"Description"_s, u">Discount %"_s, u">Discount Days"_s, u">Net Days"_s},
