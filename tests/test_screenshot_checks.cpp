@@ -145,6 +145,14 @@ void wideLabel(Screen& s) {
     (new QLabel(u"Customer Account Balance"_s, &s))->setGeometry(20, 20, 300, 20);
 }
 
+// A tool button of words alone, with `spare` pixels beside its label: it needs 4.
+void wordButton(Screen& s, int spare) {
+    auto* tool = new QToolButton(&s);
+    tool->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tool->setText(u"Journal"_s);
+    tool->setGeometry(20, 20, tool->fontMetrics().horizontalAdvance(tool->text()) + spare, 26);
+}
+
 // A check box as wide as its text needs, or `spare` pixels more or less.
 void checkBox(Screen& s, int spare) {
     auto* box = new QCheckBox(u"Remind me to back up"_s, &s);
@@ -411,6 +419,11 @@ private Q_SLOTS:
         QTest::newRow("list whose last row is cut by a pixel")
             << int(Quiet) << Build([](Screen& s) { eightRows(s, 1); }) << QString()
             << u"rows cut off without a scroll bar"_s;
+        QTest::newRow("tool button of words with room for its label")
+            << int(Quiet) << Build([](Screen& s) { wordButton(s, 4); }) << QString() << QString();
+        QTest::newRow("tool button of words a pixel short")
+            << int(Quiet) << Build([](Screen& s) { wordButton(s, 3); }) << QString()
+            << u"\"Journal\" does not fit its widget"_s;
         QTest::newRow("check box wider than its text")
             << int(Quiet) << Build([](Screen& s) { checkBox(s, 20); }) << QString() << QString();
         QTest::newRow("check box narrower than its text")
