@@ -39,8 +39,8 @@ struct FrameLayout {
     bool captionNamesCompany = false; // "Orvane - Company", else "Orvane"
     int captionDrop = 0;              // the caption's letters this much below the bar's middle
     // Where each menu title's letters begin: File, Edit, Lists, Tasks, Reports, Options, Window,
-    // Help. No even spacing keeps all eight clear of the callouts' edges, which crowd between
-    // x = 250 and 312; Reports and the last three stand apart from the first four.
+    // Help. No even spacing keeps all eight clear of the callouts' side edges, which crowd
+    // between x = 178 and 312; Reports and the last three stand apart from the first four.
     std::array<int, 8> menuLetters = {23, 59, 96, 141, 207, 314, 371, 431};
     int menuGap = 20;            // room a menu title keeps beside its letters
     bool toolTextBeside = false; // a window toolbar's labels beside icons, else alone

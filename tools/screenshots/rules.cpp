@@ -186,8 +186,8 @@ QRectF cellInk(const QWidget* view, const QString& text, const QVariant& alignme
 }
 
 // A button's caption: centred on a push button or an icon-less tool button, under or beside a
-// tool button's icon; a check
-// box or radio button reads from its indicator to the end of its text.
+// tool button's icon; a check box or radio button reads from its indicator to the end of its
+// text.
 QRectF buttonInk(const QAbstractButton* b, int density) {
     const QRect r = b->rect();
     if (const auto* tool = qobject_cast<const QToolButton*>(b)) {
