@@ -44,7 +44,7 @@ std::vector<FrameScene> scenesMeetingTheFrame(const script::SceneTable& scenes, 
         const QRect plate = calloutArea(scene);
         const SceneDrawing* drawing = drawingFor(number);
         if (plate.isEmpty() || drawing == nullptr || drawing->kind != Screen::Kind::Product ||
-            (plate.top() > kWorkTop + 20 && plate.bottom() < kWorkBottom - 4)) {
+            (plate.top() > kWorkArea.top() + 18 && plate.bottom() < kWorkBottom - 4)) {
             continue;
         }
         auto screen = std::make_unique<Screen>(drawing->kind);

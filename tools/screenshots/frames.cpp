@@ -112,13 +112,14 @@ void ToolbarRow::paintEvent(QPaintEvent*) {
     // pass at x = 604 and 630, and one's lower edge at y = 67.
     p.drawPixmap(width() - layout_.logoRight, layout_.toolMiddle - layout_.toolTop() - 12,
                  glyph(Glyph::Logo, 20));
-    // Separators as tall as the buttons.
-    const int top = layout_.toolMiddle - layout_.toolTop() - 11;
+    // Separators as tall as the buttons' letters and pictures, so that they end above a lower
+    // edge of a callout at y = 67.
+    const int top = layout_.toolMiddle - layout_.toolTop() - 9;
     for (int x : separators_) {
         p.setPen(colour::shadow);
-        p.drawLine(x, top, x, top + 22);
+        p.drawLine(x, top, x, top + 16);
         p.setPen(Qt::white);
-        p.drawLine(x + 1, top, x + 1, top + 22);
+        p.drawLine(x + 1, top, x + 1, top + 16);
     }
 }
 
@@ -209,11 +210,20 @@ void TitleBar::paintEvent(QPaintEvent*) {
                       active_ ? colour::sky : colour::inactiveEnd);
     const int iconSize = height() - 4;
     p.drawPixmap(3, 2, glyph(icon_, iconSize));
-    const QSize b(16, height() - 5);
+    QSize b(16, height() - 5);
+    int right = width() - 2;
     QList<QChar> kinds;
     switch (buttons_) {
     case Buttons::MinMaxClose:
         kinds = {u'_', u'o', u'x'};
+        break;
+    case Buttons::MinClose:
+        // The main window's, a little smaller: callouts reach into its title bar with right
+        // edges at x = 594 to 603, and at x = 636 with a top edge at y = 2, and these pass beside
+        // the buttons.
+        kinds = {u'_', u'x'};
+        b = QSize(14, 14);
+        right = width() - 5;
         break;
     case Buttons::HelpClose:
         kinds = {u'?', u'x'};
@@ -224,7 +234,6 @@ void TitleBar::paintEvent(QPaintEvent*) {
     case Buttons::None:
         break;
     }
-    int right = width() - 2;
     for (qsizetype i = kinds.size() - 1; i >= 0; --i) {
         const QRect r(right - b.width(), (height() - b.height()) / 2, b.width(), b.height());
         drawCaptionButton(p, r, palette(), kinds[i]);
@@ -410,7 +419,7 @@ Screen::Screen(Kind kind, const FrameLayout& layout) : layout_(layout) {
     }
     const QString caption =
         layout_.captionNamesCompany ? u"Orvane - "_s + sample::kCompany : u"Orvane"_s;
-    auto* title = new TitleBar(this, caption, Glyph::Logo, true, TitleBar::Buttons::MinMaxClose,
+    auto* title = new TitleBar(this, caption, Glyph::Logo, true, TitleBar::Buttons::MinClose,
                                layout_.titleHeight);
     title->setGeometry(0, 0, kWidth, layout_.titleHeight);
     title->placeCaption(layout_.captionCentred, layout_.captionDrop);
@@ -441,21 +450,22 @@ void Screen::setStatus(const QString& hint) {
 void Screen::mainToolbar(bool whatsThisPressed) {
     toolbar_ = [=](Screen& s) { s.mainToolbar(whatsThisPressed); };
     tools_->clear();
-    // Compact buttons with pictures only, 20 pixels apart; the "?" sits at x = 250.
+    // Compact buttons with pictures only, 20 pixels apart, in groups of the modules; the "?" sits
+    // at x = 250. The payables' group ends where 61's callout, reaching over the toolbar, has its
+    // left edge (x = 138).
     const QList<QPair<Glyph, QString>> main = {
-        {Glyph::MainMenu, u"Main Menu"_s},  {Glyph::Customers, u"Customers"_s},
-        {Glyph::Invoices, u"Invoices"_s},   {Glyph::Receipts, u"Receipts"_s},
-        {Glyph::Vendors, u"Vendors"_s},     {Glyph::Purchases, u"Purchases"_s},
-        {Glyph::Payments, u"Payments"_s},   {Glyph::Items, u"Items"_s},
-        {Glyph::Employees, u"Employees"_s}, {Glyph::Accounts, u"Accounts"_s},
-        {Glyph::Reports, u"Reports"_s},
+        {Glyph::MainMenu, u"Main Menu"_s}, {Glyph::Customers, u"Customers"_s},
+        {Glyph::Invoices, u"Invoices"_s},  {Glyph::Receipts, u"Receipts"_s},
+        {Glyph::Vendors, u"Vendors"_s},    {Glyph::Payments, u"Payments"_s},
+        {Glyph::Items, u"Items"_s},        {Glyph::Employees, u"Employees"_s},
+        {Glyph::Accounts, u"Accounts"_s},  {Glyph::Reports, u"Reports"_s},
     };
-    int x = 12;
+    int x = 18;
     for (qsizetype i = 0; i < main.size(); ++i) {
         QToolButton* b = tools_->add(main[i].first, main[i].second, x, 20, true);
         b->setToolTip(main[i].second);
         x += 20;
-        if (i == 0 || i == 4 || i == 8) {
+        if (i == 0 || i == 3 || i == 5) {
             tools_->separator(x - 9);
             x += 4;
         }
@@ -478,6 +488,10 @@ int Screen::labelledWidth(const QString& text) const {
 }
 
 namespace {
+// The arrows through the records stand this far apart: three callouts' left edges (x = 178, 198
+// and 252) pass between them.
+constexpr int kArrowPitch = 19;
+
 bool picturedOnly(Glyph g) {
     return g == Glyph::First || g == Glyph::Previous || g == Glyph::Next || g == Glyph::Last;
 }
@@ -493,8 +507,8 @@ int Screen::addLabelled(const QList<QPair<Glyph, QString>>& buttons, int x,
             continue;
         }
         if (picturedOnly(g)) {
-            tools_->add(g, t, x + 10, 20, true)->setToolTip(t);
-            x += 20;
+            tools_->add(g, t, x + kArrowPitch / 2, kArrowPitch, true)->setToolTip(t);
+            x += kArrowPitch;
             continue;
         }
         const int w = labelledWidth(t);

@@ -34,7 +34,10 @@ inline constexpr int kHeight = 480;
 struct FrameLayout {
     int titleHeight = 21;
     int menuHeight = 22;
-    int toolHeight = 51;
+    int toolHeight = 31;
+    // Windows keep below the band where the callouts' lower edges run (y = 67 to 88), so that
+    // their titles stay whole; the workspace shows between them and the toolbar.
+    int windowsTop = 96;
     bool captionCentred = false;      // else after the icon
     bool captionNamesCompany = false; // "Orvane - Company", else "Orvane"
     int captionDrop = 0;              // the caption's letters this much below the bar's middle
@@ -49,10 +52,10 @@ struct FrameLayout {
     int toolMinWidth = 0;        // a labelled button's least width
     int toolPadding = 12;        // room a labelled button keeps beside its label
     int toolGroupGap = 6;        // room a separator takes between groups
-    int toolConversionRoom = 10; // more room the conversion command keeps beside its label
+    int toolConversionRoom = 14; // more room the conversion command keeps beside its label
     // The least left edge of each group after the first: New and Delete, the way through the
-    // records, Print and Email, Alert to Journal, Help. The arrows, 20 pixels apart, start where
-    // two callouts' left edges (x = 178, 198) pass between them.
+    // records, Print and Email, Alert to Journal, Help. The arrows start where callouts' left
+    // edges (x = 178, 198, 252) pass between them.
     std::array<int, 5> toolGroups = {84, 178, 277, 352, 521};
     int logoRight = 34;      // the mark's left edge, from the toolbar's right end
     int statusCompany = 130; // the status bar's panels, right to left from the company
@@ -75,8 +78,10 @@ inline constexpr int kToolHeight = kFrame.toolHeight;
 inline constexpr int kWorkTop = kFrame.workTop();
 inline constexpr int kStatusHeight = 21;
 inline constexpr int kWorkBottom = kHeight - kStatusHeight;
-// A maximised window inside the workspace: 2 pixels in from each of its edges.
-inline constexpr QRect kWorkArea(2, kWorkTop + 2, kWidth - 4, kWorkBottom - kWorkTop - 4);
+// Where a window fills the workspace: 2 pixels in from its sides and foot, below the band where
+// callouts' edges run.
+inline constexpr QRect kWorkArea(2, kFrame.windowsTop, kWidth - 4,
+                                 kWorkBottom - kFrame.windowsTop - 2);
 // A window as tall as the work area, `width` wide from `left`.
 constexpr QRect workColumn(int left, int width) {
     return QRect(left, kWorkArea.top(), width, kWorkArea.height());
@@ -114,7 +119,7 @@ private:
 // A window's title bar; also the main window's own.
 class TitleBar : public QWidget, public PaintsTexts {
 public:
-    enum class Buttons { MinMaxClose, HelpClose, Close, None };
+    enum class Buttons { MinMaxClose, MinClose, HelpClose, Close, None };
     TitleBar(QWidget* parent, const QString& caption, Glyph icon, bool active, Buttons buttons,
              int height);
     const QString& caption() const { return caption_; }

@@ -472,8 +472,9 @@ void contextHelp(Screen& s) {
     s.mainToolbar(true);
     NavigationAid aid = receivablesAid(s, kWorkArea);
     s.setStatus(u"Click an item to see its help"_s);
-    // The ? button's tool tip, under the pointer that rests on it.
-    QLabel* whatsThis = s.tip(QPoint(kHelpButtonX - 4, kWorkTop - 6), u"What's This?"_s);
+    // The ? button's tool tip, below the pointer that rests on it (its tip at y = 67, 21 pixels
+    // tall).
+    QLabel* whatsThis = s.tip(QPoint(kHelpButtonX - 4, 88), u"What's This?"_s);
     whatsThis->resize(whatsThis->width() + unhintedSurplus(whatsThis->font(), whatsThis->text()),
                       whatsThis->height());
     s.tip(QPoint(340, 241),
