@@ -81,8 +81,8 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     "write.  Click Next to move through the steps and Back to change an earlier one.  Click "
     "Finish to write the file, or Cancel to stop.",
     // 21: backing up the company
-    "Back up your company's data often.  Choose File, Back Up and name the file in the Back Up "
-    "Company window.  Orvane saves the backup, a file ending in .obk.",
+    "Back up your company's data often.  Choose File, Back Up and name the backup in the Back "
+    "Up Company window.  Orvane saves it all in a file ending in .obk.",
     // 22: restoring a backup
     "If your data is ever lost or damaged, choose File, Restore.  In the Restore Company "
     "window, select the backup file, and Orvane puts your company files back.",
@@ -298,7 +298,7 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     // 76: company information
     "Choose Options, Company Information to enter your company's name, address, telephone and "
     "fax numbers, and its tax identification numbers.  Orvane prints them on your invoices, "
-    "checks and reports and shows the name on the window's own status bar.",
+    "checks and reports and puts the name on the main window's status bar.",
     // 77: payment terms
     "Payment terms tell your customers when an invoice is due and what discount they get for "
     "paying early.  Choose Lists, Payment Terms to set them up.  With 2% 10, Net 30, for "
