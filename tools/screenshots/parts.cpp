@@ -22,6 +22,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -944,15 +945,23 @@ MainMenu mainMenuWindow(Screen& s, const QRect& r, bool active) {
     labelAt(body, QRect(10, 2, 300, 22), sample::kCompany, true)->setFont(uiFont(15, true));
     auto* cards = new QWidget(body);
     cards->setGeometry(4, 26, body->width() - 8, body->height() - 30);
-    // Three columns alike and a narrower fourth: so laid out, the callouts over the Main Menu
-    // (the Reports scenes' and the Support Center's) leave each link wholly under or clear of
-    // them, and the links of the fourth column start right of their edge.
+    // The callouts over the Main Menu decide where its columns and rows part. Reports' callout
+    // lies over the middle of the first row's tasks: the second column starts where its stars
+    // lie under the callout with their links, and the fourth where its stars lie clear of it.
+    // The Report Selector's callout lies over the first two columns down to the second row's
+    // buttons, which start a little below it.
     constexpr int kGap = 6;
-    constexpr int kColumn = 160;
-    const auto columnX = [](int c) { return c * (kColumn + kGap); };
-    const int lastWidth = cards->width() - columnX(3);
-    const auto columnWidth = [&](int c) { return c < 3 ? kColumn : lastWidth; };
-    const int ch = (cards->height() - kGap) / 2;
+    constexpr int kRowGap = 10;
+    constexpr std::array kColumnLeft = {0, 182, 344, 506};
+    constexpr int kSecondRow = 163;
+    const auto columnX = [&](int c) { return kColumnLeft.at(c); };
+    const auto columnWidth = [&](int c) {
+        return (c < 3 ? kColumnLeft.at(c + 1) : cards->width() + kGap) - kColumnLeft.at(c) - kGap;
+    };
+    const auto rowY = [](int row) { return row * kSecondRow; };
+    const auto rowHeight = [&](int row) {
+        return row == 0 ? kSecondRow - kRowGap : cards->height() - kSecondRow;
+    };
     struct Module {
         Glyph g;
         QString name;
@@ -979,14 +988,15 @@ MainMenu mainMenuWindow(Screen& s, const QRect& r, bool active) {
          {u"Company Information"_s, u"Preferences"_s, u"Users"_s, u"Back Up"_s}},
     };
     for (int i = 0; i < modules.size(); ++i) {
-        const QRect r(columnX(i % 4), (i / 4) * (ch + kGap), columnWidth(i % 4), ch);
+        const QRect r(columnX(i % 4), rowY(i / 4), columnWidth(i % 4), rowHeight(i / 4));
         menu.cards.insert(modules[i].name,
                           moduleCard(cards, r, modules[i].g, modules[i].name, modules[i].tasks));
     }
     // The eighth place holds today's reminders.
     auto* today = new QFrame(cards);
     const int cw = columnWidth(3);
-    today->setGeometry(columnX(3), ch + kGap, cw, ch);
+    const int ch = rowHeight(1);
+    today->setGeometry(columnX(3), rowY(1), cw, ch);
     today->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     labelAt(today, QRect(8, 6, cw - 16, 18), u"Reminders"_s, true);
     const int late = books::openInvoicesOlderThan(30);
