@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -22,6 +23,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -479,12 +481,11 @@ void ReportPaper::paintEvent(QPaintEvent*) {
     const int x0 = sheet.left() + 12;
     auto drawRow = [&](const QStringList& cells, bool bold) {
         int x = x0;
-        p.setFont(forPainter(p, uiFont(10, bold)));
         for (int c = 0; c < cells.size() && c < page_.headers.size(); ++c) {
             const int w = c < page_.widths.size() ? page_.widths[c] : 60;
             const bool right = page_.headers[c].startsWith(u'>');
-            paintText(p, QRect(x, y, w - 4, 14),
-                      Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft), cells[c]);
+            paintLine(p, QRect(x, y, w - 4, 14),
+                      Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft), cells[c], bold);
             x += w;
         }
     };
@@ -507,9 +508,8 @@ void ReportPaper::paintEvent(QPaintEvent*) {
         }
         if (!cells.isEmpty() && cells[0].startsWith(u'=')) {
             // A group heading runs across the columns.
-            p.setFont(forPainter(p, uiFont(10, true)));
-            paintText(p, QRect(x0, y, sheet.width() - 24, 14), Qt::AlignVCenter | Qt::AlignLeft,
-                      cells[0].mid(1));
+            paintLine(p, QRect(x0, y, sheet.width() - 24, 14), Qt::AlignVCenter | Qt::AlignLeft,
+                      cells[0].mid(1), true);
             y += 14;
             continue;
         }
@@ -520,6 +520,20 @@ void ReportPaper::paintEvent(QPaintEvent*) {
         drawRow(cells, bold);
         p.setPen(Qt::black);
         y += 14;
+    }
+}
+
+// At ten pixels the bold face's hints thin its stems to one pixel, and bold would print as
+// regular. So the picture itself strikes the regular face twice, a pixel apart, as a printer
+// emboldens a face it lacks; its copy at twice the density has room for the bold face's stems.
+// The second strike goes inwards, so that bold figures end where the column's others do.
+void ReportPaper::paintLine(QPainter& p, const QRect& r, int flags, const QString& text,
+                            bool bold) {
+    const bool fine = p.paintEngine()->paintDevice()->devicePixelRatioF() > 1;
+    p.setFont(forPainter(p, uiFont(10, bold && fine)));
+    paintText(p, r, flags, text);
+    if (bold && !fine) {
+        paintText(p, r.translated((flags & Qt::AlignRight) ? -1 : 1, 0), flags, text);
     }
 }
 
@@ -944,15 +958,23 @@ MainMenu mainMenuWindow(Screen& s, const QRect& r, bool active) {
     labelAt(body, QRect(10, 2, 300, 22), sample::kCompany, true)->setFont(uiFont(15, true));
     auto* cards = new QWidget(body);
     cards->setGeometry(4, 26, body->width() - 8, body->height() - 30);
-    // Three columns alike and a narrower fourth: so laid out, the callouts over the Main Menu
-    // (the Reports scenes' and the Support Center's) leave each link wholly under or clear of
-    // them, and the links of the fourth column start right of their edge.
+    // The callouts over the Main Menu decide where its columns and rows part. Reports' callout
+    // lies over the middle of the first row's tasks: the second column starts where its stars
+    // lie under the callout with their links, and the fourth where its stars lie clear of it.
+    // The Report Selector's callout lies over the first two columns down to the second row's
+    // buttons, which start a little below it.
     constexpr int kGap = 6;
-    constexpr int kColumn = 160;
-    const auto columnX = [](int c) { return c * (kColumn + kGap); };
-    const int lastWidth = cards->width() - columnX(3);
-    const auto columnWidth = [&](int c) { return c < 3 ? kColumn : lastWidth; };
-    const int ch = (cards->height() - kGap) / 2;
+    constexpr int kRowGap = 10;
+    constexpr std::array kColumnLeft = {0, 182, 344, 506};
+    constexpr int kSecondRow = 163;
+    const auto columnX = [&](int c) { return kColumnLeft.at(c); };
+    const auto columnWidth = [&](int c) {
+        return (c < 3 ? kColumnLeft.at(c + 1) : cards->width() + kGap) - kColumnLeft.at(c) - kGap;
+    };
+    const auto rowY = [](int row) { return row * kSecondRow; };
+    const auto rowHeight = [&](int row) {
+        return row == 0 ? kSecondRow - kRowGap : cards->height() - kSecondRow;
+    };
     struct Module {
         Glyph g;
         QString name;
@@ -979,14 +1001,15 @@ MainMenu mainMenuWindow(Screen& s, const QRect& r, bool active) {
          {u"Company Information"_s, u"Preferences"_s, u"Users"_s, u"Back Up"_s}},
     };
     for (int i = 0; i < modules.size(); ++i) {
-        const QRect r(columnX(i % 4), (i / 4) * (ch + kGap), columnWidth(i % 4), ch);
+        const QRect r(columnX(i % 4), rowY(i / 4), columnWidth(i % 4), rowHeight(i / 4));
         menu.cards.insert(modules[i].name,
                           moduleCard(cards, r, modules[i].g, modules[i].name, modules[i].tasks));
     }
     // The eighth place holds today's reminders.
     auto* today = new QFrame(cards);
     const int cw = columnWidth(3);
-    today->setGeometry(columnX(3), ch + kGap, cw, ch);
+    const int ch = rowHeight(1);
+    today->setGeometry(columnX(3), rowY(1), cw, ch);
     today->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     labelAt(today, QRect(8, 6, cw - 16, 18), u"Reminders"_s, true);
     const int late = books::openInvoicesOlderThan(30);

@@ -119,6 +119,9 @@ protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
+    // A line in the report's font, 10 pixels, bold or not.
+    void paintLine(QPainter& p, const QRect& r, int flags, const QString& text, bool bold);
+
     ReportPage page_;
 };
 

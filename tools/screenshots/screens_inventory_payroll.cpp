@@ -65,14 +65,15 @@ void itemAdjustment(Screen& s) {
     s.windowToolbar();
     ChildWindow* w = s.addWindow(u"Inventory Adjustments"_s, kWorkArea, Glyph::Items);
     QWidget* body = w->body();
-    labelAt(body, QRect(8, 6, 320, 20), u"Rose Bush, Hybrid Tea"_s, true)
+    // The heading and the item's picture close up, so that the picture ends above the callout.
+    labelAt(body, QRect(8, 4, 320, 20), u"Rose Bush, Hybrid Tea"_s, true)
         ->setFont(uiFont(13, true));
     auto* pic = new QLabel(body);
     pic->setPixmap(glyph(Glyph::Items, 32));
-    pic->setGeometry(8, 28, 32, 32);
+    pic->setGeometry(8, 25, 32, 32);
     auto* about = new QLabel(u"Adjust the quantity on hand after a count, damage or loss."_s, body);
     about->setWordWrap(true);
-    about->setGeometry(48, 28, 280, 30);
+    about->setGeometry(48, 25, 280, 30);
     auto* fields = new QWidget(body);
     fields->setGeometry(350, 4, 272, 236);
     FormPane f(fields, 0, 0, 118);

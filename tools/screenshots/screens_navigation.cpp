@@ -381,39 +381,41 @@ void exportWizard(Screen& s) {
         u"The Export Wizard writes Orvane's records to a text file that other programs can "
         "read. Pick the fields and their order, then name the file."_s,
         {u"1. Data"_s, u"2. Fields"_s, u"3. Order"_s, u"4. File"_s, u"5. Finish"_s}, 1);
-    // The step of the fields alone (the data and the file have steps of their own), low on the
-    // page: the callout lies over its top.
+    // The step of the fields alone: the data and the file have steps of their own. The callout
+    // lies over the left of the page's middle, where the selected field's description lies
+    // whole under it; the chosen fields run down the page right of it, the available ones and
+    // their buttons start below it. Each list's heading names it.
     QWidget* c = wp.content;
-    constexpr int kListsTop = 103;
-    constexpr int kListsHeight = 80;
-    constexpr int kRowsShown = 4;
-    // Each list as tall as its heading and four whole rows, its foot where the box's was.
-    const auto wholeRows = [](QTreeWidget* list) {
-        const int h = 2 * list->frameWidth() + list->header()->sizeHint().height() +
-                      kRowsShown * list->sizeHintForRow(0);
-        list->setGeometry(list->x(), list->y() + list->height() - h, list->width(), h);
-    };
+    constexpr int kRightOfCallout = 326;
+    constexpr int kBelowCallout = 106;
+    QWidget* about = groupAt(c, QRect(0, 8, 316, 92), u"About the field"_s);
+    noteAt(about, QRect(10, 22, 296, 60),
+           u"Name: the customer's name, as invoices, statements and mailing labels show it.\n\n"
+           "Select a field in either list to read what it holds."_s);
     QWidget* available = new QWidget(c);
-    available->setGeometry(0, kListsTop, 240, 18 + kListsHeight);
-    QTreeWidget* availableList = listAt(
-        available, QRect(0, 18, 160, kListsHeight), {u"Field"_s}, {0},
-        {{u"Contact"_s}, {u"Telephone 2"_s}, {u"Fax"_s}, {u"Customer Type"_s}, {u"Sales Rep"_s}});
-    wholeRows(availableList);
-    labelAt(available, QRect(0, availableList->y() - 18, 160, 18), u"Available fields"_s);
-    buttonAt(available, QRect(170, 40, 70, 23), u"Add >"_s);
-    buttonAt(available, QRect(170, 68, 70, 23), u"< Remove"_s);
-    QWidget* chosen = new QWidget(c);
-    chosen->setGeometry(324, kListsTop, 170, 18 + kListsHeight);
-    QTreeWidget* chosenList = listAt(chosen, QRect(0, 18, 170, kListsHeight), {u"Field"_s}, {0},
-                                     {{u"Customer ID"_s},
-                                      {u"Name"_s},
-                                      {u"Address"_s},
-                                      {u"City"_s},
-                                      {u"Telephone 1"_s},
-                                      {u"E-mail"_s}},
-                                     1);
-    wholeRows(chosenList);
-    labelAt(chosen, QRect(0, chosenList->y() - 18, 170, 18), u"Fields to export"_s);
+    available->setGeometry(0, kBelowCallout, 300, c->height() - kBelowCallout);
+    listAt(available, QRect(0, 0, 196, available->height()), {u"Available fields"_s}, {0},
+           {{u"Contact"_s},
+            {u"Telephone 2"_s},
+            {u"Fax"_s},
+            {u"Customer Type"_s},
+            {u"Sales Rep"_s},
+            {u"Terms"_s},
+            {u"Credit Limit"_s}});
+    buttonAt(available, QRect(214, 24, 80, 23), u"Add >"_s);
+    buttonAt(available, QRect(214, 54, 80, 23), u"< Remove"_s);
+    QTreeWidget* chosen =
+        listAt(c, QRect(kRightOfCallout, 0, c->width() - kRightOfCallout, c->height()),
+               {u"Fields to export"_s}, {0},
+               {{u"Customer ID"_s},
+                {u"Name"_s},
+                {u"Address"_s},
+                {u"City"_s},
+                {u"State"_s},
+                {u"Zip"_s},
+                {u"Telephone 1"_s},
+                {u"E-mail"_s}},
+               1);
     s.explain(wp.steps, u"wizard steps"_s);
     s.explain(available, u"available fields, Add and Remove"_s);
     s.explain(chosen, u"fields to export"_s);

@@ -94,8 +94,9 @@ ReportPage drilledLedgers() {
     return customerLedgers(all.first().id, all.last().id, kPeriodStart, books::today());
 }
 
-// One place for the Report Selector: beside the Main Menu's Reports card, below the callouts.
-constexpr QRect kReportSelector(318, 274, 318, 183);
+// One place for the Report Selector: beside the Main Menu's Reports card, clear of its links, and
+// below the callouts.
+constexpr QRect kReportSelector(328, 274, 308, 183);
 
 void reports(Screen& s) {
     MainMenu menu = mainMenuBehind(s);
@@ -229,7 +230,7 @@ void formAlignment(Screen& s) {
     // two rows of the cards' tasks, so that Form Alignment shows under the Reports card. The
     // Main Menu's title bar shows above it.
     mainMenuBehind(s);
-    ChildWindow* d = s.addDialog(u"Form Alignment"_s, QRect(4, 120, 630, 272), Glyph::Print);
+    ChildWindow* d = s.addDialog(u"Form Alignment"_s, QRect(4, 120, 630, 280), Glyph::Print);
     QWidget* body = d->body();
     labelAt(body, QRect(8, 6, 150, 18), u"Form to align"_s);
     // Left of the callout, down past its lower edge.
