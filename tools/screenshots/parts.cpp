@@ -886,10 +886,10 @@ TransactionSpec greenwayReceipt(const QRect& r) {
     t.lineWidths = {44, 64, 70, 70, 0, 80, 90};
     t.lines = receiptLines(paid);
     t.selectedLine = 1;
-    // The list a little lower and the remark beside the callouts: the callouts over the
-    // window's middle (38, 71) then cover each row whole or pass between two.
-    t.linesTop = 97;
-    t.linesBottom = 187;
+    // The list right under the fields and as tall as its rows, the remark beside the callouts:
+    // the callouts over the window's middle (38, 71) then lie below the last row.
+    t.linesTop = 77;
+    t.linesBottom = 153;
     t.linesNote = u"Check the invoices that this payment pays. Orvane fills in the amounts, "
                   "oldest invoice first."_s;
     t.linesNoteBeside = true;
