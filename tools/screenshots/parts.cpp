@@ -144,6 +144,34 @@ QWidget* titlePage(Screen& s, int section, const QString& heading, const QString
 
 // ---- Transaction windows -------------------------------------------------------------------
 
+namespace {
+
+// The amounts side by side under the lines, the last under the Amount column, and the Comment
+// across the foot below them.
+void totalsRow(QWidget* host, Transaction& t, const TransactionSpec& form, int x0, int w, int top) {
+    constexpr int kAmount = 80;
+    int right = w - 8;
+    for (auto it = form.totals.crbegin(); it != form.totals.crend(); ++it) {
+        const auto& [label, value] = *it;
+        QLineEdit* field =
+            fieldAt(host, QRect(right - kAmount, top, kAmount, kFieldHeight), value, true);
+        QLabel* caption = labelAt(host, QRect(0, top, 0, kFieldHeight), label);
+        const int width = caption->fontMetrics().horizontalAdvance(label) +
+                          unhintedSurplus(caption->font(), label) + 6;
+        caption->setGeometry(right - kAmount - 4 - width, top, width, kFieldHeight);
+        t.fields.insert(label, field);
+        t.labels.insert(label, caption);
+        right = caption->x() - 14;
+    }
+    if (form.hasComment) {
+        const int y = form.totals.isEmpty() ? top : top + kRowHeight;
+        labelAt(host, QRect(x0, y, 56, kFieldHeight), u"Comment"_s);
+        t.comment = fieldAt(host, QRect(x0 + 58, y, w - 8 - x0 - 58, kFieldHeight), form.comment);
+    }
+}
+
+} // namespace
+
 Transaction transactionWindow(Screen& s, const TransactionSpec& form) {
     Transaction t;
     t.window = s.addWindow(form.title, form.rect, form.icon);
@@ -236,8 +264,12 @@ Transaction transactionWindow(Screen& s, const TransactionSpec& form) {
         t.labels.insert(label, pane.lastLabel());
         headerBottom = std::max(headerBottom, pane.y());
     }
-    const int top = std::max({leftBottom + 4, headerBottom + 4, form.linesTop});
-    const int footRows = std::max(int(form.totals.size()), form.hasComment ? 1 : 0);
+    // A row of fields ends 3 pixels above the next row's place; the lines keep a little more.
+    const int top = form.linesTop > 0 ? std::max({leftBottom, headerBottom, form.linesTop})
+                                      : std::max(leftBottom, headerBottom) + 4;
+    const int footRows = form.totalsInRow
+                             ? int(!form.totals.isEmpty()) + int(form.hasComment)
+                             : std::max(int(form.totals.size()), form.hasComment ? 1 : 0);
     const int gridBottom = h - 8 - footRows * kRowHeight;
     const int linesBottom = form.linesBottom > 0 ? form.linesBottom : gridBottom;
     t.lines = gridAt(host, QRect(x0, top, w - x0 - 8, linesBottom - top), form.lineHeaders,
@@ -247,6 +279,10 @@ Transaction transactionWindow(Screen& s, const TransactionSpec& form) {
         const int left = form.linesNoteBeside ? w - 8 - kBesideWidth : x0;
         noteAt(host, QRect(left, linesBottom + 6, w - 8 - left, gridBottom - linesBottom - 8),
                form.linesNote);
+    }
+    if (form.totalsInRow) {
+        totalsRow(host, t, form, x0, w, gridBottom + 4);
+        return t;
     }
     // Labels wide enough for "Balance Due".
     constexpr int kTotalsLabel = 70;
@@ -780,24 +816,30 @@ TransactionSpec greenwayInvoice(const QRect& r) {
     t.partyLabel = u"Customer ID"_s;
     t.partyId = u"GREENWAY"_s;
     t.address = sample::greenwayAddress();
-    t.header = {{u"Invoice No."_s, u"10482"_s},   {u"Date"_s, u"03/15/27"_s},
-                {u"Terms"_s, u"2% 10, Net 30"_s}, {u"Ship Via"_s, u"Our Truck"_s},
-                {u"Sales Tax"_s, u"MILLBROOK"_s}, {u"Job"_s, books::invoice(10482).job}};
+    t.header = {{u"Invoice No."_s, u"10482"_s},
+                {u"Date"_s, u"03/15/27"_s},
+                {u"Terms"_s, u"2% 10, Net 30"_s},
+                {u"Sales Tax"_s, u"MILLBROOK"_s},
+                {u"Job"_s, books::invoice(10482).job}};
     t.lineHeaders = {u">Quantity"_s, u"Item ID"_s, u"Description"_s, u">Unit Price"_s,
                      u">Amount"_s};
-    // The header in two columns of three rows, a little lower than the Customer ID: so the
-    // callouts over the window's top (35, 37) cover a row whole or pass between two, and the
-    // right column's labels stand clear of 35's right edge. Its last row holds the Date, short
-    // enough to end inside 37's callout.
-    t.headerCells = {{0, 0}, {0, 2}, {1, 0}, {1, 1}, {1, 2}, {0, 1}};
-    t.headerTop = 18;
+    // The callouts over the window's top (35, 37) leave a band free between them. The header's
+    // rows stand one under 35's callout, one in the band and one under 37's: the inner column
+    // fills all three, each callout covering one of its rows whole; the outer column, whose
+    // fields 37's edge would cut, keeps to the first two. Fields this narrow end inside 35's
+    // callout, and the outer labels stand clear of the window it lies on.
+    t.headerCells = {{0, 0}, {0, 1}, {1, 0}, {1, 1}, {1, 2}};
+    t.headerTop = 21;
     t.headerLabelWidth = 60;
-    t.headerFieldWidth = 100;
-    // A wide Quantity column keeps the item IDs inside the callouts whose left edge runs down the
-    // lines (15, 36, 71); lines this low have their first row above 15's callout and the next
-    // ones under it.
-    t.lineWidths = {90, 80, 0, 60, 60};
-    t.linesTop = 158;
+    t.headerFieldWidth = 94;
+    // Narrow enough to end short of 37's callout.
+    t.addressWidth = 150;
+    // The Item ID's heading stands left of 18's callout.
+    t.lineWidths = {70, 80, 0, 60, 60};
+    // The lines below 34's callout and 36's, just tall enough for the invoice's four lines; the
+    // amounts in a row under them and the Comment at the foot.
+    t.linesTop = 186;
+    t.totalsInRow = true;
     const books::Invoice& inv = books::invoice(10482);
     for (const books::Line& l : inv.lines) {
         t.lines << books::invoiceLineRow(l);
@@ -858,10 +900,10 @@ TransactionSpec greenwayReceipt(const QRect& r) {
     t.lineWidths = {44, 64, 70, 70, 0, 80, 90};
     t.lines = receiptLines(paid);
     t.selectedLine = 1;
-    // The list a little lower and the remark beside the callouts: the callouts over the
-    // window's middle (38, 71) then cover each row whole or pass between two.
-    t.linesTop = 97;
-    t.linesBottom = 187;
+    // The list right under the fields and as tall as its rows, the remark beside the callouts:
+    // the callouts over the window's middle (38, 71) then lie below the last row.
+    t.linesTop = 77;
+    t.linesBottom = 153;
     t.linesNote = u"Check the invoices that this payment pays. Orvane fills in the amounts, "
                   "oldest invoice first."_s;
     t.linesNoteBeside = true;

@@ -44,11 +44,12 @@ struct TransactionSpec {
     QList<int> lineWidths;
     QList<QStringList> lines;
     int selectedLine = -1;
-    int linesTop = 0;    // top edge of the lines in the detail area; 0: under the header
+    int linesTop = 0;    // top of the lines in the detail area, not above the fields; 0: under them
     int linesBottom = 0; // bottom edge of the lines in the detail area; 0: down to the foot
     QString linesNote;   // a remark under the lines when they stop early
     bool linesNoteBeside = false;          // the remark at the right, else across the window
     QList<QPair<QString, QString>> totals; // labelled amounts under the lines, right side
+    bool totalsInRow = false;              // the amounts side by side, the Comment below them
     QString comment;                       // the Comment field at the foot
     bool hasComment = true;
     QString detailTab;               // with journal: the first tab's name

@@ -166,26 +166,30 @@ void stockStatus(Screen& s) {
     TransactionSpec form = greenwayInvoice(kWorkArea);
     form.selectedLine = 1;
     transactionWindow(s, form);
-    // Over the invoice's top left, clear of the line it reports on: its caption lies under the
-    // callout, the item's name and its figures below it.
-    ChildWindow* d = s.addDialog(u"Stock Status - ROSE-HT"_s, QRect(136, 110, 300, 150),
-                                 Glyph::Items, TitleBar::Buttons::Close);
+    // Over the invoice's header, clear of its lines: its title bar above the callout, which lies
+    // within it, the picture beside the callout and the figures below.
+    ChildWindow* d = s.addDialog(u"Stock Status - ROSE-HT"_s, QRect(94, 88, 375, 179), Glyph::Items,
+                                 TitleBar::Buttons::Close);
     QWidget* body = d->body();
-    labelAt(body, QRect(10, 28, 270, 18), u"Rose Bush, Hybrid Tea"_s, true);
+    pictureAt(body, QRect(6, 8, 32, 32), Glyph::Items);
+    constexpr int kCalloutBottom = 160;
+    const int top = kCalloutBottom + 6 - body->mapTo(&s, QPoint(0, 0)).y();
+    constexpr int kLeft = 46; // right of the picture
+    labelAt(body, QRect(kLeft, top, 270, 18), u"Rose Bush, Hybrid Tea"_s, true);
     // The moment invoice 10482 takes its roses: on hand still counts them.
     const int onHand = books::roseOnHand(0);
     const int onInvoice = onHand - books::roseOnHand(1);
-    FormPane left(body, 10, 51, 96);
+    FormPane left(body, kLeft, top + 23, 96);
     QLineEdit* onHandField = left.text(u"Quantity on Hand"_s, QString::number(onHand), 36, true);
     left.text(u"On This Invoice"_s, QString::number(onInvoice), 36, true);
     left.text(u"Available"_s, QString::number(onHand - onInvoice), 36, true);
-    FormPane right(body, 152, 51, 96);
+    FormPane right(body, kLeft + 142, top + 23, 96);
     QLineEdit* onOrderField =
         right.text(u"Quantity on Order"_s, QString::number(books::roseOnOrder()), 36, true);
     right.text(u"On Open Quotes"_s, u"0"_s, 36, true);
     auto* ok = new QPushButton(u"OK"_s, body);
     ok->setDefault(true);
-    ok->setGeometry(152 + 96 + 36 - 70, right.y(), 70, 22);
+    ok->setGeometry(kLeft + 142 + 96 + 36 - 70, right.y(), 70, 22);
     s.explain(onHandField, u"the quantity on hand"_s);
     s.explain(onOrderField, u"the quantity on order"_s);
 }
@@ -195,9 +199,11 @@ void invoicePayment(Screen& s) {
     TransactionSpec form = greenwayInvoice(kWorkArea);
     form.partyId = u"MARTINEZ-R"_s;
     form.address = {u"Rosa Martinez"_s, u"27 Linden Court"_s, u"Bayside, CA 94520"_s};
-    form.header = {{u"Invoice No."_s, u"10483"_s},    {u"Date"_s, u"03/15/27"_s},
-                   {u"Terms"_s, u"Due on receipt"_s}, {u"Ship Via"_s, u"Customer Pickup"_s},
-                   {u"Sales Tax"_s, u"BAYSIDE"_s},    {u"Job"_s, QString()}};
+    form.header = {{u"Invoice No."_s, u"10483"_s},
+                   {u"Date"_s, u"03/15/27"_s},
+                   {u"Terms"_s, u"Due on receipt"_s},
+                   {u"Sales Tax"_s, u"BAYSIDE"_s},
+                   {u"Job"_s, QString()}};
     const books::Invoice& inv = books::invoice(10483);
     form.lines.clear();
     for (const books::Line& l : inv.lines) {
@@ -208,19 +214,24 @@ void invoicePayment(Screen& s) {
                    {u"Total"_s, books::money(books::total(inv))}};
     form.comment = u"Paid at the counter"_s;
     transactionWindow(s, form);
-    // Paid in full at the counter: F7 opens a small window for the payment over the invoice's
-    // lines, its caption under the callout and its fields below it; the status bar names the key.
+    // Paid in full at the counter: F7 opens a window for the payment over the invoice's lines,
+    // its title bar above the callout, which lies within it, the picture beside the callout, the
+    // fields below it and above the totals; the status bar names the key.
     s.setStatus(u"F7  Payment Received"_s);
     const books::Cents total = books::total(inv);
-    ChildWindow* d = s.addDialog(u"Payment Received"_s, QRect(104, 280, 460, 145), Glyph::Invoices);
+    ChildWindow* d = s.addDialog(u"Payment Received"_s, QRect(4, 234, 456, 160), Glyph::Invoices);
     QWidget* body = d->body();
-    FormPane left(body, 10, 8, 104);
+    pictureAt(body, QRect(8, 6, 32, 32), Glyph::Receipts);
+    constexpr int kCalloutBottom = 308;
+    const int top = kCalloutBottom + 5 - body->mapTo(&s, QPoint(0, 0)).y();
+    FormPane left(body, 10, top, 104);
     QWidget* method = left.choice(u"Payment Method"_s, u"CARD"_s, 130);
     QWidget* reference = left.text(u"Reference"_s, u"Card ending 4417"_s, 130);
     QWidget* account = left.lookup(u"Deposit Account"_s, u"1020"_s, 90);
-    FormPane right(body, body->width() - 10 - 90 - 84, 8, 84);
+    FormPane right(body, body->width() - 8 - 90 - 84, top, 84);
     QWidget* paid = right.money(u"Amount Paid"_s, books::money(total), 90);
     QWidget* balance = right.money(u"Balance Due"_s, books::money(0), 90);
+    // Under the amounts, level with the last row.
     dialogButtons(body, {u"OK"_s, u"Cancel"_s});
     s.explain(method, u"Payment Method"_s);
     s.explain(reference, u"Reference"_s);
