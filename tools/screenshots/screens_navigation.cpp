@@ -332,10 +332,13 @@ void fastAdd(Screen& s) {
     for (const books::Customer& c : books::customers()) {
         rows.append({c.id, c.name});
     }
-    // Tall enough for every customer, and over the lines' headings, which the callout's edge
-    // would otherwise cut.
-    QTreeWidget* list = listAt(&s, QRect(below.x(), below.y() - 1, 250, 144),
-                               {u"Customer ID"_s, u"Name"_s}, {84, 0}, rows, 0);
+    // Tall enough for every customer, and over the whole row of the lines' headings, which the
+    // callout's edge would otherwise cut.
+    const QHeaderView* headings = t.lines->horizontalHeader();
+    const int headingsFoot = headings->mapTo(&s, QPoint(0, headings->height())).y();
+    QTreeWidget* list =
+        listAt(&s, QRect(below.x(), below.y() - 1, 250, headingsFoot + 1 - (below.y() - 1)),
+               {u"Customer ID"_s, u"Name"_s}, {84, 0}, rows, 0);
     list->raise();
 
     // The address in the rows of every other address window: City, then State, Zip. At the
