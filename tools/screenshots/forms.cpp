@@ -359,20 +359,24 @@ QList<QPushButton*> dialogButtons(QWidget* body, const QStringList& texts, int d
 
 RecordWindow recordWindow(Screen& s, const QString& title, Glyph icon, const QRect& r,
                           const QString& idLabel, const QString& id, const QString& nameLabel,
-                          const QString& name, const QStringList& tabs, int currentTab,
-                          bool active) {
+                          const QString& name, const QStringList& tabs, int currentTab, bool active,
+                          const RecordHeader& header) {
     RecordWindow rw;
     rw.window = s.addWindow(title, r, icon, active);
     QWidget* body = rw.window->body();
-    // 5 px down: the Name's row then ends above the callout over the Customers window in scene
-    // 79.
-    FormPane top(body, 8, 5, 78);
-    rw.id = top.lookup(idLabel, id, 150);
-    rw.name = top.text(nameLabel, name, std::min(260, body->width() - 100));
+    FormPane top(body, 8, header.top, 78);
+    rw.id = top.lookup(idLabel, id, header.idWidth);
+    top.skip(header.pitch - kRowHeight);
+    rw.name = top.text(nameLabel, name, std::min(header.nameWidth, body->width() - 100));
     // Beside the ID, not at the window's far edge, where a callout's right edge tends to run.
-    rw.inactive = checkAt(body, QPoint(std::min(380, body->width() - 80), rw.id->y() + 1),
-                          u"Inactive"_s, false);
-    rw.tabs = tabsAt(body, QRect(6, top.y() + 4, body->width() - 12, body->height() - top.y() - 10),
+    const int checksLeft = std::min(header.checksLeft, body->width() - 80);
+    rw.inactive = checkAt(body, QPoint(checksLeft, rw.id->y() + 1), u"Inactive"_s, false);
+    if (header.prospect) {
+        checkAt(body, QPoint(checksLeft + 100, rw.id->y() + 1), u"Prospect"_s, false);
+    }
+    // Where they stand below the ID and Name by default, whatever rows a window keeps above.
+    constexpr int kTabsTop = RecordHeader{}.top + 2 * kRowHeight + 4;
+    rw.tabs = tabsAt(body, QRect(6, kTabsTop, body->width() - 12, body->height() - kTabsTop - 6),
                      tabs, currentTab);
     // Along the bottom: the row of tabs under the ID and Name stood where many callouts' edges
     // run, and a caption cut in half reads as another word.

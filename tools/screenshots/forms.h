@@ -92,10 +92,20 @@ struct RecordWindow {
     QWidget* page = nullptr; // the current tab's page
     int pageTop = 0;         // the page's top in the picture: y there is y - pageTop on the page
 };
+// Where a record window's ID and Name rows stand in its body, and how wide their fields are.
+// The tabs below start at the same place whatever the rows.
+struct RecordHeader {
+    int top = 5;            // the ID's row, from the body's top
+    int pitch = kRowHeight; // from the ID's row to the Name's
+    int idWidth = 150;      // the ID's field with its lookup button
+    int nameWidth = 260;    // at most; less in a narrow window
+    int checksLeft = 380;   // Inactive, and 100 px right of it Prospect where there is one
+    bool prospect = false;
+};
 RecordWindow recordWindow(Screen& s, const QString& title, Glyph icon, const QRect& r,
                           const QString& idLabel, const QString& id, const QString& nameLabel,
                           const QString& name, const QStringList& tabs, int currentTab,
-                          bool active = true);
+                          bool active = true, const RecordHeader& header = {});
 
 // A wizard page inside a dialog: a band on the left listing the wizard's steps, a title and
 // an introduction, and Back / Next / Finish / Cancel at the bottom. `content` is the area for

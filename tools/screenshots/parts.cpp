@@ -771,39 +771,63 @@ HelpWindow helpWindow(Screen& s, int currentTab, const QString& topicHtml) {
 
 // ---- Sample records ------------------------------------------------------------------------
 
+namespace {
+
+// The General tab of the Customers window, in two blocks of two columns with room between: the
+// contact and the telephones above, the address, fax, e-mail and the rest below. The callouts
+// over this window (scenes 7 to 11, 16) stand where the script puts them, so the rows are
+// placed in the picture's pixels, whatever the frame above the window:
+// - the upper rows at y = 197 and 221: 10's callout covers the first telephone and ends above
+//   the second, 16's covers the second and begins below the first, 7's covers both;
+// - the Contact ends left of 10's callout, the telephones' fields inside 7's, 10's and 16's;
+// - the lower rows from y = 349, below 8's, 9's and 11's callouts, which lie between the blocks.
+void customerGeneral(const RecordWindow& rw) {
+    constexpr int kPitch = 24;
+    constexpr int kLabels = 66;
+    const int upperTop = 197 - rw.pageTop;
+    const int lowerTop = 349 - rw.pageTop;
+    FormPane left(rw.page, 8, upperTop, kLabels);
+    left.text(u"Contact"_s, u"Tom Alvarez"_s, 140);
+    left.skip(kPitch - kRowHeight);
+    left.choice(u"Type"_s, u"Landscaper"_s, 120);
+    FormPane right(rw.page, 371, upperTop, kLabels);
+    right.text(u"Telephone 1"_s, u"(555) 014-0188"_s, 100);
+    right.skip(kPitch - kRowHeight);
+    right.text(u"Telephone 2"_s, u"(555) 014-0189"_s, 100);
+    FormPane lower(rw.page, 8, lowerTop, kLabels);
+    lower.text(u"Address"_s, sample::greenwayAddress().at(2), 170);
+    lower.skip(kPitch - kRowHeight);
+    lower.text(u"City"_s, u"Millbrook"_s, 140);
+    lower.skip(kPitch - kRowHeight);
+    lower.text(u"State, Zip"_s, u"CA   94522"_s, 90);
+    FormPane lowerRight(rw.page, 371, lowerTop, kLabels);
+    lowerRight.text(u"Fax"_s, u"(555) 014-0190"_s, 100);
+    lowerRight.skip(kPitch - kRowHeight);
+    lowerRight.text(u"E-mail"_s, u"tom@greenwayland.example"_s, 150);
+    lowerRight.skip(kPitch - kRowHeight);
+    lowerRight.date(u"Since"_s, u"04/12/24"_s, 90);
+}
+
+} // namespace
+
 RecordWindow customerRecord(Screen& s, const QRect& r, int tab, bool active) {
-    RecordWindow rw = recordWindow(
-        s, u"Customers"_s, Glyph::Customers, r, u"Customer ID"_s, u"GREENWAY"_s, u"Name"_s,
-        u"Greenway Landscaping"_s,
-        {u"General"_s, u"Sales Defaults"_s, u"Payment History"_s, u"Custom Fields"_s}, tab, active);
-    QWidget* page = rw.page;
+    // The Name ends where the callout of scene 10 begins and above that of 79; the ID's field
+    // as wide, so that the two end level. Prospect stands beside Inactive, where the Notes
+    // window of 79 covers it whole and Inactive not at all.
+    RecordHeader header;
+    header.top = 3;
+    header.pitch = 22;
+    header.idWidth = 139;
+    header.nameWidth = 139;
+    header.checksLeft = 300;
+    header.prospect = true;
+    RecordWindow rw =
+        recordWindow(s, u"Customers"_s, Glyph::Customers, r, u"Customer ID"_s, u"GREENWAY"_s,
+                     u"Name"_s, u"Greenway Landscaping"_s,
+                     {u"General"_s, u"Sales Defaults"_s, u"Payment History"_s, u"Custom Fields"_s},
+                     tab, active, header);
     if (tab == 0) {
-        // Two blocks of rows: the contact, address and telephones above, the rest below, with
-        // room between. Each callout over this window (scenes 7 to 11, 16, 79) lies over a
-        // block whole or clear of it; the rows of the upper block start at y = 194 in the
-        // picture, those of the lower at 349 (clear at 343 to 355), and the right column's
-        // labels at x = 385. The callouts stand where the script puts them, so the rows are
-        // placed in the picture's pixels, whatever the frame above the window.
-        const int upperTop = 194 - rw.pageTop;
-        const int lowerTop = 349 - rw.pageTop;
-        constexpr int kLabels = 66;
-        FormPane left(page, 8, upperTop, kLabels);
-        left.text(u"Contact"_s, u"Tom Alvarez"_s, 160);
-        left.memo(u"Address"_s, u"88 Orchard Lane\nSuite 4"_s, 160, 2);
-        FormPane right(page, 371, upperTop, kLabels);
-        // Numbers need less room than the e-mail below; so short, the fields end inside the
-        // callouts that lie over them (7, 10).
-        right.text(u"Telephone 1"_s, u"(555) 014-0188"_s, 100);
-        right.text(u"Telephone 2"_s, u"(555) 014-0189"_s, 100);
-        right.text(u"Fax"_s, u"(555) 014-0190"_s, 100);
-        FormPane lower(page, 8, lowerTop, kLabels);
-        lower.text(u"City"_s, u"Millbrook"_s, 160);
-        lower.text(u"State, Zip"_s, u"CA   94522"_s, 90);
-        lower.choice(u"Type"_s, u"Landscaper"_s, 120);
-        FormPane lowerRight(page, 371, lowerTop, kLabels);
-        lowerRight.text(u"E-mail"_s, u"tom@greenwayland.example"_s, 150);
-        lowerRight.date(u"Since"_s, u"04/12/24"_s, 90);
-        lowerRight.check(u"Prospect"_s, false);
+        customerGeneral(rw);
     }
     return rw;
 }

@@ -159,7 +159,8 @@ void changeId(Screen& s) {
 void alertMessage(Screen& s) {
     s.windowToolbar();
     customerRecord(s, kWorkArea, 0, false);
-    ChildWindow* d = s.addDialog(u"Alert Message"_s, QRect(24, 226, 430, 212), Glyph::Alert);
+    // Below the customer's upper rows, over the lower ones' labels and left of their fields.
+    ChildWindow* d = s.addDialog(u"Alert Message"_s, QRect(16, 246, 430, 210), Glyph::Alert);
     QWidget* body = d->body();
     labelAt(body, QRect(10, 8, 300, 18), u"Customer ID:  GREENWAY  Greenway Landscaping"_s);
     labelAt(body, QRect(10, 30, 100, 18), u"Message"_s);
@@ -178,7 +179,8 @@ void alertView(Screen& s) {
     s.windowToolbar();
     s.toolButton(u"Alert"_s)->setDown(true);
     customerRecord(s, kWorkArea, 0, false);
-    ChildWindow* d = s.addDialog(u"Alert - GREENWAY"_s, QRect(150, 132, 340, 140), Glyph::Alert,
+    // Below the ID's row, over the fields of the rows under it and the labels of the telephones.
+    ChildWindow* d = s.addDialog(u"Alert - GREENWAY"_s, QRect(84, 142, 362, 140), Glyph::Alert,
                                  TitleBar::Buttons::Close);
     QWidget* body = d->body();
     pictureAt(body, QRect(14, 14, 32, 32), Glyph::Alert);
@@ -280,7 +282,8 @@ void transactionCopy(Screen& s) {
 void relatedReports(Screen& s) {
     s.windowToolbar();
     customerRecord(s, kWorkArea);
-    DropMenu* menu = s.popup(QPoint(40, 226), entries(kShortcutMenu, u"Related Reports"_s));
+    // Opened just below the customer's Type, which it would otherwise cut across.
+    DropMenu* menu = s.popup(QPoint(40, 246), entries(kShortcutMenu, u"Related Reports"_s));
     const QRect rel = menu->entryRect(u"Related Reports"_s);
     DropMenu* sub =
         s.popup(QPoint(menu->x() + menu->width() - 4, menu->y() + rel.top() - 3),
@@ -329,10 +332,13 @@ void fastAdd(Screen& s) {
     for (const books::Customer& c : books::customers()) {
         rows.append({c.id, c.name});
     }
-    // Tall enough for every customer, and over the lines' headings, which the callout's edge
-    // would otherwise cut.
-    QTreeWidget* list = listAt(&s, QRect(below.x(), below.y() - 1, 250, 144),
-                               {u"Customer ID"_s, u"Name"_s}, {84, 0}, rows, 0);
+    // Tall enough for every customer, and over the whole row of the lines' headings, which the
+    // callout's edge would otherwise cut.
+    const QHeaderView* headings = t.lines->horizontalHeader();
+    const int headingsFoot = headings->mapTo(&s, QPoint(0, headings->height())).y();
+    QTreeWidget* list =
+        listAt(&s, QRect(below.x(), below.y() - 1, 250, headingsFoot + 1 - (below.y() - 1)),
+               {u"Customer ID"_s, u"Name"_s}, {84, 0}, rows, 0);
     list->raise();
 
     // The address in the rows of every other address window: City, then State, Zip. At the
