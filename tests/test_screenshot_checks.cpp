@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -103,6 +104,26 @@ void fieldAcrossCalloutEdge(Screen& s) {
     combo->setEditable(true);
     combo->setEditText(u"Greenway Landscaping"_s);
     combo->setGeometry(callout.right() - 60, callout.top() + 4, 160, 22);
+}
+
+// A field whose letters stand clear of the plate while its box runs `into` pixels under it.
+void fieldBoxUnderPlate(Screen& s, int into) {
+    filterButton(s);
+    const QRect callout = calloutArea(sceneOf(Callout));
+    auto* field = new QLineEdit(u"Oak"_s, &s);
+    field->setGeometry(callout.right() + 2 - into, callout.top() + 4, 120, 20);
+}
+
+// The arrow to the last record, its square across the plate's left edge, its glyph `clear`
+// pixels left of it.
+void arrowBesidePlate(Screen& s, int clear) {
+    filterButton(s);
+    const QRect callout = calloutArea(sceneOf(Callout));
+    auto* last = new QToolButton(&s);
+    last->setIcon(QIcon(glyph(Glyph::Last, 18)));
+    last->setIconSize(QSize(18, 18));
+    last->setToolTip(u"Last"_s);
+    last->setGeometry(callout.left() - 12 - clear, callout.top() + 2, 20, 26);
 }
 
 // A text that ends `gap` pixels above the plate of the Callout scene. Its place is the label's
@@ -379,6 +400,18 @@ private Q_SLOTS:
         QTest::newRow("a tool button's label cut by the callout's edge")
             << int(Callout) << Build(toolLabelAcrossCalloutEdge) << QString()
             << u"the callout's right edge cuts the button \"Journal\""_s;
+        QTest::newRow("a field's box across the callout's edge, its letters clear")
+            << int(Callout) << Build([](Screen& s) { fieldBoxUnderPlate(s, 2); }) << QString()
+            << u"the callout's right edge cuts the field box"_s;
+        QTest::newRow("a field's box a pixel clear of the plate")
+            << int(Callout) << Build([](Screen& s) { fieldBoxUnderPlate(s, 0); }) << QString()
+            << QString();
+        QTest::newRow("an arrow's glyph cut by the callout's edge")
+            << int(Callout) << Build([](Screen& s) { arrowBesidePlate(s, 0); }) << QString()
+            << u"the callout's left edge cuts the button \"Last\""_s;
+        QTest::newRow("an arrow's glyph clear, its square across the edge")
+            << int(Callout) << Build([](Screen& s) { arrowBesidePlate(s, 5); }) << QString()
+            << QString();
         QTest::newRow("text touching the plate")
             << int(Callout) << Build([](Screen& s) { textAbovePlate(s, 0); }) << QString()
             << u"the callout's top edge cuts the label"_s;

@@ -203,13 +203,7 @@ void TitleBar::placeCaption(bool centred, int drop) {
     update();
 }
 
-void TitleBar::paintEvent(QPaintEvent*) {
-    forgetPainted();
-    QPainter p(this);
-    fillTitleGradient(p, rect(), active_ ? colour::navy : colour::inactive,
-                      active_ ? colour::sky : colour::inactiveEnd);
-    const int iconSize = height() - 4;
-    p.drawPixmap(3, 2, glyph(icon_, iconSize));
+QList<TitleBar::CaptionButton> TitleBar::captionButtons() const {
     QSize b(16, height() - 5);
     int right = width() - 2;
     QList<QChar> kinds;
@@ -234,16 +228,35 @@ void TitleBar::paintEvent(QPaintEvent*) {
     case Buttons::None:
         break;
     }
+    QList<CaptionButton> out;
     for (qsizetype i = kinds.size() - 1; i >= 0; --i) {
-        const QRect r(right - b.width(), (height() - b.height()) / 2, b.width(), b.height());
-        drawCaptionButton(p, r, palette(), kinds[i]);
+        out.prepend({kinds[i], QRect(QPoint(right - b.width(), (height() - b.height()) / 2), b)});
         right -= b.width() + (i == kinds.size() - 1 ? 2 : 0);
+    }
+    return out;
+}
+
+QRect TitleBar::iconPlace() const {
+    return QRect(3, 2, height() - 4, height() - 4);
+}
+
+void TitleBar::paintEvent(QPaintEvent*) {
+    forgetPainted();
+    QPainter p(this);
+    fillTitleGradient(p, rect(), active_ ? colour::navy : colour::inactive,
+                      active_ ? colour::sky : colour::inactiveEnd);
+    const QRect icon = iconPlace();
+    p.drawPixmap(icon.topLeft(), glyph(icon_, icon.width()));
+    const QList<CaptionButton> buttons = captionButtons();
+    for (const CaptionButton& b : buttons) {
+        drawCaptionButton(p, b.place, palette(), b.kind);
     }
     p.setPen(active_ ? Qt::white : colour::face);
     p.setFont(forPainter(p, uiFont(11, true)));
     // Centred between the icon and the buttons, or after the icon.
+    const int right = buttons.isEmpty() ? width() - 2 : buttons.first().place.left();
     const Qt::Alignment across = centred_ ? Qt::AlignHCenter : Qt::AlignLeft;
-    paintText(p, QRect(iconSize + 7, drop_, right - iconSize - 10, height()),
+    paintText(p, QRect(icon.right() + 5, drop_, right - icon.right() - 8, height()),
               across | Qt::AlignVCenter, caption_);
 }
 

@@ -123,6 +123,14 @@ public:
     TitleBar(QWidget* parent, const QString& caption, Glyph icon, bool active, Buttons buttons,
              int height);
     const QString& caption() const { return caption_; }
+    // The buttons at the bar's right end ('_', 'o', 'x' or '?') and the icon at its left, in the
+    // bar's coordinates.
+    struct CaptionButton {
+        QChar kind;
+        QRect place;
+    };
+    QList<CaptionButton> captionButtons() const;
+    QRect iconPlace() const;
     // The main window's caption sits centred, or `drop` pixels below the bar's middle.
     void placeCaption(bool centred, int drop);
 

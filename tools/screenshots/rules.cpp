@@ -9,6 +9,7 @@
 #include "script/callout.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -488,6 +489,129 @@ QStringList calloutEdgeProblems(const script::Scene& scene, const QList<ShownTex
     return out;
 }
 
+// ---- Shapes the callout's edge may cut ----
+
+// A shape the learner reads as one thing: a framed button, a field's box, a picture, a title
+// bar's icon or button. Cut by the plate's edge, it leaves a sliver or a half on the screen (a
+// field's border under a callout's foot, "Last" that reads as "Next").
+struct Shape {
+    QString what;
+    QRect place; // in the picture
+    const QWidget* owner;
+};
+
+// The pixels a picture paints: its glyph, not the transparent square around it.
+QRect paintedPart(const QImage& image) {
+    QRect out;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) != 0) {
+                out |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return out;
+}
+
+QRect iconOnlyPlace(const QToolButton* b) {
+    QRect icon(QPoint(0, 0), b->iconSize());
+    icon.moveCenter(b->rect().center());
+    const QImage image = b->icon().pixmap(b->iconSize()).toImage();
+    return paintedPart(image).translated(icon.topLeft());
+}
+
+QString shapeName(const QWidget* w) {
+    if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
+        const QString name = b->text().isEmpty() ? b->toolTip() : b->text();
+        return u"button \"%1\""_s.arg(name.simplified());
+    }
+    if (qobject_cast<const QLabel*>(w) != nullptr) {
+        return u"picture"_s;
+    }
+    return u"field box"_s;
+}
+
+// Where the widget draws a shape of its own, in its coordinates; empty for none. Flat buttons of
+// words are read as their letters, by the rule for texts.
+QRect shapeOf(const QWidget* w) {
+    if (const auto* tool = qobject_cast<const QToolButton*>(w)) {
+        return tool->toolButtonStyle() == Qt::ToolButtonIconOnly ? iconOnlyPlace(tool)
+               : tool->autoRaise()                               ? QRect()
+                                                                 : tool->rect();
+    }
+    if (qobject_cast<const QPushButton*>(w) != nullptr ||
+        qobject_cast<const QLineEdit*>(w) != nullptr ||
+        qobject_cast<const QComboBox*>(w) != nullptr ||
+        qobject_cast<const QAbstractSpinBox*>(w) != nullptr) {
+        return w->rect();
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(w); label && !label->pixmap().isNull()) {
+        const QSize size = label->pixmap().deviceIndependentSize().toSize();
+        const QRect place =
+            QStyle::alignedRect(Qt::LeftToRight, label->alignment(), size, label->contentsRect());
+        return paintedPart(label->pixmap().toImage().scaled(size)).translated(place.topLeft());
+    }
+    return {};
+}
+
+// A field's box is its combo box's or spin box's, whose line edit it holds.
+bool insideAField(const QWidget* w) {
+    const QWidget* parent = w->parentWidget();
+    return qobject_cast<const QComboBox*>(parent) != nullptr ||
+           qobject_cast<const QAbstractSpinBox*>(parent) != nullptr;
+}
+
+QList<Shape> shapesShown(const Screen& screen) {
+    QList<Shape> out;
+    for (const QWidget* w : screen.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&screen) || insideAField(w)) {
+            continue;
+        }
+        if (const auto* bar = dynamic_cast<const TitleBar*>(w)) {
+            const QString of = u" of \"%1\""_s.arg(bar->caption());
+            out << Shape{u"title bar's icon"_s + of,
+                         inPicture(w, bar->iconPlace(), screen).toRect(), w};
+            for (const TitleBar::CaptionButton& b : bar->captionButtons()) {
+                out << Shape{u"title bar's '%1' button"_s.arg(b.kind) + of,
+                             inPicture(w, b.place, screen).toRect(), w};
+            }
+        } else if (const QRect shape = shapeOf(w); !shape.isEmpty()) {
+            out << Shape{shapeName(w), inPicture(w, shape, screen).toRect(), w};
+        }
+    }
+    return out;
+}
+
+bool acrossTheEdge(const QRect& r, const QRect& plate) {
+    return r.intersects(plate.adjusted(-1, -1, 1, 1)) && !plate.adjusted(1, 1, -1, -1).contains(r);
+}
+
+// Each shape lies wholly under the plate or wholly clear of it, a pixel to spare, where nothing
+// drawn later covers its middle. A widget whose letters the edge cuts is reported once, for them.
+QStringList calloutEdgeShapeProblems(const script::Scene& scene, const QList<ShownText>& shown,
+                                     const Screen& screen) {
+    QStringList out;
+    const QRect plate = calloutArea(scene);
+    if (plate.isEmpty()) {
+        return out;
+    }
+    QList<const QWidget*> lettersCut;
+    for (const ShownText& t : shown) {
+        if (acrossTheEdge(t.ink.toAlignedRect(), plate)) {
+            lettersCut << t.owner << t.owner->parentWidget();
+        }
+    }
+    for (const Shape& s : shapesShown(screen)) {
+        const QWidget* hit = screen.childAt(s.place.center());
+        const bool seen = hit != nullptr && (hit == s.owner || s.owner->isAncestorOf(hit));
+        if (acrossTheEdge(s.place, plate) && seen && !lettersCut.contains(s.owner)) {
+            out << u"the callout's %1 edge cuts the %2 at %3"_s.arg(edgeThrough(s.place, plate),
+                                                                    s.what, where(s.place));
+        }
+    }
+    return out;
+}
+
 // ---- Clipping ----
 
 // Whether a text, drawn in the widget's font, fits a width and height, as the picture draws it or
@@ -886,7 +1010,8 @@ QStringList problems(const script::Scene& scene, const SceneDrawing& drawing,
     const QList<ShownText> shown = shownTexts(screen);
     return explainedProblems(scene, screen) + pointerProblems(scene, screen) +
            namesProblems(scene, drawing, shown, screen) +
-           calloutEdgeProblems(scene, shown, screen, 1) + clippingProblems(screen, 1) +
+           calloutEdgeProblems(scene, shown, screen, 1) +
+           calloutEdgeShapeProblems(scene, shown, screen) + clippingProblems(screen, 1) +
            figuresProblems(shown);
 }
 
