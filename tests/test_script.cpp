@@ -97,7 +97,7 @@ constexpr DesignedScene kDesign[] = {
     {69, nullptr, "Preview.GIF", 500, 3200, 0, 0, 114, 0xdcbc},
     {70, nullptr, "DrillDown.GIF", 4900, 3600, 0, 0, 227, 0x34ac},
     {71, nullptr, "DrillBack.GIF", 4200, 900, 0, 0, 242, 0x8e56},
-    {72, nullptr, "FormAlignment.GIF", 4300, 3400, 0, 0, 234, 0x19d2},
+    {72, nullptr, "FormAlignment.GIF", 4300, 3400, 0, 0, 234, 0x3fb7},
     {73, "Company", "CompanyIntro.GIF", 0, 0, 0, 0, 0, 0x0000},
     {74, nullptr, "Preference.GIF", 3500, 3000, 0, 0, 184, 0x175e},
     {75, nullptr, "BeginBal.GIF", 2100, 1000, 0, 0, 202, 0x0733},

@@ -282,7 +282,7 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     "and Orvane opens that invoice, receipt or check in its transaction window, where you can "
     "review or correct it.  Close the window to return to the report.",
     // 72: form alignment
-    "If your printed forms, such as checks and invoices, don't line up with the boxes of the "
+    "If your printed forms, such as checks and invoices, don't line up with the boxes on the "
     "paper, choose Reports, Form Alignment.  Move the top and left margins in small steps and "
     "print a test form until every field sits where it should.",
     // 73: Company opening page, no callout

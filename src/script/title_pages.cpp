@@ -60,7 +60,7 @@ std::vector<std::pair<QString, TitlePage>> makeTitlePages() {
           kNext}},
         {QStringLiteral("PayrollIntro.GIF"),
          {t("Payroll"),
-          t("Pay your employees, and keep their payroll taxes right, paycheck after paycheck."),
+          t("Pay your employees and keep their payroll taxes right, paycheck after paycheck."),
           {t("Employee records"), t("Earning types, deductions and contributions"),
            t("Payroll taxes"), t("Payroll checks")},
           kNext}},

@@ -560,17 +560,13 @@ void ReportPaper::paintEvent(QPaintEvent*) {
 }
 
 // At ten pixels the bold face's hints thin its stems to one pixel, and bold would print as
-// regular. So the picture itself strikes the regular face twice, a pixel apart, as a printer
-// emboldens a face it lacks; its copy at twice the density has room for the bold face's stems.
-// The second strike goes inwards, so that bold figures end where the column's others do.
+// regular; at eleven they keep two. So the picture's bold lines are a pixel larger; its copy at
+// twice the density has room for the bold face's stems at the report's own size.
 void ReportPaper::paintLine(QPainter& p, const QRect& r, int flags, const QString& text,
                             bool bold) {
     const bool fine = p.paintEngine()->paintDevice()->devicePixelRatioF() > 1;
-    p.setFont(forPainter(p, uiFont(10, bold && fine)));
+    p.setFont(forPainter(p, uiFont(bold && !fine ? 11 : 10, bold)));
     paintText(p, r, flags, text);
-    if (bold && !fine) {
-        paintText(p, r.translated((flags & Qt::AlignRight) ? -1 : 1, 0), flags, text);
-    }
 }
 
 ReportPaper* reportPaper(QWidget* host, const QRect& r, const ReportPage& page) {
