@@ -60,11 +60,13 @@ void filterButton(Screen& s) {
     s.explain(button(s, u"&Filter"_s, kClear), u"Filter"_s);
 }
 
-void filterButtonUnderFrame(Screen& s) {
+// A frame over the Filter button, or over the left part of it, up to `reach` pixels into the
+// button: its label's first letters (the button is 120 wide and its label centred).
+void filterButtonUnderFrame(Screen& s, int reach = 130) {
     filterButton(s);
     auto* over = new QFrame(&s);
     over->setAutoFillBackground(true);
-    over->setGeometry(kClear.adjusted(-10, -10, 10, 10));
+    over->setGeometry(QRect(kClear.topLeft() - QPoint(10, 10), QSize(10 + reach, 50)));
 }
 
 void filterButtonUnderCallout(Screen& s) {
@@ -383,7 +385,11 @@ private Q_SLOTS:
         QTest::newRow("named button missing")
             << int(Callout) << Build(filterButton) << u"button:Print"_s << u"lacks"_s;
         QTest::newRow("named button covered")
-            << int(Callout) << Build(filterButtonUnderFrame) << u"Filter"_s << u"lies hidden"_s;
+            << int(Callout) << Build([](Screen& s) { filterButtonUnderFrame(s); }) << u"Filter"_s
+            << u"lies hidden"_s;
+        QTest::newRow("named button's first letter covered")
+            << int(Callout) << Build([](Screen& s) { filterButtonUnderFrame(s, 52); })
+            << u"Filter"_s << u"lies hidden"_s;
         QTest::newRow("named icon-only toolbar button")
             << int(Quiet) << Build([](Screen&) {}) << u"Customers"_s << u"lacks"_s;
         QTest::newRow("text wholly under the callout")

@@ -52,7 +52,7 @@ struct FrameLayout {
     int toolMinWidth = 0;        // a labelled button's least width
     int toolPadding = 12;        // room a labelled button keeps beside its label
     int toolGroupGap = 6;        // room a separator takes between groups
-    int toolConversionRoom = 14; // more room the conversion command keeps beside its label
+    int toolConversionRoom = 26; // more room the conversion command keeps beside its label
     // The least left edge of each group after the first: New and Delete, the way through the
     // records, Print and Email, Alert to Journal, Help. The arrows start where callouts' left
     // edges (x = 178, 198, 252) pass between them.

@@ -388,11 +388,17 @@ QList<ShownText> shownTexts(const Screen& screen, int density = 1) {
     return walk.out;
 }
 
-// Whether nothing drawn later lies over the middle and both quarters of the text's place.
-bool uncovered(const ShownText& t, const Screen& screen) {
+// Whether nothing drawn later lies over the middle and both quarters of the text's place, or,
+// asked for `ends` too, over its first and last letters ("Journal" half under a menu reads
+// "ournal").
+bool uncovered(const ShownText& t, const Screen& screen, bool ends = false) {
     const QRect r = t.ink.toAlignedRect();
     const int y = r.center().y();
-    for (const int x : {r.left() + r.width() / 4, r.center().x(), r.right() - r.width() / 4}) {
+    QList<int> xs = {r.left() + r.width() / 4, r.center().x(), r.right() - r.width() / 4};
+    if (ends) {
+        xs << r.left() + 1 << r.right() - 1;
+    }
+    for (const int x : xs) {
         const QWidget* hit = screen.childAt(QPoint(x, y));
         if (hit == nullptr || (hit != t.owner && !t.owner->isAncestorOf(hit))) {
             return false;
@@ -429,7 +435,7 @@ QStringList namesProblems(const script::Scene& scene, const SceneDrawing& drawin
         for (const ShownText& t : shown) {
             if (isName(t) && (kind.isEmpty() || kind == t.kind) && reads(t, name)) {
                 found = true;
-                const bool seen = uncovered(t, screen);
+                const bool seen = uncovered(t, screen, true);
                 uncoveredByWidgets = uncoveredByWidgets || seen;
                 visible = visible || (seen && !t.ink.toAlignedRect().intersects(callout));
             }
