@@ -161,35 +161,43 @@ void invoice(Screen& s) {
     s.explain(t.fields.value(u"Total"_s), u"Total"_s);
 }
 
+// The item's particulars, in two rows that the callout covers whole.
+void stockItemRows(QWidget* body, int x, int y, const books::Item& item) {
+    FormPane left(body, x, y, 70);
+    left.text(u"Item ID"_s, item.id, 100);
+    left.text(u"Description"_s, item.description, 240);
+    FormPane right(body, x + 185, y, 64);
+    right.money(u"Unit Price"_s, books::money(item.price), 60);
+}
+
 void stockStatus(Screen& s) {
     s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
     TransactionSpec form = greenwayInvoice(kWorkArea);
     form.selectedLine = 1;
     transactionWindow(s, form);
-    // Over the invoice's header, clear of its lines: its title bar above the callout, which lies
-    // within it, the picture beside the callout and the figures below.
-    ChildWindow* d = s.addDialog(u"Stock Status - ROSE-HT"_s, QRect(94, 88, 375, 179), Glyph::Items,
+    // Over the invoice's header, clear of its lines, its title bar above the callout. The callout
+    // covers the item's particulars; the picture stands left of it, the buttons right of it and
+    // the quantities below it.
+    ChildWindow* d = s.addDialog(u"Stock Status - ROSE-HT"_s, QRect(74, 78, 492, 174), Glyph::Items,
                                  TitleBar::Buttons::Close);
     QWidget* body = d->body();
-    pictureAt(body, QRect(6, 8, 32, 32), Glyph::Items);
-    constexpr int kCalloutBottom = 160;
-    const int top = kCalloutBottom + 6 - body->mapTo(&s, QPoint(0, 0)).y();
-    constexpr int kLeft = 46; // right of the picture
-    labelAt(body, QRect(kLeft, top, 270, 18), u"Rose Bush, Hybrid Tea"_s, true);
+    pictureAt(body, QRect(12, 12, 32, 32), Glyph::Items);
+    constexpr int kLeft = 68; // the columns' left edge, right of the picture
+    stockItemRows(body, kLeft, 15, books::item(u"ROSE-HT"_s));
+    buttonAt(body, QRect(body->width() - 85, 12, 75, 23), u"OK"_s, true);
+    buttonAt(body, QRect(body->width() - 85, 40, 75, 23), u"Help"_s);
     // The moment invoice 10482 takes its roses: on hand still counts them.
     const int onHand = books::roseOnHand(0);
     const int onInvoice = onHand - books::roseOnHand(1);
-    FormPane left(body, kLeft, top + 23, 96);
+    constexpr int kQuantitiesTop = 71;
+    FormPane left(body, kLeft, kQuantitiesTop, 96);
     QLineEdit* onHandField = left.text(u"Quantity on Hand"_s, QString::number(onHand), 36, true);
     left.text(u"On This Invoice"_s, QString::number(onInvoice), 36, true);
     left.text(u"Available"_s, QString::number(onHand - onInvoice), 36, true);
-    FormPane right(body, kLeft + 142, top + 23, 96);
+    FormPane right(body, kLeft + 177, kQuantitiesTop, 96);
     QLineEdit* onOrderField =
         right.text(u"Quantity on Order"_s, QString::number(books::roseOnOrder()), 36, true);
     right.text(u"On Open Quotes"_s, u"0"_s, 36, true);
-    auto* ok = new QPushButton(u"OK"_s, body);
-    ok->setDefault(true);
-    ok->setGeometry(kLeft + 142 + 96 + 36 - 70, right.y(), 70, 22);
     s.explain(onHandField, u"the quantity on hand"_s);
     s.explain(onOrderField, u"the quantity on order"_s);
 }
