@@ -202,6 +202,36 @@ void stockStatus(Screen& s) {
     s.explain(onOrderField, u"the quantity on order"_s);
 }
 
+// The Payment Received window, its columns lined up. The callout covers the fields of the
+// invoice it pays (their labels show at its left); the buttons stand right of it and the payment
+// below it.
+void paymentReceived(QWidget* body, Screen& s, const books::Invoice& inv) {
+    constexpr int kLabels = 10;
+    constexpr int kFields = 125;
+    constexpr int kRight = 292; // the right column's labels
+    const books::Cents total = books::total(inv);
+    FormPane paying(body, kLabels, 17, kFields - kLabels);
+    paying.text(u"Customer ID"_s, inv.customer, 110);
+    paying.text(u"Name"_s, books::customerName(inv.customer), 150);
+    FormPane invoice(body, kRight, 17, 72);
+    invoice.text(u"Invoice No."_s, QString::number(inv.number), 70);
+    invoice.money(u"Invoice Total"_s, books::money(total), 70);
+    buttonAt(body, QRect(463, 16, 75, 23), u"OK"_s, true);
+    buttonAt(body, QRect(463, 44, 75, 23), u"Cancel"_s);
+    FormPane left(body, kLabels, 73, kFields - kLabels);
+    QWidget* method = left.choice(u"Payment Method"_s, u"CARD"_s, 130);
+    QWidget* reference = left.text(u"Reference"_s, u"Card ending 4417"_s, 130);
+    QWidget* account = left.lookup(u"Deposit Account"_s, u"1020"_s, 90);
+    FormPane right(body, kRight, 73, 72);
+    QWidget* paid = right.money(u"Amount Paid"_s, books::money(total), 70);
+    QWidget* balance = right.money(u"Balance Due"_s, books::money(0), 70);
+    s.explain(method, u"Payment Method"_s);
+    s.explain(reference, u"Reference"_s);
+    s.explain(account, u"Deposit Account"_s);
+    s.explain(paid, u"Amount Paid"_s);
+    s.explain(balance, u"Balance Due"_s);
+}
+
 void invoicePayment(Screen& s) {
     s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
     TransactionSpec form = greenwayInvoice(kWorkArea);
@@ -223,29 +253,11 @@ void invoicePayment(Screen& s) {
     form.comment = u"Paid at the counter"_s;
     transactionWindow(s, form);
     // Paid in full at the counter: F7 opens a window for the payment over the invoice's lines,
-    // its title bar above the callout, which lies within it, the picture beside the callout, the
-    // fields below it and above the totals; the status bar names the key.
+    // clear of its totals and wide enough to hide the Unit Price column whole; the status bar
+    // names the key.
     s.setStatus(u"F7  Payment Received"_s);
-    const books::Cents total = books::total(inv);
-    ChildWindow* d = s.addDialog(u"Payment Received"_s, QRect(4, 234, 456, 160), Glyph::Invoices);
-    QWidget* body = d->body();
-    pictureAt(body, QRect(8, 6, 32, 32), Glyph::Receipts);
-    constexpr int kCalloutBottom = 308;
-    const int top = kCalloutBottom + 5 - body->mapTo(&s, QPoint(0, 0)).y();
-    FormPane left(body, 10, top, 104);
-    QWidget* method = left.choice(u"Payment Method"_s, u"CARD"_s, 130);
-    QWidget* reference = left.text(u"Reference"_s, u"Card ending 4417"_s, 130);
-    QWidget* account = left.lookup(u"Deposit Account"_s, u"1020"_s, 90);
-    FormPane right(body, body->width() - 8 - 90 - 84, top, 84);
-    QWidget* paid = right.money(u"Amount Paid"_s, books::money(total), 90);
-    QWidget* balance = right.money(u"Balance Due"_s, books::money(0), 90);
-    // Under the amounts, level with the last row.
-    dialogButtons(body, {u"OK"_s, u"Cancel"_s});
-    s.explain(method, u"Payment Method"_s);
-    s.explain(reference, u"Reference"_s);
-    s.explain(account, u"Deposit Account"_s);
-    s.explain(paid, u"Amount Paid"_s);
-    s.explain(balance, u"Balance Due"_s);
+    ChildWindow* d = s.addDialog(u"Payment Received"_s, QRect(4, 222, 564, 174), Glyph::Invoices);
+    paymentReceived(d->body(), s, inv);
 }
 
 void invoiceReturn(Screen& s) {
