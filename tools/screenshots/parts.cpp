@@ -267,12 +267,18 @@ Transaction transactionWindow(Screen& s, const TransactionSpec& form) {
     // A row of fields ends 3 pixels above the next row's place; the lines keep a little more.
     const int top = form.linesTop > 0 ? std::max({leftBottom, headerBottom, form.linesTop})
                                       : std::max(leftBottom, headerBottom) + 4;
-    const int footRows = form.totalsInRow
-                             ? int(!form.totals.isEmpty()) + int(form.hasComment)
-                             : std::max(int(form.totals.size()), form.hasComment ? 1 : 0);
+    // Labels wide enough for "Balance Due".
+    constexpr int kTotalsLabel = 70;
+    constexpr int kTotalsWidth = kTotalsLabel + 80;
+    const bool commentAtFoot = form.hasComment && form.commentField.isNull();
+    const int footRows = form.totalsInRow ? int(!form.totals.isEmpty()) + int(form.hasComment)
+                         : form.totalsBeside
+                             ? int(commentAtFoot)
+                             : std::max(int(form.totals.size()), int(commentAtFoot));
     const int gridBottom = h - 8 - footRows * kRowHeight;
     const int linesBottom = form.linesBottom > 0 ? form.linesBottom : gridBottom;
-    t.lines = gridAt(host, QRect(x0, top, w - x0 - 8, linesBottom - top), form.lineHeaders,
+    const int linesRight = form.totalsBeside ? w - 8 - kTotalsWidth - 10 : w - 8;
+    t.lines = gridAt(host, QRect(x0, top, linesRight - x0, linesBottom - top), form.lineHeaders,
                      form.lineWidths, form.lines, form.selectedLine);
     if (!form.linesNote.isEmpty()) {
         constexpr int kBesideWidth = 220;
@@ -284,15 +290,19 @@ Transaction transactionWindow(Screen& s, const TransactionSpec& form) {
         totalsRow(host, t, form, x0, w, gridBottom + 4);
         return t;
     }
-    // Labels wide enough for "Balance Due".
-    constexpr int kTotalsLabel = 70;
-    FormPane totals(host, w - 8 - 80 - kTotalsLabel, gridBottom + 4, kTotalsLabel);
+    FormPane totals(host, w - 8 - kTotalsWidth, form.totalsBeside ? top : gridBottom + 4,
+                    kTotalsLabel);
     for (const auto& [label, value] : form.totals) {
         t.fields.insert(label, totals.money(label, value, 80));
         t.labels.insert(label, totals.lastLabel());
     }
-    if (form.hasComment) {
-        const int commentRight = form.totals.isEmpty() ? w - 8 : w - 8 - 80 - kTotalsLabel - 10;
+    if (!form.commentField.isNull()) {
+        const QRect& box = form.commentField;
+        labelAt(host, QRect(x0, box.y(), 56, kFieldHeight), u"Comment"_s);
+        t.comment = fieldAt(host, box, form.comment);
+    } else if (form.hasComment) {
+        const int commentRight =
+            form.totals.isEmpty() || form.totalsBeside ? w - 8 : w - 8 - kTotalsWidth - 10;
         labelAt(host, QRect(x0, gridBottom + 4, 56, kFieldHeight), u"Comment"_s);
         t.comment =
             fieldAt(host, QRect(x0 + 58, gridBottom + 4, commentRight - x0 - 58, kFieldHeight),
@@ -962,11 +972,12 @@ TransactionSpec oakHollowQuote(const QRect& r) {
                 {u"Sales Tax"_s, books::money(books::tax(q))},
                 {u"Total"_s, books::money(books::total(q))}};
     t.comment = u"Spring planting for the clubhouse entrance"_s;
-    // The lines start below the callouts over the window's middle (33, 15); the foot keeps its
-    // place, and the list holds both of the quote's lines. A wide Quantity column keeps the item
-    // IDs inside 15's callout, and its heading outside.
-    t.linesTop = 198;
-    t.lineWidths = {70, 90, 0, 60, 60};
+    // The callouts over the window's middle (33 over the left, 15 lower and further right) leave
+    // the foot clear: the lines stand there, the amounts beside them, and the Comment just above,
+    // its box wholly under 15's callout and clear of 33's.
+    t.linesTop = 262;
+    t.totalsBeside = true;
+    t.commentField = QRect(92, 231, 307, kFieldHeight);
     return t;
 }
 

@@ -50,10 +50,12 @@ struct TransactionSpec {
     bool linesNoteBeside = false;          // the remark at the right, else across the window
     QList<QPair<QString, QString>> totals; // labelled amounts under the lines, right side
     bool totalsInRow = false;              // the amounts side by side, the Comment below them
-    QString comment;                       // the Comment field at the foot
+    bool totalsBeside = false; // the amounts down the right of the lines, from their top
+    QString comment;           // the Comment field's text
     bool hasComment = true;
-    QString detailTab;               // with journal: the first tab's name
-    bool journal = false;            // a Journal tab beside the detail
+    QRect commentField;   // where the Comment's box stands in the detail area; null: at the foot
+    QString detailTab;    // with journal: the first tab's name
+    bool journal = false; // a Journal tab beside the detail
     bool showJournal = false;        // the Journal tab is the current one
     QList<QStringList> journalLines; // Account, Description, Debit, Credit
     int journalTop = 28;             // top of the journal's list in its page

@@ -161,37 +161,75 @@ void invoice(Screen& s) {
     s.explain(t.fields.value(u"Total"_s), u"Total"_s);
 }
 
+// The item's particulars, in two rows that the callout covers whole.
+void stockItemRows(QWidget* body, int x, int y, const books::Item& item) {
+    FormPane left(body, x, y, 70);
+    left.text(u"Item ID"_s, item.id, 100);
+    left.text(u"Description"_s, item.description, 240);
+    FormPane right(body, x + 185, y, 64);
+    right.money(u"Unit Price"_s, books::money(item.price), 60);
+}
+
 void stockStatus(Screen& s) {
     s.windowToolbar(u"Create\nReturn"_s, Glyph::Return);
     TransactionSpec form = greenwayInvoice(kWorkArea);
     form.selectedLine = 1;
     transactionWindow(s, form);
-    // Over the invoice's header, clear of its lines: its title bar above the callout, which lies
-    // within it, the picture beside the callout and the figures below.
-    ChildWindow* d = s.addDialog(u"Stock Status - ROSE-HT"_s, QRect(94, 88, 375, 179), Glyph::Items,
+    // Over the invoice's header, clear of its lines, its title bar above the callout. The callout
+    // covers the item's particulars; the picture stands left of it, the buttons right of it and
+    // the quantities below it.
+    ChildWindow* d = s.addDialog(u"Stock Status - ROSE-HT"_s, QRect(74, 78, 492, 174), Glyph::Items,
                                  TitleBar::Buttons::Close);
     QWidget* body = d->body();
-    pictureAt(body, QRect(6, 8, 32, 32), Glyph::Items);
-    constexpr int kCalloutBottom = 160;
-    const int top = kCalloutBottom + 6 - body->mapTo(&s, QPoint(0, 0)).y();
-    constexpr int kLeft = 46; // right of the picture
-    labelAt(body, QRect(kLeft, top, 270, 18), u"Rose Bush, Hybrid Tea"_s, true);
+    pictureAt(body, QRect(12, 12, 32, 32), Glyph::Items);
+    constexpr int kLeft = 68; // the columns' left edge, right of the picture
+    stockItemRows(body, kLeft, 15, books::item(u"ROSE-HT"_s));
+    buttonAt(body, QRect(body->width() - 85, 12, 75, 23), u"OK"_s, true);
+    buttonAt(body, QRect(body->width() - 85, 40, 75, 23), u"Help"_s);
     // The moment invoice 10482 takes its roses: on hand still counts them.
     const int onHand = books::roseOnHand(0);
     const int onInvoice = onHand - books::roseOnHand(1);
-    FormPane left(body, kLeft, top + 23, 96);
+    constexpr int kQuantitiesTop = 71;
+    FormPane left(body, kLeft, kQuantitiesTop, 96);
     QLineEdit* onHandField = left.text(u"Quantity on Hand"_s, QString::number(onHand), 36, true);
     left.text(u"On This Invoice"_s, QString::number(onInvoice), 36, true);
     left.text(u"Available"_s, QString::number(onHand - onInvoice), 36, true);
-    FormPane right(body, kLeft + 142, top + 23, 96);
+    FormPane right(body, kLeft + 177, kQuantitiesTop, 96);
     QLineEdit* onOrderField =
         right.text(u"Quantity on Order"_s, QString::number(books::roseOnOrder()), 36, true);
     right.text(u"On Open Quotes"_s, u"0"_s, 36, true);
-    auto* ok = new QPushButton(u"OK"_s, body);
-    ok->setDefault(true);
-    ok->setGeometry(kLeft + 142 + 96 + 36 - 70, right.y(), 70, 22);
     s.explain(onHandField, u"the quantity on hand"_s);
     s.explain(onOrderField, u"the quantity on order"_s);
+}
+
+// The Payment Received window, its columns lined up. The callout covers the fields of the
+// invoice it pays (their labels show at its left); the buttons stand right of it and the payment
+// below it.
+void paymentReceived(QWidget* body, Screen& s, const books::Invoice& inv) {
+    constexpr int kLabels = 10;
+    constexpr int kFields = 125;
+    constexpr int kRight = 292; // the right column's labels
+    const books::Cents total = books::total(inv);
+    FormPane paying(body, kLabels, 17, kFields - kLabels);
+    paying.text(u"Customer ID"_s, inv.customer, 110);
+    paying.text(u"Name"_s, books::customerName(inv.customer), 150);
+    FormPane invoice(body, kRight, 17, 72);
+    invoice.text(u"Invoice No."_s, QString::number(inv.number), 70);
+    invoice.money(u"Invoice Total"_s, books::money(total), 70);
+    buttonAt(body, QRect(463, 16, 75, 23), u"OK"_s, true);
+    buttonAt(body, QRect(463, 44, 75, 23), u"Cancel"_s);
+    FormPane left(body, kLabels, 73, kFields - kLabels);
+    QWidget* method = left.choice(u"Payment Method"_s, u"CARD"_s, 130);
+    QWidget* reference = left.text(u"Reference"_s, u"Card ending 4417"_s, 130);
+    QWidget* account = left.lookup(u"Deposit Account"_s, u"1020"_s, 90);
+    FormPane right(body, kRight, 73, 72);
+    QWidget* paid = right.money(u"Amount Paid"_s, books::money(total), 70);
+    QWidget* balance = right.money(u"Balance Due"_s, books::money(0), 70);
+    s.explain(method, u"Payment Method"_s);
+    s.explain(reference, u"Reference"_s);
+    s.explain(account, u"Deposit Account"_s);
+    s.explain(paid, u"Amount Paid"_s);
+    s.explain(balance, u"Balance Due"_s);
 }
 
 void invoicePayment(Screen& s) {
@@ -215,29 +253,11 @@ void invoicePayment(Screen& s) {
     form.comment = u"Paid at the counter"_s;
     transactionWindow(s, form);
     // Paid in full at the counter: F7 opens a window for the payment over the invoice's lines,
-    // its title bar above the callout, which lies within it, the picture beside the callout, the
-    // fields below it and above the totals; the status bar names the key.
+    // clear of its totals and wide enough to hide the Unit Price column whole; the status bar
+    // names the key.
     s.setStatus(u"F7  Payment Received"_s);
-    const books::Cents total = books::total(inv);
-    ChildWindow* d = s.addDialog(u"Payment Received"_s, QRect(4, 234, 456, 160), Glyph::Invoices);
-    QWidget* body = d->body();
-    pictureAt(body, QRect(8, 6, 32, 32), Glyph::Receipts);
-    constexpr int kCalloutBottom = 308;
-    const int top = kCalloutBottom + 5 - body->mapTo(&s, QPoint(0, 0)).y();
-    FormPane left(body, 10, top, 104);
-    QWidget* method = left.choice(u"Payment Method"_s, u"CARD"_s, 130);
-    QWidget* reference = left.text(u"Reference"_s, u"Card ending 4417"_s, 130);
-    QWidget* account = left.lookup(u"Deposit Account"_s, u"1020"_s, 90);
-    FormPane right(body, body->width() - 8 - 90 - 84, top, 84);
-    QWidget* paid = right.money(u"Amount Paid"_s, books::money(total), 90);
-    QWidget* balance = right.money(u"Balance Due"_s, books::money(0), 90);
-    // Under the amounts, level with the last row.
-    dialogButtons(body, {u"OK"_s, u"Cancel"_s});
-    s.explain(method, u"Payment Method"_s);
-    s.explain(reference, u"Reference"_s);
-    s.explain(account, u"Deposit Account"_s);
-    s.explain(paid, u"Amount Paid"_s);
-    s.explain(balance, u"Balance Due"_s);
+    ChildWindow* d = s.addDialog(u"Payment Received"_s, QRect(4, 222, 564, 174), Glyph::Invoices);
+    paymentReceived(d->body(), s, inv);
 }
 
 void invoiceReturn(Screen& s) {
