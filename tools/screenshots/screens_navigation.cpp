@@ -474,10 +474,15 @@ void contextHelp(Screen& s) {
     QLabel* whatsThis = s.tip(QPoint(kHelpButtonX - 4, 88), u"What's This?"_s);
     whatsThis->resize(whatsThis->width() + unhintedSurplus(whatsThis->font(), whatsThis->text()),
                       whatsThis->height());
-    s.tip(QPoint(340, 241),
+    // The Invoices help, below Invoices and 20 pixels under the callout beside it, so that the
+    // two pale boxes stand well apart. It covers the printing row whole, 6 pixels to spare each
+    // side, in five lines that end above the row's hint.
+    const QRect printing(aid.printing->mapTo(&s, aid.printing->childrenRect().topLeft()),
+                         aid.printing->childrenRect().size());
+    s.tip(QPoint(printing.left() - 6, 258),
           u"<b>Invoices</b><br>Opens the Invoices window, where you bill a customer for the "
           "items and services you sold, and print or e-mail the invoice."_s,
-          280);
+          printing.width() + 12);
     s.pointAt(s.toolButton(u"?"_s), u"? button"_s);
     s.explain(s.toolButton(u"?"_s), u"? button"_s);
     s.explain(aid.buttons.value(u"Invoices"_s), u"Invoices task"_s);
