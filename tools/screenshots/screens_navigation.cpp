@@ -348,11 +348,15 @@ void fastAdd(Screen& s) {
 void importWizard(Screen& s) {
     s.mainToolbar();
     WizardPage wp = wizardPage(
-        s, u"Import Wizard"_s, QRect(4, 98, 628, 356), u"Choose the data to import"_s,
+        s, u"Import Wizard"_s, QRect(4, 96, 628, 358), u"Choose the data to import"_s,
         u"Choose the kind of data in the file, then click Next."_s,
         {u"1. Data"_s, u"2. File"_s, u"3. Fields"_s, u"4. Options"_s, u"5. Finish"_s}, 0);
-    // Short and narrow, beside the callout over the page's empty right side.
-    wp.intro->resize(152, wp.intro->height());
+    // The callout lies over the page's empty right side, from just under the intro's place
+    // down: the heading and the intro, one line across the page, stand a little higher, above
+    // it, and the page's own fields follow a little higher too.
+    wp.heading->move(wp.heading->x(), 3);
+    wp.intro->setGeometry(wp.intro->x(), 25, wp.intro->width(), 18);
+    wp.content->move(wp.content->x(), 56);
     QWidget* c = wp.content;
     QWidget* kinds = groupAt(c, QRect(0, 4, 130, 124), u"Data"_s);
     const QStringList names = {u"Customers"_s, u"Vendors"_s,           u"Items"_s,
