@@ -608,8 +608,9 @@ void customerSupport(Screen& s) {
         QString text;
     };
     const QList<Option> list = {
+        // The hours held together, so that no time breaks across two lines.
         {Glyph::Phone, u"Telephone Support"_s,
-         u"(555) 014-3300, Monday to Friday, 7 a.m. to 6 p.m. Pacific time."_s},
+         u"(555) 014-3300, Monday to Friday, 7\u00a0a.m.\u00a0to\u00a06\u00a0p.m. Pacific time."_s},
         {Glyph::Email, u"E-mail Support"_s,
          u"support@orvane.example. We answer within one business day."_s},
         {Glyph::Globe, u"Online Knowledge Base"_s,
