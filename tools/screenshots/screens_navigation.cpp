@@ -8,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -321,19 +320,22 @@ void fastAdd(Screen& s) {
     for (const books::Customer& c : books::customers()) {
         rows.append({c.id, c.name});
     }
-    // Tall enough for every customer, and over the whole row of the lines' headings, which the
-    // callout's edge would otherwise cut.
-    const QHeaderView* headings = t.lines->horizontalHeader();
-    const int headingsFoot = headings->mapTo(&s, QPoint(0, headings->height())).y();
-    QTreeWidget* list =
-        listAt(&s, QRect(below.x(), below.y() - 1, 250, headingsFoot + 1 - (below.y() - 1)),
-               {u"Customer ID"_s, u"Name"_s}, {84, 0}, rows, 0);
+    // Each label of the invoice stays whole, in sight or covered. The list starts a pixel into
+    // the ID's field, over the top of Terms beside it, and ends a little above the lines, whose
+    // headings its edge would cut. The Fast Add window lies over the list's right edge, so that
+    // Sales Tax, which runs past that edge, lies under the two of them; at twice the density the
+    // frame's outer half-pixel is not painted, and would show a sliver of it there.
+    constexpr int kFastAddLeft = 350;
+    const int linesTop = t.lines->mapTo(&s, QPoint(0, 0)).y();
+    const QRect listPlace(QPoint(below.x(), below.y() - 2), QPoint(kFastAddLeft, linesTop - 7));
+    QTreeWidget* list = listAt(&s, listPlace, {u"Customer ID"_s, u"Name"_s}, {84, 0}, rows, 0);
     list->raise();
 
     // The address in the rows of every other address window: City, then State, Zip. At the
     // workspace's top, so that the Save row ends above the callout.
-    ChildWindow* d = s.addDialog(u"Fast Add - Customer"_s, QRect(350, kWorkArea.top(), 282, 184),
-                                 Glyph::Customers, TitleBar::Buttons::Close);
+    ChildWindow* d =
+        s.addDialog(u"Fast Add - Customer"_s, QRect(kFastAddLeft, kWorkArea.top(), 282, 184),
+                    Glyph::Customers, TitleBar::Buttons::Close);
     FormPane f(d->body(), 8, 8, 76);
     f.text(u"Customer ID"_s, u"BAYVIEW"_s, 110);
     f.text(u"Name"_s, u"Bayview Terrace Apartments"_s, 180);
