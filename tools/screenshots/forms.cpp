@@ -438,7 +438,8 @@ WizardPage wizardPage(Screen& s, const QString& title, const QRect& r, const QSt
     wp.dialog = s.addDialog(title, r, Glyph::Logo, TitleBar::Buttons::Close);
     QWidget* body = wp.dialog->body();
     wp.steps = new StepBand(body, QRect(8, 8, 96, body->height() - 56), steps, currentStep);
-    labelAt(body, QRect(116, 8, body->width() - 124, 22), heading, true)->setFont(uiFont(14, true));
+    wp.heading = labelAt(body, QRect(116, 8, body->width() - 124, 22), heading, true);
+    wp.heading->setFont(uiFont(14, true));
     wp.intro = new QLabel(intro, body);
     wp.intro->setWordWrap(true);
     wp.intro->setAlignment(Qt::AlignTop | Qt::AlignLeft);

@@ -114,6 +114,7 @@ struct WizardPage {
     ChildWindow* dialog = nullptr;
     QWidget* steps = nullptr;
     QWidget* content = nullptr;
+    QLabel* heading = nullptr;
     QLabel* intro = nullptr;
     QList<QPushButton*> buttons; // Back, Next, Finish, Cancel
 };

@@ -418,13 +418,22 @@ NavigationAid navigationAid(Screen& s, const QString& module, const QRect& r,
             x += 20;
         }
     }
-    new FlowArrow(right, QRect(40 + 29, 118, 16, 19), true);
     aid.printing = new QWidget(right);
     aid.printing->setGeometry(40, 143, right->width() - 46, 62);
-    x = 0;
+    // The printing row ends where the tasks end, which puts Print Invoices under Invoices, the
+    // task whose forms it prints; the arrow runs down between the two buttons' middles.
+    constexpr int kPrintWidth = 92;
+    constexpr int kPrintGap = 4;
+    const int tasksEnd = x;
+    x = tasksEnd - int(printing.size()) * (kPrintWidth + kPrintGap) + kPrintGap;
     for (const auto& [g, text] : printing) {
-        aid.buttons.insert(text, bigButton(aid.printing, QPoint(x, 2), g, text, 94));
-        x += 100;
+        aid.buttons.insert(text, bigButton(aid.printing, QPoint(x, 2), g, text, kPrintWidth));
+        x += kPrintWidth + kPrintGap;
+    }
+    if (tasks.size() > 1 && !printing.isEmpty()) {
+        const int from = aid.buttons.value(tasks[1].second)->geometry().center().x();
+        const int to = aid.buttons.value(printing[0].second)->geometry().center().x();
+        new FlowArrow(right, QRect(40 + (from + to) / 2 - 8, 118, 16, 19), true);
     }
     auto* printHint = new QLabel(u"Print or e-mail the forms for the "
                                  "transactions you have entered."_s,

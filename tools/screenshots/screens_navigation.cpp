@@ -8,8 +8,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontMetrics>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -108,18 +106,8 @@ void navAidTasks(Screen& s) {
 void navAidReports(Screen& s) {
     s.mainToolbar();
     NavigationAid aid = receivablesAid(s, kWorkArea);
+    // No pointer: the tutorial draws its own, and only where a scene has one.
     s.setStatus(u"Click a report to open it"_s);
-    // The pointer on the underline at the end of Aged Receivables, past the end of Sales Journal
-    // under it: so it covers no letter of either.
-    for (QLabel* link : aid.reports->findChildren<QLabel*>()) {
-        if (link->text() == u"Aged Receivables"_s) {
-            const QFontMetrics fm(link->font());
-            const int baseline = link->y() + (link->height() - fm.height()) / 2 + fm.ascent();
-            const QPoint tip(link->x() + fm.horizontalAdvance(link->text()) - 10,
-                             baseline + fm.underlinePos() + 1);
-            s.cursorAt(aid.reports->mapTo(&s, tip));
-        }
-    }
     s.explain(aid.reports, u"report list"_s);
 }
 
@@ -332,19 +320,22 @@ void fastAdd(Screen& s) {
     for (const books::Customer& c : books::customers()) {
         rows.append({c.id, c.name});
     }
-    // Tall enough for every customer, and over the whole row of the lines' headings, which the
-    // callout's edge would otherwise cut.
-    const QHeaderView* headings = t.lines->horizontalHeader();
-    const int headingsFoot = headings->mapTo(&s, QPoint(0, headings->height())).y();
-    QTreeWidget* list =
-        listAt(&s, QRect(below.x(), below.y() - 1, 250, headingsFoot + 1 - (below.y() - 1)),
-               {u"Customer ID"_s, u"Name"_s}, {84, 0}, rows, 0);
+    // Each label of the invoice stays whole, in sight or covered. The list starts a pixel into
+    // the ID's field, over the top of Terms beside it, and ends a little above the lines, whose
+    // headings its edge would cut. The Fast Add window lies over the list's right edge, so that
+    // Sales Tax, which runs past that edge, lies under the two of them; at twice the density the
+    // frame's outer half-pixel is not painted, and would show a sliver of it there.
+    constexpr int kFastAddLeft = 350;
+    const int linesTop = t.lines->mapTo(&s, QPoint(0, 0)).y();
+    const QRect listPlace(QPoint(below.x(), below.y() - 2), QPoint(kFastAddLeft, linesTop - 7));
+    QTreeWidget* list = listAt(&s, listPlace, {u"Customer ID"_s, u"Name"_s}, {84, 0}, rows, 0);
     list->raise();
 
     // The address in the rows of every other address window: City, then State, Zip. At the
     // workspace's top, so that the Save row ends above the callout.
-    ChildWindow* d = s.addDialog(u"Fast Add - Customer"_s, QRect(350, kWorkArea.top(), 282, 184),
-                                 Glyph::Customers, TitleBar::Buttons::Close);
+    ChildWindow* d =
+        s.addDialog(u"Fast Add - Customer"_s, QRect(kFastAddLeft, kWorkArea.top(), 282, 184),
+                    Glyph::Customers, TitleBar::Buttons::Close);
     FormPane f(d->body(), 8, 8, 76);
     f.text(u"Customer ID"_s, u"BAYVIEW"_s, 110);
     f.text(u"Name"_s, u"Bayview Terrace Apartments"_s, 180);
@@ -359,11 +350,15 @@ void fastAdd(Screen& s) {
 void importWizard(Screen& s) {
     s.mainToolbar();
     WizardPage wp = wizardPage(
-        s, u"Import Wizard"_s, QRect(4, 98, 628, 356), u"Choose the data to import"_s,
+        s, u"Import Wizard"_s, QRect(4, 96, 628, 358), u"Choose the data to import"_s,
         u"Choose the kind of data in the file, then click Next."_s,
         {u"1. Data"_s, u"2. File"_s, u"3. Fields"_s, u"4. Options"_s, u"5. Finish"_s}, 0);
-    // Short and narrow, beside the callout over the page's empty right side.
-    wp.intro->resize(152, wp.intro->height());
+    // The callout lies over the page's empty right side, from just under the intro's place
+    // down: the heading and the intro, one line across the page, stand a little higher, above
+    // it, and the page's own fields follow a little higher too.
+    wp.heading->move(wp.heading->x(), 3);
+    wp.intro->setGeometry(wp.intro->x(), 25, wp.intro->width(), 18);
+    wp.content->move(wp.content->x(), 56);
     QWidget* c = wp.content;
     QWidget* kinds = groupAt(c, QRect(0, 4, 130, 124), u"Data"_s);
     const QStringList names = {u"Customers"_s, u"Vendors"_s,           u"Items"_s,
@@ -485,10 +480,15 @@ void contextHelp(Screen& s) {
     QLabel* whatsThis = s.tip(QPoint(kHelpButtonX - 4, 88), u"What's This?"_s);
     whatsThis->resize(whatsThis->width() + unhintedSurplus(whatsThis->font(), whatsThis->text()),
                       whatsThis->height());
-    s.tip(QPoint(340, 241),
+    // The Invoices help, below Invoices and 20 pixels under the callout beside it, so that the
+    // two pale boxes stand well apart. It covers the printing row whole, 6 pixels to spare each
+    // side, in five lines that end above the row's hint.
+    const QRect printing(aid.printing->mapTo(&s, aid.printing->childrenRect().topLeft()),
+                         aid.printing->childrenRect().size());
+    s.tip(QPoint(printing.left() - 6, 258),
           u"<b>Invoices</b><br>Opens the Invoices window, where you bill a customer for the "
           "items and services you sold, and print or e-mail the invoice."_s,
-          280);
+          printing.width() + 12);
     s.pointAt(s.toolButton(u"?"_s), u"? button"_s);
     s.explain(s.toolButton(u"?"_s), u"? button"_s);
     s.explain(aid.buttons.value(u"Invoices"_s), u"Invoices task"_s);
@@ -610,8 +610,9 @@ void customerSupport(Screen& s) {
         QString text;
     };
     const QList<Option> list = {
+        // The hours held together, so that no time breaks across two lines.
         {Glyph::Phone, u"Telephone Support"_s,
-         u"(555) 014-3300, Monday to Friday, 7 a.m. to 6 p.m. Pacific time."_s},
+         u"(555) 014-3300, Monday to Friday, 7\u00a0a.m.\u00a0to\u00a06\u00a0p.m. Pacific time."_s},
         {Glyph::Email, u"E-mail Support"_s,
          u"support@orvane.example. We answer within one business day."_s},
         {Glyph::Globe, u"Online Knowledge Base"_s,
