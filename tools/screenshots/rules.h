@@ -2,9 +2,10 @@
 // The rules a picture keeps with its scene of the script: every element that the scene's text
 // explains is shown, lies inside the picture and stays clear of the callout; a scene's pointer
 // lands on its element and not under the callout; every name the scene's text uses is readable
-// on the picture and clear of the callout; no text is cut by the callout's edge; no widget's text
-// is clipped and every list shows whole rows or a scroll bar; a window keeps one form; every
-// amount it shows is a figure of the books (books::isFigure).
+// on the picture and clear of the callout; no text, and no button, field box, picture or title
+// bar's button, is cut by the callout's edge; no widget's text is clipped and every list shows
+// whole rows or a scroll bar; a window keeps one form; every amount it shows is a figure of the
+// books (books::isFigure).
 // A picture that breaks one fails the run.
 #pragma once
 
