@@ -39,7 +39,7 @@ constexpr DesignedScene kDesign[] = {
     {11, nullptr, "AlertView.GIF", 4400, 2000, 0, 0, 53, 0x5393},
     {12, nullptr, "FileOpen.GIF", 2800, 3000, 0, 0, 87, 0x1136},
     {13, nullptr, "FileOpen2.GIF", 2000, 1700, 0, 0, 137, 0x3dea},
-    {14, nullptr, "TransComment.gif", 500, 4700, 0, 0, 97, 0x743b},
+    {14, nullptr, "TransComment.gif", 500, 4700, 0, 0, 97, 0xeba9},
     {15, nullptr, "TransactionCopy.gif", 4800, 1400, 0, 0, 168, 0x9346},
     {16, nullptr, "FastGlance.gif", 3400, 4300, 0, 0, 205, 0x2d7e},
     {17, nullptr, "AcctUnderHood.GIF", 3600, 1200, 0, 0, 338, 0x30f6},

@@ -51,7 +51,7 @@ constexpr auto kHelpTexts = std::to_array<std::string_view>({
     "Click Filter to limit the list to a range of dates, to a customer, or both, and use Sort "
     "By to put it in order of date, number or amount.",
     // 14: the Comment field of transactions
-    "Every transaction window has a Comment field at its foot for a short note about that "
+    "Every transaction window has a Comment field of its own, for a short note about that "
     "transaction.",
     // 15: File, Duplicate Transaction
     "To enter a transaction much like one you have entered before, open the earlier one and "

@@ -385,6 +385,11 @@ NavigationAid navigationAid(Screen& s, const QString& module, const QRect& r,
     constexpr int kRowPitch = 61;
     constexpr int kHintLeft = 108;
     constexpr int kHintTop = 8;
+    // What the side is for, one line above the rows: under the callout of scene 5 whole, above
+    // the one of 23.
+    auto* lead =
+        new QLabel(u"The records you keep from one transaction to the next."_s, aid.maintenance);
+    lead->setGeometry(14, 16, aid.maintenance->width() - 16, 15);
     int y = kRowsTop;
     static const QMap<QString, QString> hints = {
         {u"Customers"_s, u"Add and change customers and prospects, "
@@ -943,8 +948,9 @@ TransactionSpec greenwayReceipt(const QRect& r) {
     // the callouts over the window's middle (38, 71) then lie below the last row.
     t.linesTop = 77;
     t.linesBottom = 153;
-    t.linesNote = u"Check the invoices that this payment pays. Orvane fills in the amounts, "
-                  "oldest invoice first."_s;
+    t.linesNote =
+        u"Set Apply to Yes for the invoices this payment pays. Orvane fills in the amounts, "
+        "oldest invoice first."_s;
     t.linesNoteBeside = true;
     books::Cents applied = 0;
     for (const books::Applied& a : paid.applied) {

@@ -203,16 +203,18 @@ void stockStatus(Screen& s) {
 }
 
 // The Payment Received window, its columns lined up. The callout covers the fields of the
-// invoice it pays (their labels show at its left); the buttons stand right of it and the payment
-// below it.
+// invoice it pays, labels and all; the payment's picture stands left of it, the buttons right of
+// it and the payment below it.
 void paymentReceived(QWidget* body, Screen& s, const books::Invoice& inv) {
     constexpr int kLabels = 10;
     constexpr int kFields = 125;
-    constexpr int kRight = 292; // the right column's labels
+    constexpr int kRight = 292;   // the right column's labels
+    constexpr int kCovered = 124; // the invoice's fields, under the callout
     const books::Cents total = books::total(inv);
-    FormPane paying(body, kLabels, 17, kFields - kLabels);
-    paying.text(u"Customer ID"_s, inv.customer, 110);
-    paying.text(u"Name"_s, books::customerName(inv.customer), 150);
+    pictureAt(body, QRect(16, 20, 32, 32), Glyph::Receipts);
+    FormPane paying(body, kCovered, 17, 70);
+    paying.text(u"Customer ID"_s, inv.customer, 90);
+    paying.text(u"Name"_s, books::customerName(inv.customer), 90);
     FormPane invoice(body, kRight, 17, 72);
     invoice.text(u"Invoice No."_s, QString::number(inv.number), 70);
     invoice.money(u"Invoice Total"_s, books::money(total), 70);
