@@ -186,10 +186,12 @@ void notes(Screen& s) {
     // The customer behind its notes on the Sales Defaults tab: the General tab's contact and
     // address would lie under the callout, their labels beside it. These rows start below it.
     RecordWindow rw = customerRecord(s, kWorkArea, 1, false);
-    FormPane defaults(rw.page, 8, 262 - rw.pageTop, 66);
+    FormPane defaults(rw.page, 8, 262 - rw.pageTop, 82);
     defaults.text(u"Terms"_s, u"2% 10, Net 30"_s, 120);
     defaults.text(u"Ship Via"_s, u"Our Truck"_s, 120);
     defaults.lookup(u"Sales Tax"_s, u"MILLBROOK"_s, 120);
+    defaults.lookup(u"Sales Account"_s, u"4000"_s, 80);
+    defaults.lookup(u"A/R Account"_s, u"1100"_s, 80);
     defaults.check(u"Charge finance charges"_s, true);
     ChildWindow* w = s.addDialog(u"Notes - GREENWAY"_s, QRect(398, 100, 238, 354), Glyph::Notes,
                                  TitleBar::Buttons::Close);
