@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
@@ -60,13 +61,13 @@ void filterButton(Screen& s) {
     s.explain(button(s, u"&Filter"_s, kClear), u"Filter"_s);
 }
 
-// A frame over the Filter button, or over the left part of it, up to `reach` pixels into the
-// button: its label's first letters (the button is 120 wide and its label centred).
-void filterButtonUnderFrame(Screen& s, int reach = 130) {
+// A frame over the Filter button, from `from` to `to` pixels of it: the whole button, or the
+// first or last letters of its label (the button is 120 wide and its label centred).
+void filterButtonUnderFrame(Screen& s, int from = -10, int to = 130) {
     filterButton(s);
     auto* over = new QFrame(&s);
     over->setAutoFillBackground(true);
-    over->setGeometry(QRect(kClear.topLeft() - QPoint(10, 10), QSize(10 + reach, 50)));
+    over->setGeometry(QRect(kClear.left() + from, kClear.top() - 10, to - from, 50));
 }
 
 void filterButtonUnderCallout(Screen& s) {
@@ -108,12 +109,30 @@ void fieldAcrossCalloutEdge(Screen& s) {
     combo->setGeometry(callout.right() - 60, callout.top() + 4, 160, 22);
 }
 
-// A field whose letters stand clear of the plate while its box runs `into` pixels under it.
-void fieldBoxUnderPlate(Screen& s, int into) {
+// A field whose letters stand clear of the plate while its box runs `into` pixels under it: a
+// line edit, or an editable combo box, whose box holds a line edit of its own.
+void fieldBoxUnderPlate(Screen& s, int into, bool combo = false) {
     filterButton(s);
     const QRect callout = calloutArea(sceneOf(Callout));
-    auto* field = new QLineEdit(u"Oak"_s, &s);
+    QWidget* field = new QLineEdit(u"Oak"_s, &s);
+    if (combo) {
+        delete field;
+        auto* box = new QComboBox(&s);
+        box->setEditable(true);
+        box->setEditText(u"Oak"_s);
+        field = box;
+    }
     field->setGeometry(callout.right() + 2 - into, callout.top() + 4, 120, 20);
+}
+
+// A spin box across the plate's right edge, its figures cut too.
+void spinBoxAcrossPlate(Screen& s) {
+    filterButton(s);
+    const QRect callout = calloutArea(sceneOf(Callout));
+    auto* spin = new QSpinBox(&s);
+    spin->setRange(0, 99999);
+    spin->setValue(46120);
+    spin->setGeometry(callout.right() - 8, callout.top() + 2, 100, 24);
 }
 
 // The arrow to the last record, its square across the plate's left edge, its glyph `clear`
@@ -388,7 +407,10 @@ private Q_SLOTS:
             << int(Callout) << Build([](Screen& s) { filterButtonUnderFrame(s); }) << u"Filter"_s
             << u"lies hidden"_s;
         QTest::newRow("named button's first letter covered")
-            << int(Callout) << Build([](Screen& s) { filterButtonUnderFrame(s, 52); })
+            << int(Callout) << Build([](Screen& s) { filterButtonUnderFrame(s, -10, 52); })
+            << u"Filter"_s << u"lies hidden"_s;
+        QTest::newRow("named button's last letter covered")
+            << int(Callout) << Build([](Screen& s) { filterButtonUnderFrame(s, 70, 130); })
             << u"Filter"_s << u"lies hidden"_s;
         QTest::newRow("named icon-only toolbar button")
             << int(Quiet) << Build([](Screen&) {}) << u"Customers"_s << u"lacks"_s;
@@ -407,8 +429,14 @@ private Q_SLOTS:
             << int(Callout) << Build(toolLabelAcrossCalloutEdge) << QString()
             << u"the callout's right edge cuts the button \"Journal\""_s;
         QTest::newRow("a field's box across the callout's edge, its letters clear")
-            << int(Callout) << Build([](Screen& s) { fieldBoxUnderPlate(s, 2); }) << QString()
+            << int(Callout) << Build([](Screen& s) { fieldBoxUnderPlate(s, 1); }) << QString()
             << u"the callout's right edge cuts the field box"_s;
+        QTest::newRow("a combo box's box across the callout's edge, its letters clear")
+            << int(Callout) << Build([](Screen& s) { fieldBoxUnderPlate(s, 1, true); }) << QString()
+            << u"the callout's right edge cuts the field box"_s;
+        QTest::newRow("a spin box's figures and box cut, told once")
+            << int(Callout) << Build(spinBoxAcrossPlate) << QString()
+            << u"the callout's right edge cuts the field \"46120\""_s;
         QTest::newRow("a field's box a pixel clear of the plate")
             << int(Callout) << Build([](Screen& s) { fieldBoxUnderPlate(s, 0); }) << QString()
             << QString();
