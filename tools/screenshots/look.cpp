@@ -74,8 +74,12 @@ QFont uiFont(int pixelSize, bool bold) {
     return makeFont(u"Liberation Sans"_s, pixelSize, bold, false);
 }
 
+bool atFineDensity(const QPainter& p) {
+    return p.paintEngine()->paintDevice()->devicePixelRatioF() > 1;
+}
+
 QFont forPainter(const QPainter& p, QFont f) {
-    if (p.paintEngine()->paintDevice()->devicePixelRatioF() > 1) {
+    if (atFineDensity(p)) {
         f.setHintingPreference(QFont::PreferNoHinting);
     }
     return f;

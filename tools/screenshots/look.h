@@ -19,6 +19,8 @@ QFont uiFont(int pixelSize = 11, bool bold = false);
 // `f` as a painter draws it: placed unhinted on a device finer than the picture's pixels, where
 // letters placed on whole pixels of the picture would stand unevenly apart.
 QFont forPainter(const QPainter& p, QFont f);
+// Whether the painter draws the copy at twice the density.
+bool atFineDensity(const QPainter& p);
 QFont serifFont(int pixelSize, bool bold = false, bool italic = false);
 QFont monoFont(int pixelSize);
 

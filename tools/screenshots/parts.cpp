@@ -11,7 +11,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -146,6 +145,13 @@ QWidget* titlePage(Screen& s, int section, const QString& heading, const QString
 
 namespace {
 
+// The Comment's label at the left of the detail area and its box where it stands.
+void commentRow(QWidget* host, Transaction& t, const TransactionSpec& form, int x0,
+                const QRect& box) {
+    labelAt(host, QRect(x0, box.y(), 56, kFieldHeight), u"Comment"_s);
+    t.comment = fieldAt(host, box, form.comment);
+}
+
 // The amounts side by side under the lines, the last under the Amount column, and the Comment
 // across the foot below them.
 void totalsRow(QWidget* host, Transaction& t, const TransactionSpec& form, int x0, int w, int top) {
@@ -165,8 +171,7 @@ void totalsRow(QWidget* host, Transaction& t, const TransactionSpec& form, int x
     }
     if (form.hasComment) {
         const int y = form.totals.isEmpty() ? top : top + kRowHeight;
-        labelAt(host, QRect(x0, y, 56, kFieldHeight), u"Comment"_s);
-        t.comment = fieldAt(host, QRect(x0 + 58, y, w - 8 - x0 - 58, kFieldHeight), form.comment);
+        commentRow(host, t, form, x0, QRect(x0 + 58, y, w - 8 - x0 - 58, kFieldHeight));
     }
 }
 
@@ -297,16 +302,12 @@ Transaction transactionWindow(Screen& s, const TransactionSpec& form) {
         t.labels.insert(label, totals.lastLabel());
     }
     if (!form.commentField.isNull()) {
-        const QRect& box = form.commentField;
-        labelAt(host, QRect(x0, box.y(), 56, kFieldHeight), u"Comment"_s);
-        t.comment = fieldAt(host, box, form.comment);
+        commentRow(host, t, form, x0, form.commentField);
     } else if (form.hasComment) {
         const int commentRight =
             form.totals.isEmpty() || form.totalsBeside ? w - 8 : w - 8 - kTotalsWidth - 10;
-        labelAt(host, QRect(x0, gridBottom + 4, 56, kFieldHeight), u"Comment"_s);
-        t.comment =
-            fieldAt(host, QRect(x0 + 58, gridBottom + 4, commentRight - x0 - 58, kFieldHeight),
-                    form.comment);
+        commentRow(host, t, form, x0,
+                   QRect(x0 + 58, gridBottom + 4, commentRight - x0 - 58, kFieldHeight));
     }
     return t;
 }
@@ -588,8 +589,7 @@ void ReportPaper::paintEvent(QPaintEvent*) {
 // twice the density has room for the bold face's stems at the report's own size.
 void ReportPaper::paintLine(QPainter& p, const QRect& r, int flags, const QString& text,
                             bool bold) {
-    const bool fine = p.paintEngine()->paintDevice()->devicePixelRatioF() > 1;
-    p.setFont(forPainter(p, uiFont(bold && !fine ? 11 : 10, bold)));
+    p.setFont(forPainter(p, uiFont(bold && !atFineDensity(p) ? 11 : 10, bold)));
     paintText(p, r, flags, text);
 }
 

@@ -122,7 +122,7 @@ protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    // A line in the report's font, 10 pixels, bold or not.
+    // A line in the report's font, 10 pixels, bold or not (bold 11 in the picture itself).
     void paintLine(QPainter& p, const QRect& r, int flags, const QString& text, bool bold);
 
     ReportPage page_;

@@ -388,6 +388,13 @@ QList<ShownText> shownTexts(const Screen& screen, int density = 1) {
     return walk.out;
 }
 
+// Whether what the picture shows at `at` is the widget or one of its children, not something
+// drawn later over it.
+bool showsAt(const Screen& screen, const QWidget* w, const QPoint& at) {
+    const QWidget* hit = screen.childAt(at);
+    return hit != nullptr && (hit == w || w->isAncestorOf(hit));
+}
+
 // Whether nothing drawn later lies over the middle and both quarters of the text's place, or,
 // asked for `ends` too, over its first and last letters ("Journal" half under a menu reads
 // "ournal").
@@ -398,13 +405,8 @@ bool uncovered(const ShownText& t, const Screen& screen, bool ends = false) {
     if (ends) {
         xs << r.left() + 1 << r.right() - 1;
     }
-    for (const int x : xs) {
-        const QWidget* hit = screen.childAt(QPoint(x, y));
-        if (hit == nullptr || (hit != t.owner && !t.owner->isAncestorOf(hit))) {
-            return false;
-        }
-    }
-    return true;
+    return std::all_of(xs.begin(), xs.end(),
+                       [&](int x) { return showsAt(screen, t.owner, QPoint(x, y)); });
 }
 
 // Whether a shown text reads as the name: a window's caption also names each of its parts
@@ -470,6 +472,11 @@ QString edgeThrough(const QRect& text, const QRect& plate) {
     return u"bottom"_s;
 }
 
+// Whether a place is neither wholly under the plate nor wholly clear of it, a pixel to spare.
+bool acrossTheEdge(const QRect& r, const QRect& plate) {
+    return r.intersects(plate.adjusted(-1, -1, 1, 1)) && !plate.adjusted(1, 1, -1, -1).contains(r);
+}
+
 // A text the plate's edge runs through leaves half-letters on the screen ("Inactive" reads
 // "ctive"). Each shown text lies wholly under the plate or wholly clear of it, a pixel to spare,
 // in the pixels of the picture or of its copy at twice the density.
@@ -483,9 +490,7 @@ QStringList calloutEdgeProblems(const script::Scene& scene, const QList<ShownTex
     QList<QRect> reported;
     for (const ShownText& t : shown) {
         const QRect r = QRectF(t.ink.topLeft() * density, t.ink.size() * density).toAlignedRect();
-        const bool clear = !r.intersects(plate.adjusted(-1, -1, 1, 1));
-        const bool under = plate.adjusted(1, 1, -1, -1).contains(r);
-        if (!clear && !under && !r.isEmpty() && !asName(t.text).isEmpty() &&
+        if (acrossTheEdge(r, plate) && !r.isEmpty() && !asName(t.text).isEmpty() &&
             !reported.contains(r) && uncovered(t, screen)) {
             reported << r;
             out << u"the callout's %1 edge cuts the %2 \"%3\" at %4"_s.arg(
@@ -588,10 +593,6 @@ QList<Shape> shapesShown(const Screen& screen) {
     return out;
 }
 
-bool acrossTheEdge(const QRect& r, const QRect& plate) {
-    return r.intersects(plate.adjusted(-1, -1, 1, 1)) && !plate.adjusted(1, 1, -1, -1).contains(r);
-}
-
 // Each shape lies wholly under the plate or wholly clear of it, a pixel to spare, where nothing
 // drawn later covers its middle. A widget whose letters the edge cuts is reported once, for them.
 QStringList calloutEdgeShapeProblems(const script::Scene& scene, const QList<ShownText>& shown,
@@ -608,9 +609,8 @@ QStringList calloutEdgeShapeProblems(const script::Scene& scene, const QList<Sho
         }
     }
     for (const Shape& s : shapesShown(screen)) {
-        const QWidget* hit = screen.childAt(s.place.center());
-        const bool seen = hit != nullptr && (hit == s.owner || s.owner->isAncestorOf(hit));
-        if (acrossTheEdge(s.place, plate) && seen && !lettersCut.contains(s.owner)) {
+        if (acrossTheEdge(s.place, plate) && showsAt(screen, s.owner, s.place.center()) &&
+            !lettersCut.contains(s.owner)) {
             out << u"the callout's %1 edge cuts the %2 at %3"_s.arg(edgeThrough(s.place, plate),
                                                                     s.what, where(s.place));
         }
